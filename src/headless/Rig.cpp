@@ -1,0 +1,24 @@
+#include "headless/Rig.h"
+
+namespace krepogor {
+
+Rig::Rig(std::string appDir)
+    : media(log, appDir),
+      dialogs(log),
+      wav(log, appDir),
+      platform{timers, media, dialogs, wav, random, appDir},
+      game(platform) {}
+
+void Rig::Wait(int64_t ms) {
+    const int64_t until = timers.Now() + ms;
+    while (true) {
+        const auto due = timers.NextDue();
+        if (!due || *due > until) break;
+        media.AdvanceTo(*due);
+        timers.FireNext(until);
+    }
+    media.AdvanceTo(until);
+    timers.SetNow(until);
+}
+
+}  // namespace krepogor

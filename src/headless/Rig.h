@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "platform/Timer.h"
+#include "platform/fake/EventLog.h"
+#include "platform/fake/FakeMediaSystem.h"
+#include "platform/fake/RecordingWavPlayer.h"
+#include "platform/fake/ScriptedDialogs.h"
+#include "platform/fake/ScriptedRandom.h"
+#include "state/Game.h"
+
+namespace krepogor {
+
+// The whole program on recording devices, scripted boxes and a virtual clock:
+// what the tests and the headless driver run.
+class Rig {
+public:
+    explicit Rig(std::string appDir = ".");
+    Rig(const Rig&) = delete;
+    Rig& operator=(const Rig&) = delete;
+
+    // Advances the virtual clock by `ms`, firing every timer that falls due in
+    // order and moving the playing devices along.
+    void Wait(int64_t ms);
+    int64_t Now() const { return timers.Now(); }
+
+    EventLog log;
+    TimerQueue timers;
+    FakeMediaSystem media;
+    ScriptedDialogs dialogs;
+    RecordingWavPlayer wav;
+    ScriptedRandom random;
+    Platform platform;
+    Game game;
+};
+
+}  // namespace krepogor

@@ -1,0 +1,12 @@
+#include "platform/Random.h"
+
+namespace krepogor {
+
+uint64_t SplitMix::Next() {
+    uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+}  // namespace krepogor

@@ -1,0 +1,75 @@
+#include "platform/Timer.h"
+
+#include <algorithm>
+
+namespace krepogor {
+
+Timer::Timer(TimerQueue& queue, std::string name, int interval, bool enabled)
+    : queue_(queue), name_(std::move(name)), interval_(interval) {
+    queue_.Add(this);
+    Enabled(enabled);
+}
+
+Timer::~Timer() { queue_.Remove(this); }
+
+void Timer::Enabled(bool on) {
+    if (on && !enabled_) due_ = queue_.Now() + interval_;
+    enabled_ = on;
+}
+
+void Timer::Restart() {
+    enabled_ = false;
+    Enabled(true);
+}
+
+void TimerQueue::Remove(Timer* t) { std::erase(timers_, t); }
+
+std::optional<int64_t> TimerQueue::NextDue() const {
+    std::optional<int64_t> best;
+    for (const Timer* t : timers_)
+        if (t->enabled_ && (!best || t->due_ < *best)) best = t->due_;
+    return best;
+}
+
+Timer* TimerQueue::EarliestDue(int64_t until) const {
+    Timer* best = nullptr;
+    for (Timer* t : timers_)
+        if (t->enabled_ && t->due_ <= until && (!best || t->due_ < best->due_)) best = t;
+    return best;
+}
+
+bool TimerQueue::FireNext(int64_t until) {
+    Timer* t = EarliestDue(until);
+    if (!t) return false;
+    now_ = realTime_ ? std::max(now_, until) : std::max(now_, t->due_);
+    t->due_ = now_ + t->interval_;
+    if (t->OnTimer) t->OnTimer();
+    return true;
+}
+
+void TimerQueue::RunUntil(int64_t until) {
+    if (realTime_) {
+        // Each timer fires at most once per call: a late timer does not catch up.
+        std::vector<Timer*> due;
+        for (Timer* t : timers_)
+            if (t->enabled_ && t->due_ <= until) due.push_back(t);
+        std::stable_sort(due.begin(), due.end(),
+                         [](const Timer* a, const Timer* b) { return a->due_ < b->due_; });
+        now_ = std::max(now_, until);
+        for (Timer* t : due) {
+            // A handler may have stopped, removed or restarted a timer meanwhile.
+            if (std::find(timers_.begin(), timers_.end(), t) == timers_.end()) continue;
+            if (!t->enabled_ || t->due_ > until) continue;
+            t->due_ = now_ + t->interval_;
+            if (t->OnTimer) t->OnTimer();
+        }
+        return;
+    }
+    while (FireNext(until)) {
+    }
+    SetNow(until);
+}
+
+void TimerQueue::SetNow(int64_t now) { now_ = std::max(now_, now); }
+
+}  // namespace krepogor

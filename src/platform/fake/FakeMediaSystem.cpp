@@ -1,0 +1,66 @@
+#include "platform/fake/FakeMediaSystem.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace krepogor {
+
+std::unique_ptr<IMediaDevice> FakeMediaSystem::Create(const std::string& name) {
+    auto dev = std::make_unique<FakeMediaDevice>(*this, name);
+    devices_[name] = dev.get();
+    return dev;
+}
+
+void FakeMediaSystem::AdvanceTo(int64_t now) {
+    if (now <= now_) return;
+    const int64_t ms = now - now_;
+    now_ = now;
+    for (auto& [name, dev] : devices_) dev->Advance(ms);
+}
+
+FakeMediaDevice* FakeMediaSystem::Find(const std::string& name) const {
+    auto it = devices_.find(name);
+    return it == devices_.end() ? nullptr : it->second;
+}
+
+FakeMediaDevice::~FakeMediaDevice() { sys_.devices_.erase(name_); }
+
+void FakeMediaDevice::FileName(const std::string& path) {
+    file_ = path;
+    std::string shown = path;
+    if (shown.rfind(sys_.appDir_, 0) == 0) shown = shown.substr(sys_.appDir_.size());
+    sys_.log_.Add({name_, "FileName", shown});
+}
+
+void FakeMediaDevice::Command(const std::string& command) {
+    const std::string word = CanonicalCommand(command);
+    sys_.log_.Add({name_, word.empty() ? command : word});
+    if (word == "Open") {
+        std::error_code ec;
+        open_ = std::filesystem::is_regular_file(file_, ec);
+        length_ = open_ ? FakeMediaSystem::DefaultLength : 0;
+        position_ = 0;
+        playing_ = false;
+    } else if (word == "Play") {
+        playing_ = open_ && position_ < length_;
+    } else if (word == "Stop") {
+        playing_ = false;
+    } else if (word == "Prev") {
+        position_ = 0;
+    } else if (word == "Close") {
+        open_ = playing_ = false;
+        position_ = length_ = 0;
+    }
+}
+
+void FakeMediaDevice::Advance(int64_t ms) {
+    if (!playing_) return;
+    position_ = std::min(length_, position_ + ms);
+    if (position_ == length_) {
+        playing_ = false;
+        if (OnStatus) OnStatus();
+    }
+}
+
+}  // namespace krepogor

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/MediaDevice.h"
+#include "platform/fake/EventLog.h"
+
+namespace krepogor {
+
+class FakeMediaDevice;
+
+// Recording media devices on a virtual clock. Every command is logged; an open
+// device whose file exists has a length (DefaultLength unless a test sets
+// another), and a playing device advances with the clock, stops at its end and
+// raises its status notification there.
+class FakeMediaSystem : public IMediaSystem {
+public:
+    FakeMediaSystem(EventLog& log, std::string appDir) : log_(log), appDir_(std::move(appDir)) {}
+
+    std::unique_ptr<IMediaDevice> Create(const std::string& name) override;
+
+    // Moves every playing device on to the virtual time `now`.
+    void AdvanceTo(int64_t now);
+    FakeMediaDevice* Find(const std::string& name) const;
+    const std::map<std::string, FakeMediaDevice*>& Devices() const { return devices_; }
+
+    static constexpr int64_t DefaultLength = 1000;
+
+private:
+    friend class FakeMediaDevice;
+    EventLog& log_;
+    std::string appDir_;
+    int64_t now_ = 0;
+    std::map<std::string, FakeMediaDevice*> devices_;
+};
+
+class FakeMediaDevice : public IMediaDevice {
+public:
+    FakeMediaDevice(FakeMediaSystem& sys, std::string name) : sys_(sys), name_(std::move(name)) {}
+    ~FakeMediaDevice() override;
+
+    void FileName(const std::string& path) override;
+    void Command(const std::string& command) override;
+    int64_t Length() const override { return open_ ? length_ : 0; }
+    int64_t Position() const override { return position_; }
+
+    void SetLength(int64_t length) { length_ = length; }
+    void SetPosition(int64_t position) { position_ = position; }
+    bool Playing() const { return playing_; }
+    bool IsOpen() const { return open_; }
+    const std::string& File() const { return file_; }
+    void Advance(int64_t ms);
+
+private:
+    FakeMediaSystem& sys_;
+    std::string name_;
+    std::string file_;
+    bool open_ = false;
+    bool playing_ = false;
+    int64_t length_ = 0;
+    int64_t position_ = 0;
+};
+
+}  // namespace krepogor

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <deque>
+#include <stdexcept>
+#include <string>
+
+#include "platform/Dialogs.h"
+#include "platform/fake/EventLog.h"
+
+namespace krepogor {
+
+// A box was shown and no answer was waiting for it.
+struct UnansweredBox : std::runtime_error {
+    explicit UnansweredBox(const std::string& title)
+        : std::runtime_error("no answer for the box \"" + title + "\""), Title(title) {}
+    std::string Title;
+};
+
+// Answers modal boxes from a queue of answers given in advance and logs every
+// box with its answer.
+class ScriptedDialogs : public IDialogs {
+public:
+    struct Answer {
+        enum Kind { OK, Yes, No, Cancel, Text } kind;
+        std::string text;
+    };
+
+    explicit ScriptedDialogs(EventLog& log) : log_(log) {}
+    void Queue(Answer a) { answers_.push_back(std::move(a)); }
+    size_t Pending() const { return answers_.size(); }
+
+    MsgAnswer MsgBox(const std::string& text, const std::string& title,
+                     MsgButtons buttons) override;
+    std::string InputBox(const std::string& prompt, const std::string& title) override;
+
+private:
+    Answer Next(const std::string& title);
+    EventLog& log_;
+    std::deque<Answer> answers_;
+};
+
+}  // namespace krepogor

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace krepogor {
+
+class Game;
+
+// Note which of the six battle timers run, then stop them all.
+void HoldBattle(Game& g);
+// Start again exactly the timers that ran when the battle was held.
+void ReleaseBattle(Game& g);
+
+}  // namespace krepogor

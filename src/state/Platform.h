@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "platform/Dialogs.h"
+#include "platform/MediaDevice.h"
+#include "platform/Random.h"
+#include "platform/Timer.h"
+#include "platform/WavPlayer.h"
+
+namespace krepogor {
+
+// What the game needs of the machine it runs on.
+struct Platform {
+    TimerQueue& timers;
+    IMediaSystem& media;
+    IDialogs& dialogs;
+    IWavPlayer& wav;
+    IRandom& random;
+    std::string appDir;  // the directory that holds "gamedata"
+};
+
+}  // namespace krepogor

@@ -1,0 +1,20 @@
+# Runs one driver script and compares its output with the .out file beside it.
+# A first line "# exit: N" in the script names the exit status it must end with.
+get_filename_component(dir ${SCRIPT} DIRECTORY)
+get_filename_component(name ${SCRIPT} NAME_WE)
+set(expected_status 0)
+file(STRINGS ${SCRIPT} first LIMIT_COUNT 1)
+if(first MATCHES "^# exit: ([0-9]+)")
+  set(expected_status ${CMAKE_MATCH_1})
+endif()
+execute_process(COMMAND ${DRIVER} --appdir ${APPDIR} ${SCRIPT}
+                OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+file(READ ${dir}/${name}.out expected)
+if(NOT status EQUAL expected_status)
+  message(FATAL_ERROR "exit status ${status}, expected ${expected_status}\n${err}\n${out}")
+endif()
+if(NOT out STREQUAL expected)
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${name}.actual "${out}")
+  message(FATAL_ERROR "output differs from ${name}.out (see ${name}.actual):\n${out}")
+endif()
+message("${name}: output as expected")
