@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include "BookTestDir.h"
+#include "frontend/BookFile.h"
+#include "headless/Rig.h"
+
+namespace krepogor {
+namespace {
+
+using BookFile = BookTestDir;
+
+std::string Record(const std::string& name20, const std::string& score6) {
+    return name20 + std::string(20 - name20.size(), ' ') + score6 +
+           std::string(6 - score6.size(), ' ');
+}
+
+void ExpectRows(const Game& g, const std::vector<std::pair<std::string, int>>& rows) {
+    for (int r = 1; r <= 5; ++r) {
+        EXPECT_EQ(g.st.RecName(r), rows[r - 1].first) << "row " << r;
+        EXPECT_EQ(g.st.RecScore(r), rows[r - 1].second) << "row " << r;
+    }
+}
+
+TEST_F(BookFile, MissingBookReadsAsFiveEmptyRowsAndIsLeftEmpty) {
+    Rig rig(dir.string());
+    rig.game.st.RecName(3) = "stale";
+    rig.game.st.RecScore(3) = 77;
+    ReadAllRows(rig.game);
+    ExpectRows(rig.game, {{"", 0}, {"", 0}, {"", 0}, {"", 0}, {"", 0}});
+    ASSERT_TRUE(std::filesystem::exists(Book()));
+    EXPECT_EQ(std::filesystem::file_size(Book()), 0u);
+}
+
+TEST_F(BookFile, WrittenRowsReadBack) {
+    Rig rig(dir.string());
+    const std::vector<std::pair<std::string, int>> rows = {
+        {"Велесов Ждан", 12345}, {"Ян", 950}, {"Анонимщик", 0}, {"", -40}, {"a b", -32768}};
+    for (int r = 1; r <= 5; ++r) {
+        rig.game.st.RecName(r) = rows[r - 1].first;
+        rig.game.st.RecScore(r) = static_cast<int16_t>(rows[r - 1].second);
+    }
+    ASSERT_TRUE(WriteAllRows(rig.game));
+    const std::string bytes = BookBytes();
+    ASSERT_EQ(bytes.size(), 130u);
+    EXPECT_EQ(bytes.substr(26, 26), Record("\xDF\xED", " 950"));
+    EXPECT_EQ(bytes.substr(78, 26), Record("", "-40"));
+
+    Rig other(dir.string());
+    ReadAllRows(other.game);
+    ExpectRows(other.game, rows);
+    EXPECT_FALSE(std::filesystem::exists(Book().string() + ".new"));
+}
+
+TEST_F(BookFile, ShortBookFillsTheRowsItLacks) {
+    // One whole record, then 23 bytes of the second: its name and part of its score.
+    PutBook(Record("\xC6\xE4\xE0\xED", " 500") + Record("\xDF\xED", " 42").substr(0, 23));
+    Rig rig(dir.string());
+    ReadAllRows(rig.game);
+    ExpectRows(rig.game, {{"Ждан", 500}, {"Ян", 42}, {"", 0}, {"", 0}, {"", 0}});
+}
+
+TEST_F(BookFile, LongBookReadsItsFirstFiveRecords) {
+    std::string bytes;
+    for (int r = 1; r <= 7; ++r) bytes += Record("n" + std::to_string(r), " " + std::to_string(r));
+    PutBook(bytes);
+    Rig rig(dir.string());
+    ReadAllRows(rig.game);
+    ExpectRows(rig.game, {{"n1", 1}, {"n2", 2}, {"n3", 3}, {"n4", 4}, {"n5", 5}});
+}
+
+TEST_F(BookFile, GarbageReadsWithoutHarm) {
+    std::string bytes;
+    for (int i = 0; i < 130; ++i) bytes += static_cast<char>((i * 97 + 13) & 0xFF);
+    bytes[20] = '9';  // row 1's score field starts "9\x??..."
+    PutBook(bytes);
+    Rig rig(dir.string());
+    ReadAllRows(rig.game);
+    EXPECT_EQ(rig.game.st.RecScore(1), 9);
+    for (int r = 1; r <= 5; ++r) EXPECT_FALSE(rig.game.st.RecName(r).empty());
+}
+
+TEST_F(BookFile, BookThatIsADirectoryReadsAsEmptyAndIsNotOverwritten) {
+    std::filesystem::create_directories(Book());
+    Rig rig(dir.string());
+    ReadAllRows(rig.game);
+    ExpectRows(rig.game, {{"", 0}, {"", 0}, {"", 0}, {"", 0}, {"", 0}});
+    std::string error;
+    EXPECT_FALSE(WriteAllRows(rig.game, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(Book()));
+}
+
+TEST_F(BookFile, MissingTablesDirectoryIsCreatedByTheWrite) {
+    Rig rig(dir.string());
+    ASSERT_TRUE(WriteAllRows(rig.game));
+    std::string empty;
+    for (int r = 1; r <= 5; ++r) empty += Record("", " 0");
+    EXPECT_EQ(BookBytes(), empty);
+}
+
+TEST_F(BookFile, FailedWriteLeavesTheOldBookWhole) {
+    const std::string old = Record("old", " 1") + Record("", " 0") + Record("", " 0") +
+                            Record("", " 0") + Record("", " 0");
+    PutBook(old);
+    // The temporary file cannot be created where a directory stands.
+    std::filesystem::create_directories(Book().string() + ".new");
+    Rig rig(dir.string());
+    rig.game.st.RecName(1) = "new";
+    std::string error;
+    EXPECT_FALSE(WriteAllRows(rig.game, &error));
+    EXPECT_NE(error.find("table.dat.new"), std::string::npos) << error;
+    EXPECT_EQ(BookBytes(), old);
+}
+
+TEST_F(BookFile, TablesPathHeldByAFileFailsBothWaysWithoutHarm) {
+    std::filesystem::create_directories(dir / "gamedata");
+    std::ofstream(Tables()) << "not a directory";
+    Rig rig(dir.string());
+    ReadAllRows(rig.game);
+    ExpectRows(rig.game, {{"", 0}, {"", 0}, {"", 0}, {"", 0}, {"", 0}});
+    EXPECT_FALSE(WriteAllRows(rig.game));
+    EXPECT_TRUE(std::filesystem::is_regular_file(Tables()));
+}
+
+}  // namespace
+}  // namespace krepogor

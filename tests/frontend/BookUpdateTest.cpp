@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include "BookTestDir.h"
+#include "frontend/BookFile.h"
+#include "frontend/BookRecord.h"
+#include "frontend/BookUpdate.h"
+#include "headless/Rig.h"
+#include "state/NullBattleView.h"
+
+namespace krepogor {
+namespace {
+
+using Entries = std::vector<std::vector<std::string>>;
+using Answer = ScriptedDialogs::Answer;
+
+const char* const kTitle = "Запись в книгу чемпионов";
+
+// Notes the clearing of the battle window in the rig's log, in order with the
+// device commands and the boxes.
+class LoggingView : public NullBattleView {
+  public:
+    explicit LoggingView(EventLog& log) : log_(log) {}
+    void Clear() override {
+        NullBattleView::Clear();
+        log_.Add({"view", "Clear"});
+    }
+
+  private:
+    EventLog& log_;
+};
+
+class BookUpdateTest : public BookTestDir {
+  protected:
+    BookUpdateTest() : rig(dir.string()), view(rig.log), g(rig.game) {
+        g.view = &view;
+        rig.log.Take();
+    }
+
+    void PutRows(const std::vector<std::pair<std::string, int>>& rows) {
+        for (int r = 1; r <= 5; ++r) {
+            g.st.RecName(r) = rows[r - 1].first;
+            g.st.RecScore(r) = static_cast<int16_t>(rows[r - 1].second);
+        }
+        ASSERT_TRUE(WriteAllRows(g));
+        rig.log.Take();
+    }
+
+    // What a fresh program finds in the book.
+    std::vector<std::pair<std::string, int>> StoredRows() {
+        Rig other(dir.string());
+        ReadAllRows(other.game);
+        std::vector<std::pair<std::string, int>> rows;
+        for (int r = 1; r <= 5; ++r)
+            rows.emplace_back(other.game.st.RecName(r), other.game.st.RecScore(r));
+        return rows;
+    }
+
+    static Entries Prompted(int64_t score, const std::string& said, const std::string& text) {
+        return {{"MMControlSound(0)", "Stop"},
+                {"MMControlSound(1)", "Stop"},
+                {"MMControlSound(2)", "Stop"},
+                {"MMControlSound(3)", "Stop"},
+                {"view", "Clear"},
+                {"InputBox", kTitle,
+                 "Вы победили всех врагов и набрали " + std::to_string(score) +
+                     " очков! Введите свое имя:",
+                 said, text}};
+    }
+
+    Rig rig;
+    LoggingView view;
+    Game& g;
+};
+
+TEST_F(BookUpdateTest, EqualScoreRanksBelowAndTheRestMoveDown) {
+    PutRows({{"a", 900}, {"b", 800}, {"c", 800}, {"d", 700}, {"e", 600}});
+    g.st.FinalScore = 800;
+    rig.dialogs.Queue({Answer::Text, "Ян"});
+    EXPECT_EQ(BookUpdate(g), BookOutcome::Written);
+    EXPECT_EQ(g.st.RecIdx, 4);
+    EXPECT_EQ(rig.log.Take(), Prompted(800, "OK", "Ян"));
+    EXPECT_EQ(g.st.PlayerName, "Ян");
+    using Rows = std::vector<std::pair<std::string, int>>;
+    EXPECT_EQ(StoredRows(), (Rows{{"a", 900}, {"b", 800}, {"c", 800}, {"Ян", 800}, {"d", 700}}));
+}
+
+TEST_F(BookUpdateTest, ScoreThatReachesNoRowChangesNothing) {
+    PutRows({{"a", 900}, {"b", 800}, {"c", 800}, {"d", 700}, {"e", 600}});
+    const std::string before = BookBytes();
+    const auto mtime = std::filesystem::last_write_time(Book());
+    g.st.FinalScore = 600;
+    EXPECT_EQ(BookUpdate(g), BookOutcome::NotRanked);
+    EXPECT_TRUE(rig.log.Take().empty());  // no stop, no clear, no box
+    EXPECT_EQ(view.clears, 0);
+    EXPECT_EQ(rig.dialogs.Pending(), 0u);
+    EXPECT_EQ(BookBytes(), before);
+    EXPECT_EQ(std::filesystem::last_write_time(Book()), mtime);
+    EXPECT_EQ(g.st.RecScore(5), 600);  // the rows read are left in memory
+}
+
+TEST_F(BookUpdateTest, TopScoreMovesEveryRowDown) {
+    PutRows({{"a", 900}, {"b", 800}, {"c", 700}, {"d", 600}, {"e", 500}});
+    g.st.FinalScore = 901;
+    rig.dialogs.Queue({Answer::Text, "Ждан"});
+    EXPECT_EQ(BookUpdate(g), BookOutcome::Written);
+    EXPECT_EQ(g.st.RecIdx, 1);
+    using Rows = std::vector<std::pair<std::string, int>>;
+    EXPECT_EQ(StoredRows(), (Rows{{"Ждан", 901}, {"a", 900}, {"b", 800}, {"c", 700}, {"d", 600}}));
+}
+
+TEST_F(BookUpdateTest, EmptyOrCancelledNameIsStoredAsAnonymous) {
+    PutRows({{"a", 900}, {"b", 800}, {"c", 700}, {"d", 600}, {"e", 500}});
+    g.st.FinalScore = 550;
+    rig.dialogs.Queue({Answer::Cancel, ""});
+    BookUpdate(g);
+    EXPECT_EQ(
+        rig.log.Take().back(),
+        (std::vector<std::string>{"InputBox", kTitle, Prompted(550, "", "")[5][2], "Cancel", ""}));
+    EXPECT_EQ(g.st.PlayerName, "");
+    EXPECT_EQ(StoredRows()[4], (std::pair<std::string, int>{"Анонимщик", 550}));
+
+    g.st.FinalScore = 950;
+    rig.dialogs.Queue({Answer::OK, ""});
+    BookUpdate(g);
+    EXPECT_EQ(StoredRows()[0], (std::pair<std::string, int>{"Анонимщик", 950}));
+}
+
+TEST_F(BookUpdateTest, FirstVictoryWithoutABookFillsAllFiveRecords) {
+    g.st.FinalScore = 1800;
+    rig.dialogs.Queue({Answer::Text, "Велесов Ждан"});
+    EXPECT_EQ(BookUpdate(g), BookOutcome::Written);
+    EXPECT_EQ(g.st.RecIdx, 1);
+    const std::string bytes = BookBytes();
+    ASSERT_EQ(bytes.size(), 130u);
+    EXPECT_EQ(bytes.substr(0, 26), "\xC2\xE5\xEB\xE5\xF1\xEE\xE2 \xC6\xE4\xE0\xED         1800 ");
+    for (int r = 1; r < 5; ++r)
+        EXPECT_EQ(bytes.substr(r * 26, 26), std::string(20, ' ') + " 0    ");
+}
+
+TEST_F(BookUpdateTest, LongNameIsCutAndForeignCharactersBecomeQuestionMarks) {
+    g.st.FinalScore = 10;
+    rig.dialogs.Queue({Answer::Text, "  Ωмега-中 АБВГДЕЖЗИЙКЛМНОПРСТУФ"});
+    BookUpdate(g);
+    // PlayerName keeps what was typed; the book keeps its first 20 characters,
+    // the two leading spaces among them.
+    EXPECT_EQ(g.st.PlayerName, "  Ωмега-中 АБВГДЕЖЗИЙКЛМНОПРСТУФ");
+    EXPECT_EQ(StoredRows()[0].first, "?мега-? АБВГДЕЖЗИЙ");
+    EXPECT_EQ(BookBytes().substr(0, 2), "  ");
+}
+
+TEST_F(BookUpdateTest, ScoresBeyondInt16AreClampedButThePromptTellsTheTrueScore) {
+    PutRows({{"a", 32767}, {"b", 100}, {"c", 0}, {"d", -5}, {"e", -32768}});
+    g.st.FinalScore = 70000;  // no more than row 1's 32767 once clamped
+    rig.dialogs.Queue({Answer::Text, "x"});
+    BookUpdate(g);
+    EXPECT_EQ(g.st.RecIdx, 2);
+    EXPECT_EQ(rig.log.Take().back()[2], Prompted(70000, "", "")[5][2]);
+    EXPECT_EQ(StoredRows()[1], (std::pair<std::string, int>{"x", 32767}));
+
+    g.st.FinalScore = -100000;
+    EXPECT_EQ(BookUpdate(g), BookOutcome::NotRanked);  // clamps to -32768, equal to row 5
+    EXPECT_EQ(rig.dialogs.Pending(), 0u);
+}
+
+TEST_F(BookUpdateTest, FailedWriteKeepsTheOldBookAndGoesOn) {
+    PutRows({{"a", 900}, {"b", 800}, {"c", 700}, {"d", 600}, {"e", 500}});
+    const std::string before = BookBytes();
+    std::filesystem::create_directories(Book().string() + ".new");
+    g.st.FinalScore = 1000;
+    rig.dialogs.Queue({Answer::Text, "Ян"});
+    EXPECT_EQ(BookUpdate(g), BookOutcome::WriteFailed);
+    EXPECT_EQ(BookBytes(), before);
+    EXPECT_EQ(g.st.RecName(1), "Ян");
+}
+
+TEST_F(BookUpdateTest, WorksWithoutABattleView) {
+    g.view = nullptr;
+    g.st.FinalScore = 5;
+    rig.dialogs.Queue({Answer::Text, "Ян"});
+    EXPECT_EQ(BookUpdate(g), BookOutcome::Written);
+}
+
+}  // namespace
+}  // namespace krepogor
