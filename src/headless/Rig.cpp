@@ -4,7 +4,7 @@ namespace krepogor {
 
 Rig::Rig(std::string appDir)
     : media(log, appDir),
-      dialogs(log),
+      dialogs(boxes),
       wav(log, appDir),
       platform{timers, media, dialogs, wav, random, appDir},
       game(platform) {}

@@ -25,7 +25,8 @@ public:
     void Wait(int64_t ms);
     int64_t Now() const { return timers.Now(); }
 
-    EventLog log;
+    EventLog log;    // what the devices and the WAV player were told
+    EventLog boxes;  // every modal box shown, with its answer
     TimerQueue timers;
     FakeMediaSystem media;
     ScriptedDialogs dialogs;

@@ -5,10 +5,10 @@ namespace krepogor {
 BattleForm::BattleForm(Platform& sys)
     : Tmr_kernel(sys.timers, "Tmr_kernel", 20, false),
       Tmr_mob(sys.timers, "Tmr_mob", 100, false),
-      TmrBum(sys.timers, "TmrBum", 20, true),
-      TmrMob5(sys.timers, "TmrMob5", 50, true),
-      TmrFazaMob4(sys.timers, "TmrFazaMob4", 100, true),
-      tmr_fc(sys.timers, "tmr_fc", 1000, true),
+      TmrBum(sys.timers, "TmrBum", 20, false),
+      TmrMob5(sys.timers, "TmrMob5", 50, false),
+      TmrFazaMob4(sys.timers, "TmrFazaMob4", 100, false),
+      tmr_fc(sys.timers, "tmr_fc", 1000, false),
       MMControlBum(sys.media, "MMControlBum"),
       MMControlSound(sys.media, "MMControlSound") {}
 

@@ -6,6 +6,8 @@
 #include "state/BattleState.h"
 #include "state/BattleView.h"
 #include "state/DeviceArray.h"
+#include "state/FrontEndHooks.h"
+#include "state/NullBattleView.h"
 #include "state/PictureSet.h"
 #include "state/Platform.h"
 #include "state/SpriteBuffers.h"
@@ -34,7 +36,8 @@ struct BattleForm {
     Slots<int, 0, 2> LblModPointer;  // PointerDefault or PointerCustom
 
     // In the order the window was designed with; timers due at the same
-    // instant fire in this order.
+    // instant fire in this order. All start disabled; the window's load
+    // starts those that run from the beginning.
     Timer Tmr_kernel, Tmr_mob, TmrBum, TmrMob5, TmrFazaMob4, tmr_fc;
 
     DeviceArray<0, 6> MMControlBum;
@@ -65,7 +68,9 @@ public:
     BattleForm frm_vustrel;
     MenuForm frm_menu;
     Label LblScore{"00000", true};  // on the victory screen
-    IBattleView* view = nullptr;
+    FrontEndHooks frontEnd;
+    NullBattleView noView;
+    IBattleView* view = &noView;  // the battle window's drawing
 
     IMediaDevice& MMControlBum(int i) const { return frm_vustrel.MMControlBum(i); }
     IMediaDevice& MMControlSound(int i) const { return frm_vustrel.MMControlSound(i); }

@@ -39,7 +39,9 @@ void FakeMediaDevice::Command(const std::string& command) {
     if (word == "Open") {
         std::error_code ec;
         open_ = std::filesystem::is_regular_file(file_, ec);
-        length_ = open_ ? FakeMediaSystem::DefaultLength : 0;
+        const auto bytes = open_ ? std::filesystem::file_size(file_, ec) : 0;
+        // As long as the file plays at 128 kbit/s (16 bytes a millisecond).
+        length_ = open_ && !ec ? std::max<int64_t>(1, static_cast<int64_t>(bytes / 16)) : 0;
         position_ = 0;
         playing_ = false;
     } else if (word == "Play") {

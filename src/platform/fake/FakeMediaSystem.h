@@ -12,10 +12,10 @@ namespace krepogor {
 
 class FakeMediaDevice;
 
-// Recording media devices on a virtual clock. Every command is logged; an open
-// device whose file exists has a length (DefaultLength unless a test sets
-// another), and a playing device advances with the clock, stops at its end and
-// raises its status notification there.
+// Recording media devices on a virtual clock. Every command is logged; a device
+// opened on an existing file is as long as the file would play at 128 kbit/s
+// (a test may set another length), and a playing device advances with the
+// clock, stops at its end and raises its status notification there.
 class FakeMediaSystem : public IMediaSystem {
 public:
     FakeMediaSystem(EventLog& log, std::string appDir) : log_(log), appDir_(std::move(appDir)) {}
@@ -26,8 +26,6 @@ public:
     void AdvanceTo(int64_t now);
     FakeMediaDevice* Find(const std::string& name) const;
     const std::map<std::string, FakeMediaDevice*>& Devices() const { return devices_; }
-
-    static constexpr int64_t DefaultLength = 1000;
 
 private:
     friend class FakeMediaDevice;

@@ -1,0 +1,233 @@
+#include "script/Driver.h"
+
+#include <charconv>
+#include <ostream>
+#include <sstream>
+
+#include "battle/GunControls.h"
+#include "frontend/BattleMenu.h"
+#include "frontend/MainMenu.h"
+#include "script/BufferNames.h"
+#include "script/Json.h"
+#include "script/KeyNames.h"
+#include "script/ParseValue.h"
+#include "script/StateFields.h"
+#include "state/ProgramEnded.h"
+
+namespace krepogor {
+namespace {
+
+std::vector<std::string> Words(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> w;
+    for (std::string s; in >> s;) w.push_back(s);
+    return w;
+}
+
+// What follows the first `n` words of a line, without surrounding blanks.
+std::string After(const std::string& line, size_t n) {
+    size_t pos = 0;
+    for (size_t i = 0; i < n; ++i) {
+        pos = line.find_first_not_of(" \t", pos);
+        pos = line.find_first_of(" \t", pos);
+        if (pos == std::string::npos) return "";
+    }
+    const size_t b = line.find_first_not_of(" \t", pos);
+    const size_t e = line.find_last_not_of(" \t\r");
+    return b == std::string::npos ? "" : line.substr(b, e - b + 1);
+}
+
+int64_t Number(const std::string& text, const char* what) {
+    int64_t v = 0;
+    const char* end = text.data() + text.size();
+    auto r = std::from_chars(text.data(), end, v);
+    if (r.ec != std::errc() || r.ptr != end) throw ScriptError(std::string("bad ") + what + ": " + text);
+    return v;
+}
+
+}  // namespace
+
+Driver::Driver(const std::string& appDir, std::ostream& out) : rig_(appDir), out_(out) {}
+
+bool Driver::Run(const std::string& line) {
+    if (ended_) return false;
+    std::string text = line.substr(0, line.find('#'));
+    const auto w = Words(text);
+    if (w.empty()) return true;
+    try {
+        Command(w, text);
+    } catch (const ProgramEnded&) {
+        ended_ = true;
+        PrintBoxes();
+        out_ << "{\"ended\": true}\n";
+        return false;
+    }
+    PrintBoxes();
+    return true;
+}
+
+void Driver::Command(const std::vector<std::string>& w, const std::string& line) {
+    const std::string& c = w[0];
+    auto arity = [&](size_t lo, size_t hi) {
+        if (w.size() - 1 < lo || w.size() - 1 > hi) throw ScriptError("wrong number of words for " + c);
+    };
+    if (c == "seed") {
+        arity(1, 1);
+        rig_.random.Seed(static_cast<uint64_t>(Number(w[1], "seed")));
+    } else if (c == "rand") {
+        if (w.size() < 2) throw ScriptError("rand needs numbers");
+        for (size_t i = 1; i < w.size(); ++i) {
+            double x = 0;
+            if (!ParseValue(w[i], x) || x < 0 || x >= 1) throw ScriptError("not in [0, 1): " + w[i]);
+            rig_.random.Queue(x);
+        }
+    } else if (c == "start") {
+        arity(0, 0);
+        Start();
+    } else if (c == "wait") {
+        arity(1, 1);
+        RequireStarted();
+        const int64_t ms = Number(w[1], "time");
+        if (ms < 0) throw ScriptError("time runs forward only");
+        rig_.Wait(ms);
+    } else if (c == "key") {
+        arity(1, 1);
+        Key(w[1]);
+    } else if (c == "click" || c == "hover") {
+        arity(2, 3);
+        Click(w, c == "hover");
+    } else if (c == "menu") {
+        arity(1, 1);
+        Menu(w[1]);
+    } else if (c == "answer") {
+        Answer(After(line, 1));
+    } else if (c == "set") {
+        Set(w, After(line, 2));
+    } else if (c == "state") {
+        arity(0, 0);
+        PrintState();
+    } else if (c == "timers") {
+        arity(0, 0);
+        PrintTimers();
+    } else if (c == "devices") {
+        arity(0, 0);
+        PrintDevices();
+    } else {
+        throw ScriptError("unknown command " + c);
+    }
+}
+
+void Driver::RequireStarted() const {
+    if (!started_) throw ScriptError("the program has not started");
+}
+
+void Driver::Start() {
+    if (started_) throw ScriptError("the program has started already");
+    started_ = true;
+    frm_menu_Load(rig_.game);
+}
+
+void Driver::Key(const std::string& name) {
+    RequireStarted();
+    const auto code = KeyCode(name);
+    if (!code) throw ScriptError("unknown key " + name);
+    // Keys reach the battle window only while it is shown.
+    if (rig_.game.windows.IsVisible("frm_vustrel")) BattleWindow_Key(rig_.game, *code);
+}
+
+void Driver::Click(const std::vector<std::string>& w, bool hover) {
+    RequireStarted();
+    const std::string& form = w[1];
+    const std::string& control = w[2];
+    const int index = w.size() > 3 ? static_cast<int>(Number(w[3], "index")) : -1;
+    Game& g = rig_.game;
+    if (form == "frm_vustrel" && control == "LblMod" && index >= 0 && index <= 2) {
+        if (!g.windows.IsVisible(form)) return;
+        if (hover) LblMod_MouseMove(g, static_cast<int16_t>(index));
+        else LblMod_Click(g, static_cast<int16_t>(index));
+    } else if (form == "frm_menu" && control == "lbl_new_game" && !hover && index < 0) {
+        if (g.windows.IsVisible(form)) lbl_new_game_Click(g);
+    } else {
+        throw ScriptError("no control " + form + " " + control);
+    }
+}
+
+void Driver::Menu(const std::string& item) {
+    RequireStarted();
+    if (!rig_.game.windows.IsVisible("frm_vustrel")) return;
+    if (!BattleMenu_Click(rig_.game, item)) throw ScriptError("no menu item " + item);
+}
+
+void Driver::Answer(const std::string& rest) {
+    using A = ScriptedDialogs::Answer;
+    if (rest == "Yes") rig_.dialogs.Queue({A::Yes, ""});
+    else if (rest == "No") rig_.dialogs.Queue({A::No, ""});
+    else if (rest == "OK") rig_.dialogs.Queue({A::OK, ""});
+    else if (rest == "Cancel") rig_.dialogs.Queue({A::Cancel, ""});
+    else if (rest.rfind("text:", 0) == 0) rig_.dialogs.Queue({A::Text, rest.substr(5)});
+    else throw ScriptError("unknown answer " + rest);
+}
+
+void Driver::Set(const std::vector<std::string>& w, const std::string& value) {
+    if (w.size() < 3) throw ScriptError("set needs a name and a value");
+    std::string name = w[1];
+    std::optional<int> index;
+    if (const size_t open = name.find('('); open != std::string::npos) {
+        if (name.back() != ')') throw ScriptError("bad index in " + name);
+        index = static_cast<int>(Number(name.substr(open + 1, name.size() - open - 2), "index"));
+        name = name.substr(0, open);
+    }
+    for (const StateField& f : StateFields(rig_.game)) {
+        if (f.name != name) continue;
+        if (!f.set(index, value)) throw ScriptError("cannot set " + w[1] + " to " + value);
+        return;
+    }
+    throw ScriptError("no variable " + name);
+}
+
+void Driver::PrintState() {
+    Game& g = rig_.game;
+    out_ << "{\n";
+    for (const StateField& f : StateFields(g)) out_ << "  " << JsonString(f.name) << ": " << f.json() << ",\n";
+    out_ << "  \"visible\": " << JsonString(g.windows.Visible()) << ",\n";
+    out_ << "  \"buffers\": {";
+    bool first = true;
+    for (const auto& [name, buffer] : NamedBuffers(g.buf)) {
+        out_ << (first ? "\n    " : ",\n    ") << JsonString(name) << ": "
+             << (buffer->Held() ? JsonString(buffer->Held()->Name) : "null");
+        first = false;
+    }
+    out_ << "\n  }\n}\n";
+}
+
+void Driver::PrintTimers() {
+    const BattleForm& f = rig_.game.frm_vustrel;
+    out_ << "{\"Tmr_kernel\": " << JsonValue(f.Tmr_kernel.Enabled())
+         << ", \"Tmr_mob\": " << JsonValue(f.Tmr_mob.Enabled())
+         << ", \"TmrBum\": " << JsonValue(f.TmrBum.Enabled())
+         << ", \"TmrMob5\": " << JsonValue(f.TmrMob5.Enabled())
+         << ", \"TmrFazaMob4\": " << JsonValue(f.TmrFazaMob4.Enabled())
+         << ", \"tmr_fc\": " << JsonValue(f.tmr_fc.Enabled()) << "}\n";
+}
+
+void Driver::PrintDevices() {
+    out_ << "{\"devices\": [";
+    bool first = true;
+    for (const auto& entry : rig_.log.Take()) {
+        out_ << (first ? "" : ", ") << "[";
+        for (size_t i = 0; i < entry.size(); ++i) out_ << (i ? ", " : "") << JsonString(entry[i]);
+        out_ << "]";
+        first = false;
+    }
+    out_ << "]}\n";
+}
+
+void Driver::PrintBoxes() {
+    for (const auto& box : rig_.boxes.Take()) {
+        out_ << "{\"box\": [";
+        for (size_t i = 0; i < box.size(); ++i) out_ << (i ? ", " : "") << JsonString(box[i]);
+        out_ << "]}\n";
+    }
+}
+
+}  // namespace krepogor

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <iosfwd>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "headless/Rig.h"
+
+namespace krepogor {
+
+// A script line the driver cannot read.
+struct ScriptError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Runs the program headless, one script command at a time, on the virtual
+// clock, with recording devices and scripted boxes; prints to `out`.
+class Driver {
+public:
+    Driver(const std::string& appDir, std::ostream& out);
+
+    // Runs one line. Throws ScriptError for a malformed line and UnansweredBox
+    // when a box finds no answer waiting. Returns false once the program has
+    // ended (the rest of the script is not run).
+    bool Run(const std::string& line);
+
+    Rig& rig() { return rig_; }
+
+private:
+    void Command(const std::vector<std::string>& w, const std::string& rest);
+    void Start();
+    void Key(const std::string& name);
+    void Click(const std::vector<std::string>& w, bool hover);
+    void Menu(const std::string& item);
+    void Answer(const std::string& rest);
+    void Set(const std::vector<std::string>& w, const std::string& rest);
+    void PrintState();
+    void PrintTimers();
+    void PrintDevices();
+    void PrintBoxes();
+    void RequireStarted() const;
+
+    Rig rig_;
+    std::ostream& out_;
+    bool started_ = false;
+    bool ended_ = false;
+};
+
+}  // namespace krepogor

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <charconv>
+#include <limits>
+#include <string>
+#include <type_traits>
+
+namespace krepogor {
+
+// Reads a value for `set`: whole numbers within the variable's type, decimal
+// numbers, true/false (or -1/0) for flags, and any text for strings.
+template <typename T>
+bool ParseValue(const std::string& text, T& out) {
+    if constexpr (std::is_same_v<T, std::string>) {
+        out = text.size() >= 2 && text.front() == '"' && text.back() == '"'
+                  ? text.substr(1, text.size() - 2)
+                  : text;
+        return true;
+    } else if constexpr (std::is_same_v<T, bool>) {
+        if (text == "true" || text == "-1") out = true;
+        else if (text == "false" || text == "0") out = false;
+        else return false;
+        return true;
+    } else {
+        const char* end = text.data() + text.size();
+        if constexpr (std::is_floating_point_v<T>) {
+            auto r = std::from_chars(text.data(), end, out);
+            return r.ec == std::errc() && r.ptr == end;
+        } else {
+            long long v = 0;
+            auto r = std::from_chars(text.data(), end, v);
+            if (r.ec != std::errc() || r.ptr != end) return false;
+            if (v < std::numeric_limits<T>::min() || v > std::numeric_limits<T>::max()) return false;
+            out = static_cast<T>(v);
+            return true;
+        }
+    }
+}
+
+}  // namespace krepogor

@@ -1,0 +1,55 @@
+// krepogor-script: runs the game headless from a script of commands.
+//   krepogor-script [--appdir DIR] [SCRIPT]
+// Reads standard input when no script file is named. Exit status: 0 done,
+// 1 bad arguments, 2 a malformed line, 3 a box with no answer waiting.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "platform/fake/ScriptedDialogs.h"
+#include "script/Driver.h"
+
+int main(int argc, char** argv) {
+    std::string appDir = std::filesystem::current_path().string();
+    std::string scriptPath;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--appdir" && i + 1 < argc) appDir = argv[++i];
+        else if (scriptPath.empty() && arg.rfind("--", 0) != 0) scriptPath = arg;
+        else {
+            std::cerr << "usage: krepogor-script [--appdir DIR] [SCRIPT]\n";
+            return 1;
+        }
+    }
+    std::ifstream file;
+    if (!scriptPath.empty()) {
+        file.open(scriptPath);
+        if (!file) {
+            std::cerr << "krepogor-script: cannot read " << scriptPath << "\n";
+            return 1;
+        }
+    }
+    std::istream& in = scriptPath.empty() ? std::cin : file;
+    krepogor::Driver driver(appDir, std::cout);
+    int lineNo = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++lineNo;
+        try {
+            if (!driver.Run(line)) break;
+        } catch (const krepogor::ScriptError& e) {
+            std::cout.flush();
+            std::cerr << "line " << lineNo << ": " << e.what() << "\n";
+            return 2;
+        } catch (const krepogor::UnansweredBox& e) {
+            std::cout.flush();
+            std::cerr << "line " << lineNo << ": " << e.what() << "\n";
+            return 3;
+        } catch (const std::runtime_error& e) {
+            std::cout.flush();
+            std::cerr << "line " << lineNo << ": " << e.what() << "\n";
+            return 3;
+        }
+    }
+    return 0;
+}
