@@ -45,7 +45,9 @@ DARKEST = np.array([0x14, 0x10, 0x10], dtype=np.uint8)
 
 # Fonts ----------------------------------------------------------------------
 _FONT_FILES = {
-    "serif_bold": "/usr/share/fonts/opentype/ebgaramond/EBGaramond12-Bold.otf",
+    "serif_bold": "/usr/share/fonts/opentype/urw-base35/P052-Bold.otf",
+    "serif_bold_italic": "/usr/share/fonts/opentype/urw-base35/P052-BoldItalic.otf",
+    "book_serif": "/usr/share/fonts/opentype/urw-base35/P052-Roman.otf",
     "serif": "/usr/share/fonts/opentype/ebgaramond/EBGaramond12-Regular.otf",
     "serif_italic": "/usr/share/fonts/opentype/ebgaramond/EBGaramond12-Italic.otf",
     "dejavu_serif_bold": "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf",
