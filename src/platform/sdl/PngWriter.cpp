@@ -7,8 +7,8 @@ namespace krepogor {
 
 bool SavePng(const std::string& path, const uint32_t* px, int w, int h, std::string& error) {
     // SDL only reads the pixels through the surface; the cast does not write.
-    SDL_Surface* frame = SDL_CreateRGBSurfaceWithFormatFrom(
-        const_cast<uint32_t*>(px), w, h, 32, w * 4, SDL_PIXELFORMAT_RGB888);
+    SDL_Surface* frame = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(px), w, h, 32,
+                                                            w * 4, SDL_PIXELFORMAT_RGB888);
     if (!frame) {
         error = SDL_GetError();
         return false;

@@ -33,8 +33,8 @@ bool SdlPictureDecoder::Decode(const std::string& path, Picture& out, std::strin
     out.Pixels.resize(static_cast<size_t>(rgb->w) * rgb->h);
     SDL_LockSurface(rgb.get());
     for (int y = 0; y < rgb->h; ++y) {
-        const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(rgb->pixels) +
-                                                            static_cast<size_t>(y) * rgb->pitch);
+        const auto* row = reinterpret_cast<const uint32_t*>(
+            static_cast<const uint8_t*>(rgb->pixels) + static_cast<size_t>(y) * rgb->pitch);
         uint32_t* dst = &out.Pixels[static_cast<size_t>(y) * rgb->w];
         for (int x = 0; x < rgb->w; ++x) dst[x] = row[x] & 0x00FFFFFFu;
     }

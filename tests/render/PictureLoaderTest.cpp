@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "render/PictureLoader.h"
+
+namespace krepogor {
+namespace {
+
+// Decodes from a table of files: each a picture of the given size whose
+// pixels all hold the file's number in the table.
+class TableDecoder : public IPictureDecoder {
+  public:
+    bool Decode(const std::string& path, Picture& out, std::string& error) override {
+        const auto it = files.find(path);
+        if (it == files.end()) {
+            error = "no such file";
+            return false;
+        }
+        out.Width = it->second.first;
+        out.Height = it->second.second;
+        out.Pixels.assign(static_cast<size_t>(out.Width) * out.Height,
+                          static_cast<uint32_t>(std::distance(files.begin(), it)));
+        return true;
+    }
+    std::map<std::string, std::pair<int, int>> files;
+};
+
+class PictureLoaderTest : public ::testing::Test {
+  protected:
+    // The files as they should be: every picture of the set at its size.
+    PictureLoaderTest() {
+        decoder.files["app/gamedata/pics/map.jpg"] = {927, 640};
+        expected.ForEachSprite([this](Picture& p) {
+            decoder.files["res/" + ResourceFileName(p.Name)] = {p.Width, p.Height};
+        });
+    }
+    std::string LoadError() {
+        try {
+            LoadPictures(pics, decoder, "res", "app");
+        } catch (const PictureLoadError& e) {
+            return e.what();
+        }
+        return "";
+    }
+
+    PictureSet expected, pics;
+    TableDecoder decoder;
+};
+
+TEST_F(PictureLoaderTest, LoadsEveryPictureFromItsFile) {
+    ASSERT_EQ(LoadError(), "");
+    auto from = [this](const std::string& path) {
+        return static_cast<uint32_t>(
+            std::distance(decoder.files.begin(), decoder.files.find(path)));
+    };
+    EXPECT_EQ(pics.MapPic.Pixels.at(0), from("app/gamedata/pics/map.jpg"));
+    EXPECT_EQ(pics.ImgGunPic(3).Pixels.at(0), from("res/ImgGunPic_3.png"));
+    EXPECT_EQ(pics.ImgListBumMask(11).Pixels.at(0), from("res/ImgListBumMask_11.png"));
+    EXPECT_EQ(pics.ImgZifra(11).Pixels.size(), 18u * 18u);
+    int loaded = 0;
+    pics.ForEachSprite([&](Picture& p) { loaded += p.HasPixels() ? 1 : 0; });
+    EXPECT_EQ(loaded, static_cast<int>(decoder.files.size()) - 1);
+}
+
+TEST_F(PictureLoaderTest, AWrongSizeNamesTheFileAndTheExpectedSize) {
+    decoder.files["res/ImgZifra_11.png"] = {12, 18};
+    const std::string error = LoadError();
+    EXPECT_NE(error.find("res/ImgZifra_11.png"), std::string::npos) << error;
+    EXPECT_NE(error.find("12 x 18"), std::string::npos) << error;
+    EXPECT_NE(error.find("ImgZifra(11), 18 x 18"), std::string::npos) << error;
+}
+
+TEST_F(PictureLoaderTest, AMissingFrameNamesTheFile) {
+    decoder.files.erase("res/ImgListShotPic_10.png");
+    const std::string error = LoadError();
+    EXPECT_NE(error.find("res/ImgListShotPic_10.png: no such file"), std::string::npos) << error;
+    EXPECT_NE(error.find("60 x 50"), std::string::npos) << error;
+}
+
+TEST_F(PictureLoaderTest, TheBackgroundIsRequired) {
+    decoder.files.erase("app/gamedata/pics/map.jpg");
+    EXPECT_NE(LoadError().find("app/gamedata/pics/map.jpg"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace krepogor
