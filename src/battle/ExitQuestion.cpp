@@ -13,6 +13,8 @@ void ExitQuestion(Game& g) {
     ReleaseBattle(g);
 }
 
-void Exiting_Click(Game& g) { ExitQuestion(g); }
+void Exiting_Click(Game& g) {
+    ExitQuestion(g);
+}
 
 }  // namespace krepogor

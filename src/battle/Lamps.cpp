@@ -6,8 +6,7 @@
 namespace krepogor {
 
 void RefreshLamps(Game& g) {
-    for (int n = 0; n <= 2; ++n)
-        g.buf.PicZU(n).Put(CanBuy(g.st, n) ? g.pics.ImgZA : g.pics.ImgZNA);
+    for (int n = 0; n <= 2; ++n) g.buf.PicZU(n).Put(CanBuy(g.st, n) ? g.pics.ImgZA : g.pics.ImgZNA);
 }
 
 }  // namespace krepogor

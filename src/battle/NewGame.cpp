@@ -58,7 +58,9 @@ void NewGame(Game& g) {
     g.view->Refresh();
 }
 
-void NG_Click(Game& g) { NewGame(g); }
+void NG_Click(Game& g) {
+    NewGame(g);
+}
 
 void tmr_fc_Timer(Game& g) {
     BattleState& s = g.st;

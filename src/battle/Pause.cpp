@@ -16,6 +16,8 @@ void Pauses(Game& g) {
     ReleaseBattle(g);
 }
 
-void Pouse_Click(Game& g) { Pauses(g); }
+void Pouse_Click(Game& g) {
+    Pauses(g);
+}
 
 }  // namespace krepogor

@@ -2,9 +2,15 @@
 
 namespace krepogor {
 
-bool CanBuySpeed(const BattleState& s) { return s.ModPoints >= SpeedPrice && s.DtLevel < 10; }
-bool CanBuyForce(const BattleState& s) { return s.ModPoints >= ForcePrice && s.ForceLevel < 10; }
-bool CanRepair(const BattleState& s) { return s.ModPoints >= RepairPrice && s.Life < 76; }
+bool CanBuySpeed(const BattleState& s) {
+    return s.ModPoints >= SpeedPrice && s.DtLevel < 10;
+}
+bool CanBuyForce(const BattleState& s) {
+    return s.ModPoints >= ForcePrice && s.ForceLevel < 10;
+}
+bool CanRepair(const BattleState& s) {
+    return s.ModPoints >= RepairPrice && s.Life < 76;
+}
 
 void BuySpeed(BattleState& s) {
     if (!CanBuySpeed(s)) return;
@@ -31,9 +37,12 @@ bool CanBuy(const BattleState& s, int n) {
 }
 
 void Buy(BattleState& s, int n) {
-    if (n == 0) BuySpeed(s);
-    else if (n == 1) BuyForce(s);
-    else BuyRepair(s);
+    if (n == 0)
+        BuySpeed(s);
+    else if (n == 1)
+        BuyForce(s);
+    else
+        BuyRepair(s);
 }
 
 }  // namespace krepogor

@@ -10,7 +10,9 @@ Timer::Timer(TimerQueue& queue, std::string name, int interval, bool enabled)
     Enabled(enabled);
 }
 
-Timer::~Timer() { queue_.Remove(this); }
+Timer::~Timer() {
+    queue_.Remove(this);
+}
 
 void Timer::Enabled(bool on) {
     if (on && !enabled_) due_ = queue_.Now() + interval_;
@@ -22,7 +24,9 @@ void Timer::Restart() {
     Enabled(true);
 }
 
-void TimerQueue::Remove(Timer* t) { std::erase(timers_, t); }
+void TimerQueue::Remove(Timer* t) {
+    std::erase(timers_, t);
+}
 
 std::optional<int64_t> TimerQueue::NextDue() const {
     std::optional<int64_t> best;
@@ -70,6 +74,8 @@ void TimerQueue::RunUntil(int64_t until) {
     SetNow(until);
 }
 
-void TimerQueue::SetNow(int64_t now) { now_ = std::max(now_, now); }
+void TimerQueue::SetNow(int64_t now) {
+    now_ = std::max(now_, now);
+}
 
 }  // namespace krepogor

@@ -41,7 +41,8 @@ int64_t Number(const std::string& text, const char* what) {
     int64_t v = 0;
     const char* end = text.data() + text.size();
     auto r = std::from_chars(text.data(), end, v);
-    if (r.ec != std::errc() || r.ptr != end) throw ScriptError(std::string("bad ") + what + ": " + text);
+    if (r.ec != std::errc() || r.ptr != end)
+        throw ScriptError(std::string("bad ") + what + ": " + text);
     return v;
 }
 
@@ -69,7 +70,8 @@ bool Driver::Run(const std::string& line) {
 void Driver::Command(const std::vector<std::string>& w, const std::string& line) {
     const std::string& c = w[0];
     auto arity = [&](size_t lo, size_t hi) {
-        if (w.size() - 1 < lo || w.size() - 1 > hi) throw ScriptError("wrong number of words for " + c);
+        if (w.size() - 1 < lo || w.size() - 1 > hi)
+            throw ScriptError("wrong number of words for " + c);
     };
     if (c == "seed") {
         arity(1, 1);
@@ -78,7 +80,8 @@ void Driver::Command(const std::vector<std::string>& w, const std::string& line)
         if (w.size() < 2) throw ScriptError("rand needs numbers");
         for (size_t i = 1; i < w.size(); ++i) {
             double x = 0;
-            if (!ParseValue(w[i], x) || x < 0 || x >= 1) throw ScriptError("not in [0, 1): " + w[i]);
+            if (!ParseValue(w[i], x) || x < 0 || x >= 1)
+                throw ScriptError("not in [0, 1): " + w[i]);
             rig_.random.Queue(x);
         }
     } else if (c == "start") {
@@ -143,8 +146,10 @@ void Driver::Click(const std::vector<std::string>& w, bool hover) {
     Game& g = rig_.game;
     if (form == "frm_vustrel" && control == "LblMod" && index >= 0 && index <= 2) {
         if (!g.windows.IsVisible(form)) return;
-        if (hover) LblMod_MouseMove(g, static_cast<int16_t>(index));
-        else LblMod_Click(g, static_cast<int16_t>(index));
+        if (hover)
+            LblMod_MouseMove(g, static_cast<int16_t>(index));
+        else
+            LblMod_Click(g, static_cast<int16_t>(index));
     } else if (form == "frm_menu" && control == "lbl_new_game" && !hover && index < 0) {
         if (g.windows.IsVisible(form)) lbl_new_game_Click(g);
     } else {
@@ -160,12 +165,18 @@ void Driver::Menu(const std::string& item) {
 
 void Driver::Answer(const std::string& rest) {
     using A = ScriptedDialogs::Answer;
-    if (rest == "Yes") rig_.dialogs.Queue({A::Yes, ""});
-    else if (rest == "No") rig_.dialogs.Queue({A::No, ""});
-    else if (rest == "OK") rig_.dialogs.Queue({A::OK, ""});
-    else if (rest == "Cancel") rig_.dialogs.Queue({A::Cancel, ""});
-    else if (rest.rfind("text:", 0) == 0) rig_.dialogs.Queue({A::Text, rest.substr(5)});
-    else throw ScriptError("unknown answer " + rest);
+    if (rest == "Yes")
+        rig_.dialogs.Queue({A::Yes, ""});
+    else if (rest == "No")
+        rig_.dialogs.Queue({A::No, ""});
+    else if (rest == "OK")
+        rig_.dialogs.Queue({A::OK, ""});
+    else if (rest == "Cancel")
+        rig_.dialogs.Queue({A::Cancel, ""});
+    else if (rest.rfind("text:", 0) == 0)
+        rig_.dialogs.Queue({A::Text, rest.substr(5)});
+    else
+        throw ScriptError("unknown answer " + rest);
 }
 
 void Driver::Set(const std::vector<std::string>& w, const std::string& value) {
@@ -188,7 +199,8 @@ void Driver::Set(const std::vector<std::string>& w, const std::string& value) {
 void Driver::PrintState() {
     Game& g = rig_.game;
     out_ << "{\n";
-    for (const StateField& f : StateFields(g)) out_ << "  " << JsonString(f.name) << ": " << f.json() << ",\n";
+    for (const StateField& f : StateFields(g))
+        out_ << "  " << JsonString(f.name) << ": " << f.json() << ",\n";
     out_ << "  \"visible\": " << JsonString(g.windows.Visible()) << ",\n";
     out_ << "  \"buffers\": {";
     bool first = true;

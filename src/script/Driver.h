@@ -17,7 +17,7 @@ struct ScriptError : std::runtime_error {
 // Runs the program headless, one script command at a time, on the virtual
 // clock, with recording devices and scripted boxes; prints to `out`.
 class Driver {
-public:
+  public:
     Driver(const std::string& appDir, std::ostream& out);
 
     // Runs one line. Throws ScriptError for a malformed line and UnansweredBox
@@ -27,7 +27,7 @@ public:
 
     Rig& rig() { return rig_; }
 
-private:
+  private:
     void Command(const std::vector<std::string>& w, const std::string& rest);
     void Start();
     void Key(const std::string& name);

@@ -14,10 +14,14 @@ std::string JsonString(const std::string& s);
 // A value of the battle state as JSON.
 template <typename T>
 std::string JsonValue(const T& v) {
-    if constexpr (std::is_same_v<T, bool>) return v ? "true" : "false";
-    else if constexpr (std::is_same_v<T, std::string>) return JsonString(v);
-    else if constexpr (std::is_floating_point_v<T>) return NumberText(v);
-    else return NumberText(static_cast<int64_t>(v));
+    if constexpr (std::is_same_v<T, bool>)
+        return v ? "true" : "false";
+    else if constexpr (std::is_same_v<T, std::string>)
+        return JsonString(v);
+    else if constexpr (std::is_floating_point_v<T>)
+        return NumberText(v);
+    else
+        return NumberText(static_cast<int64_t>(v));
 }
 
 }  // namespace krepogor

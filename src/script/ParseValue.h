@@ -17,9 +17,12 @@ bool ParseValue(const std::string& text, T& out) {
                   : text;
         return true;
     } else if constexpr (std::is_same_v<T, bool>) {
-        if (text == "true" || text == "-1") out = true;
-        else if (text == "false" || text == "0") out = false;
-        else return false;
+        if (text == "true" || text == "-1")
+            out = true;
+        else if (text == "false" || text == "0")
+            out = false;
+        else
+            return false;
         return true;
     } else {
         const char* end = text.data() + text.size();
@@ -30,7 +33,8 @@ bool ParseValue(const std::string& text, T& out) {
             long long v = 0;
             auto r = std::from_chars(text.data(), end, v);
             if (r.ec != std::errc() || r.ptr != end) return false;
-            if (v < std::numeric_limits<T>::min() || v > std::numeric_limits<T>::max()) return false;
+            if (v < std::numeric_limits<T>::min() || v > std::numeric_limits<T>::max())
+                return false;
             out = static_cast<T>(v);
             return true;
         }

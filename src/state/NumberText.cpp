@@ -14,8 +14,14 @@ std::string ToText(T v) {
 
 }  // namespace
 
-std::string NumberText(int64_t v) { return ToText(v); }
-std::string NumberText(double v) { return ToText(v); }
-std::string NumberText(float v) { return ToText(v); }
+std::string NumberText(int64_t v) {
+    return ToText(v);
+}
+std::string NumberText(double v) {
+    return ToText(v);
+}
+std::string NumberText(float v) {
+    return ToText(v);
+}
 
 }  // namespace krepogor

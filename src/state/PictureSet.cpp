@@ -59,8 +59,8 @@ void PictureSet::ForEachSprite(const std::function<void(Picture&)>& f) {
     Each(ImgGunMask, f);
     f(ImgKernelPic);
     f(ImgKernelMask);
-    for (Picture* p : {&ImgMobPic1, &ImgMobMask1, &ImgMobPic2, &ImgMobMask2, &ImgMobPic3,
-                       &ImgMobMask3})
+    for (Picture* p :
+         {&ImgMobPic1, &ImgMobMask1, &ImgMobPic2, &ImgMobMask2, &ImgMobPic3, &ImgMobMask3})
         f(*p);
     Each(ImgMobPic4, f);
     Each(ImgMobMask4, f);
@@ -84,8 +84,10 @@ void PictureSet::ForEachSprite(const std::function<void(Picture&)>& f) {
 std::string ResourceFileName(const std::string& pictureName) {
     std::string file;
     for (char c : pictureName) {
-        if (c == '(') file += '_';
-        else if (c != ')') file += c;
+        if (c == '(')
+            file += '_';
+        else if (c != ')')
+            file += c;
     }
     return file + ".png";
 }

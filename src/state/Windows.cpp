@@ -15,7 +15,9 @@ void Windows::Set(const std::string& name, bool shown) {
     if (OnChange) OnChange(name, shown);
 }
 
-bool Windows::IsVisible(const std::string& name) const { return shown_[IndexOf(name)]; }
+bool Windows::IsVisible(const std::string& name) const {
+    return shown_[IndexOf(name)];
+}
 
 std::string Windows::Visible() const {
     for (size_t i = 0; i < Names.size(); ++i)

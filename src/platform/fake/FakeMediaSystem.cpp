@@ -24,7 +24,9 @@ FakeMediaDevice* FakeMediaSystem::Find(const std::string& name) const {
     return it == devices_.end() ? nullptr : it->second;
 }
 
-FakeMediaDevice::~FakeMediaDevice() { sys_.devices_.erase(name_); }
+FakeMediaDevice::~FakeMediaDevice() {
+    sys_.devices_.erase(name_);
+}
 
 void FakeMediaDevice::FileName(const std::string& path) {
     file_ = path;

@@ -28,7 +28,8 @@ MsgAnswer ScriptedDialogs::MsgBox(const std::string& text, const std::string& ti
 std::string ScriptedDialogs::InputBox(const std::string& prompt, const std::string& title) {
     const Answer a = Next(title);
     std::string result;
-    if (a.kind == Answer::Text) result = a.text;
+    if (a.kind == Answer::Text)
+        result = a.text;
     else if (a.kind != Answer::OK && a.kind != Answer::Cancel)
         throw std::runtime_error("the box \"" + title + "\" takes OK, Cancel or text");
     log_.Add({"InputBox", title, prompt, a.kind == Answer::Cancel ? "Cancel" : "OK", result});

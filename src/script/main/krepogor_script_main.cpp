@@ -15,8 +15,10 @@ int main(int argc, char** argv) {
     std::string scriptPath;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--appdir" && i + 1 < argc) appDir = argv[++i];
-        else if (scriptPath.empty() && arg.rfind("--", 0) != 0) scriptPath = arg;
+        if (arg == "--appdir" && i + 1 < argc)
+            appDir = argv[++i];
+        else if (scriptPath.empty() && arg.rfind("--", 0) != 0)
+            scriptPath = arg;
         else {
             std::cerr << "usage: krepogor-script [--appdir DIR] [SCRIPT]\n";
             return 1;
