@@ -7,6 +7,9 @@
 #include "battle/GunControls.h"
 #include "frontend/BattleMenu.h"
 #include "frontend/MainMenu.h"
+#include "platform/sdl/PngWriter.h"
+#include "platform/sdl/SdlPictureDecoder.h"
+#include "render/PictureLoader.h"
 #include "script/BufferNames.h"
 #include "script/Json.h"
 #include "script/KeyNames.h"
@@ -48,7 +51,10 @@ int64_t Number(const std::string& text, const char* what) {
 
 }  // namespace
 
-Driver::Driver(const std::string& appDir, std::ostream& out) : rig_(appDir), out_(out) {}
+Driver::Driver(const std::string& appDir, const std::string& resourcesDir, std::ostream& out)
+    : rig_(appDir), scene_(rig_.game), resourcesDir_(resourcesDir), out_(out) {
+    rig_.game.view = &scene_;
+}
 
 bool Driver::Run(const std::string& line) {
     if (ended_) return false;
@@ -115,6 +121,9 @@ void Driver::Command(const std::vector<std::string>& w, const std::string& line)
     } else if (c == "devices") {
         arity(0, 0);
         PrintDevices();
+    } else if (c == "png") {
+        arity(2, 2);
+        Png(w[1], w[2]);
     } else {
         throw ScriptError("unknown command " + c);
     }
@@ -127,7 +136,22 @@ void Driver::RequireStarted() const {
 void Driver::Start() {
     if (started_) throw ScriptError("the program has started already");
     started_ = true;
+    SdlPictureDecoder decoder;
+    try {
+        LoadPictures(rig_.game.pics, decoder, resourcesDir_, rig_.game.sys.appDir);
+    } catch (const PictureLoadError& e) {
+        throw StartupError(e.what());
+    }
     frm_menu_Load(rig_.game);
+}
+
+void Driver::Png(const std::string& form, const std::string& file) {
+    RequireStarted();
+    if (form != "frm_vustrel") throw ScriptError("no picture of window " + form);
+    const Canvas& frame = scene_.Frame();
+    std::string error;
+    if (!SavePng(file, frame.Pixels(), Canvas::Width, Canvas::Height, error))
+        throw ScriptError("cannot write " + file + ": " + error);
 }
 
 void Driver::Key(const std::string& name) {

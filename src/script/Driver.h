@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "headless/Rig.h"
+#include "render/SceneView.h"
 
 namespace krepogor {
 
@@ -14,15 +15,22 @@ struct ScriptError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The program could not start (a picture missing or of the wrong size).
+struct StartupError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 // Runs the program headless, one script command at a time, on the virtual
 // clock, with recording devices and scripted boxes; prints to `out`.
 class Driver {
   public:
-    Driver(const std::string& appDir, std::ostream& out);
+    // Pictures come from `resourcesDir` and the application directory.
+    Driver(const std::string& appDir, const std::string& resourcesDir, std::ostream& out);
 
-    // Runs one line. Throws ScriptError for a malformed line and UnansweredBox
-    // when a box finds no answer waiting. Returns false once the program has
-    // ended (the rest of the script is not run).
+    // Runs one line. Throws ScriptError for a malformed line, UnansweredBox
+    // when a box finds no answer waiting and StartupError when `start` cannot
+    // load the pictures. Returns false once the program has ended (the rest
+    // of the script is not run).
     bool Run(const std::string& line);
 
     Rig& rig() { return rig_; }
@@ -35,6 +43,7 @@ class Driver {
     void Menu(const std::string& item);
     void Answer(const std::string& rest);
     void Set(const std::vector<std::string>& w, const std::string& rest);
+    void Png(const std::string& form, const std::string& file);
     void PrintState();
     void PrintTimers();
     void PrintDevices();
@@ -42,6 +51,8 @@ class Driver {
     void RequireStarted() const;
 
     Rig rig_;
+    SceneView scene_;
+    std::string resourcesDir_;
     std::ostream& out_;
     bool started_ = false;
     bool ended_ = false;

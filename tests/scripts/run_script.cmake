@@ -1,5 +1,8 @@
 # Runs one driver script and compares its output with the .out file beside it.
 # A first line "# exit: N" in the script names the exit status it must end with.
+# The script runs in an application directory of its own that shares the
+# game's pictures and sounds but has its own copy of the champions' book, so
+# a won battle never writes into the source tree.
 get_filename_component(dir ${SCRIPT} DIRECTORY)
 get_filename_component(name ${SCRIPT} NAME_WE)
 set(expected_status 0)
@@ -7,14 +10,28 @@ file(STRINGS ${SCRIPT} first LIMIT_COUNT 1)
 if(first MATCHES "^# exit: ([0-9]+)")
   set(expected_status ${CMAKE_MATCH_1})
 endif()
-execute_process(COMMAND ${DRIVER} --appdir ${APPDIR} ${SCRIPT}
+
+set(appdir ${CMAKE_CURRENT_BINARY_DIR}/appdir-${name})
+file(REMOVE_RECURSE ${appdir})
+file(MAKE_DIRECTORY ${appdir}/gamedata/tables)
+foreach(sub pics sounds music)
+  if(EXISTS ${APPDIR}/gamedata/${sub})
+    file(CREATE_LINK ${APPDIR}/gamedata/${sub} ${appdir}/gamedata/${sub} SYMBOLIC)
+  endif()
+endforeach()
+if(EXISTS ${APPDIR}/gamedata/tables/table.dat)
+  file(COPY ${APPDIR}/gamedata/tables/table.dat DESTINATION ${appdir}/gamedata/tables)
+endif()
+
+execute_process(COMMAND ${DRIVER} --appdir ${appdir} ${SCRIPT}
+                WORKING_DIRECTORY ${appdir}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 file(READ ${dir}/${name}.out expected)
 if(NOT status EQUAL expected_status)
   message(FATAL_ERROR "exit status ${status}, expected ${expected_status}\n${err}\n${out}")
 endif()
 if(NOT out STREQUAL expected)
-  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${name}.actual "${out}")
-  message(FATAL_ERROR "output differs from ${name}.out (see ${name}.actual):\n${out}")
+  file(WRITE ${appdir}/${name}.actual "${out}")
+  message(FATAL_ERROR "output differs from ${name}.out (see ${appdir}/${name}.actual):\n${out}")
 endif()
 message("${name}: output as expected")

@@ -1,7 +1,8 @@
 // krepogor-script: runs the game headless from a script of commands.
-//   krepogor-script [--appdir DIR] [SCRIPT]
+//   krepogor-script [--appdir DIR] [--resources DIR] [SCRIPT]
 // Reads standard input when no script file is named. Exit status: 0 done,
-// 1 bad arguments, 2 a malformed line, 3 a box with no answer waiting.
+// 1 bad arguments, 2 a malformed line, 3 a box with no answer waiting,
+// 4 the program could not start.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -12,6 +13,7 @@
 
 int main(int argc, char** argv) {
     std::string appDir = std::filesystem::current_path().string();
+    std::string resourcesDir = KREPOGOR_RESOURCES_DIR;
     std::string scriptPath;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -20,7 +22,7 @@ int main(int argc, char** argv) {
         else if (scriptPath.empty() && arg.rfind("--", 0) != 0)
             scriptPath = arg;
         else {
-            std::cerr << "usage: krepogor-script [--appdir DIR] [SCRIPT]\n";
+            std::cerr << "usage: krepogor-script [--appdir DIR] [--resources DIR] [SCRIPT]\n";
             return 1;
         }
     }
@@ -33,7 +35,7 @@ int main(int argc, char** argv) {
         }
     }
     std::istream& in = scriptPath.empty() ? std::cin : file;
-    krepogor::Driver driver(appDir, std::cout);
+    krepogor::Driver driver(appDir, resourcesDir, std::cout);
     int lineNo = 0;
     for (std::string line; std::getline(in, line);) {
         ++lineNo;
@@ -43,6 +45,10 @@ int main(int argc, char** argv) {
             std::cout.flush();
             std::cerr << "line " << lineNo << ": " << e.what() << "\n";
             return 2;
+        } catch (const krepogor::StartupError& e) {
+            std::cout.flush();
+            std::cerr << "line " << lineNo << ": the game cannot start: " << e.what() << "\n";
+            return 4;
         } catch (const krepogor::UnansweredBox& e) {
             std::cout.flush();
             std::cerr << "line " << lineNo << ": " << e.what() << "\n";

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test: once in the normal
+# build and once under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+# No display and no sound card needed: everything runs headless.
+export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
+cmake --workflow --preset default
+cmake --workflow --preset asan
