@@ -66,6 +66,7 @@ bool Driver::Run(const std::string& line) {
     } catch (const ProgramEnded&) {
         ended_ = true;
         PrintBoxes();
+        PrintDevices();  // the shutdown's last commands
         out_ << "{\"ended\": true}\n";
         return false;
     }

@@ -1,5 +1,6 @@
 # Runs one driver script and compares its output with the .out file beside it.
 # A first line "# exit: N" in the script names the exit status it must end with.
+# With -DUPDATE=ON it writes the .out file instead (review the change!).
 # The script runs in an application directory of its own that shares the
 # game's pictures and sounds but has its own copy of the champions' book, so
 # a won battle never writes into the source tree.
@@ -26,6 +27,9 @@ endif()
 execute_process(COMMAND ${DRIVER} --appdir ${appdir} ${SCRIPT}
                 WORKING_DIRECTORY ${appdir}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+if(UPDATE)
+  file(WRITE ${dir}/${name}.out "${out}")
+endif()
 file(READ ${dir}/${name}.out expected)
 if(NOT status EQUAL expected_status)
   message(FATAL_ERROR "exit status ${status}, expected ${expected_status}\n${err}\n${out}")
