@@ -15,7 +15,7 @@ namespace krepogor {
 // The whole program on recording devices, scripted boxes and a virtual clock:
 // what the tests and the headless driver run.
 class Rig {
-  public:
+public:
     explicit Rig(std::string appDir = ".");
     Rig(const Rig&) = delete;
     Rig& operator=(const Rig&) = delete;

@@ -10,7 +10,7 @@ enum class MsgAnswer { OK, Yes, No };
 // Modal boxes. While a box is open the program's enabled timers keep firing
 // (the box runs a nested event loop); the call returns when the player answers.
 class IDialogs {
-  public:
+public:
     virtual ~IDialogs() = default;
     virtual MsgAnswer MsgBox(const std::string& text, const std::string& title,
                              MsgButtons buttons) = 0;

@@ -10,7 +10,7 @@ namespace krepogor {
 // One media player device: plays one audio file, driven by command words.
 // Position and length are counted in milliseconds.
 class IMediaDevice {
-  public:
+public:
     virtual ~IMediaDevice() = default;
 
     virtual void FileName(const std::string& path) = 0;
@@ -25,7 +25,7 @@ class IMediaDevice {
 
 // Makes the devices; `name` is how the game calls the device, e.g. "MMControlBum(6)".
 class IMediaSystem {
-  public:
+public:
     virtual ~IMediaSystem() = default;
     virtual std::unique_ptr<IMediaDevice> Create(const std::string& name) = 0;
 };

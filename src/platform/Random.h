@@ -6,7 +6,7 @@ namespace krepogor {
 
 // Uniform random numbers in [0, 1).
 class IRandom {
-  public:
+public:
     virtual ~IRandom() = default;
     virtual double Rnd() = 0;
     // Seeds the generator from the clock.
@@ -15,14 +15,14 @@ class IRandom {
 
 // A small, fast generator (splitmix64) with the same sequence on every machine.
 class SplitMix {
-  public:
+public:
     explicit SplitMix(uint64_t seed = 0) : state_(seed) {}
     void Seed(uint64_t seed) { state_ = seed; }
     uint64_t Next();
     // 53 random bits scaled into [0, 1).
     double NextDouble() { return static_cast<double>(Next() >> 11) * 0x1.0p-53; }
 
-  private:
+private:
     uint64_t state_;
 };
 

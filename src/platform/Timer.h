@@ -13,7 +13,7 @@ class TimerQueue;
 // A window timer: while enabled it calls OnTimer every Interval milliseconds.
 // Timers belong to one TimerQueue, which fires them on the program's one thread.
 class Timer {
-  public:
+public:
     Timer(TimerQueue& queue, std::string name, int interval, bool enabled);
     ~Timer();
     Timer(const Timer&) = delete;
@@ -30,7 +30,7 @@ class Timer {
 
     std::function<void()> OnTimer;
 
-  private:
+private:
     friend class TimerQueue;
     TimerQueue& queue_;
     std::string name_;
@@ -44,7 +44,7 @@ class Timer {
 // due time and is due again one interval later; in real time a late timer fires
 // once, at the present moment, and nothing catches up.
 class TimerQueue {
-  public:
+public:
     explicit TimerQueue(bool realTime = false) : realTime_(realTime) {}
 
     int64_t Now() const { return now_; }
@@ -59,7 +59,7 @@ class TimerQueue {
 
     const std::vector<Timer*>& Timers() const { return timers_; }
 
-  private:
+private:
     friend class Timer;
     void Add(Timer* t) { timers_.push_back(t); }
     void Remove(Timer* t);

@@ -6,7 +6,7 @@ namespace krepogor {
 
 // Plays a short WAV file without waiting for it.
 class IWavPlayer {
-  public:
+public:
     virtual ~IWavPlayer() = default;
     virtual void PlayAsync(const std::string& path) = 0;
 };

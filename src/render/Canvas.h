@@ -12,7 +12,7 @@ namespace krepogor {
 // picture with the raster operations of the masked drawing, bitwise on every
 // channel; whatever falls outside the client area or the picture is left out.
 class Canvas {
-  public:
+public:
     static constexpr int Width = 926;
     static constexpr int Height = 638;
 
@@ -32,7 +32,7 @@ class Canvas {
     // Both passes in one, for a mask and an image of the same rectangle.
     void AndOr(int x, int y, int w, int h, const Picture& mask, const Picture& image);
 
-  private:
+private:
     std::vector<uint32_t> px_;
 };
 

@@ -11,7 +11,7 @@ namespace krepogor {
 // A picture that could not be loaded as the game needs it; the message names
 // the file and what was expected.
 class PictureLoadError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 

@@ -12,7 +12,7 @@ namespace krepogor {
 // state and the sprite buffers onto an off-screen canvas, which a refresh
 // hands to whoever shows it (the desktop window, the headless driver).
 class SceneView : public IBattleView {
-  public:
+public:
     using Presenter = std::function<void(const Canvas&)>;
 
     explicit SceneView(Game& g) : g_(g) {}
@@ -27,7 +27,7 @@ class SceneView : public IBattleView {
     void Refresh() override;
     void RedrawScene() override;
 
-  private:
+private:
     void DrawLamps();
     void DrawCannonballs();
     void DrawEnemies();

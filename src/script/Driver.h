@@ -23,7 +23,7 @@ struct StartupError : std::runtime_error {
 // Runs the program headless, one script command at a time, on the virtual
 // clock, with recording devices and scripted boxes; prints to `out`.
 class Driver {
-  public:
+public:
     // Pictures come from `resourcesDir` and the application directory.
     Driver(const std::string& appDir, const std::string& resourcesDir, std::ostream& out);
 
@@ -35,7 +35,7 @@ class Driver {
 
     Rig& rig() { return rig_; }
 
-  private:
+private:
     void Command(const std::vector<std::string>& w, const std::string& rest);
     void Start();
     void Key(const std::string& name);

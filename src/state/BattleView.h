@@ -4,7 +4,7 @@ namespace krepogor {
 
 // Drawing on the battle window's persistent surface.
 class IBattleView {
-  public:
+public:
     virtual ~IBattleView() = default;
     // Clear everything drawn, leaving the background picture.
     virtual void Clear() = 0;

@@ -11,13 +11,13 @@ namespace krepogor {
 // An array of media devices, reached as MMControlBum(i).
 template <int Lo, int Hi>
 class DeviceArray {
-  public:
+public:
     DeviceArray(IMediaSystem& media, const std::string& name) {
         for (int i = Lo; i <= Hi; ++i) dev_(i) = media.Create(name + "(" + std::to_string(i) + ")");
     }
     IMediaDevice& operator()(int i) const { return *dev_(i); }
 
-  private:
+private:
     Slots<std::unique_ptr<IMediaDevice>, Lo, Hi> dev_;
 };
 

@@ -55,7 +55,7 @@ struct MenuForm {
 
 // The whole running program: shared variables, pictures, windows and devices.
 class Game {
-  public:
+public:
     explicit Game(Platform& platform);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;

@@ -6,7 +6,7 @@ namespace krepogor {
 
 // A battle view that draws nothing and counts what it was asked to do.
 class NullBattleView : public IBattleView {
-  public:
+public:
     void Clear() override { ++clears; }
     void DrawGun() override { ++gunDraws; }
     void Refresh() override { ++refreshes; }

@@ -9,7 +9,7 @@ namespace krepogor {
 // the way the battle names its slots: KernelFly(1..3), MobLive(1..6), BumLive(0..5).
 template <typename T, int Lo, int Hi>
 class Slots {
-  public:
+public:
     static constexpr int Lower = Lo;
     static constexpr int Upper = Hi;
     static constexpr int Count = Hi - Lo + 1;
@@ -25,7 +25,7 @@ class Slots {
     static constexpr bool Has(int i) { return i >= Lo && i <= Hi; }
     void Fill(const T& value) { v_.fill(value); }
 
-  private:
+private:
     std::array<T, Count> v_{};
 };
 

@@ -9,7 +9,7 @@ namespace krepogor {
 // Which of the program's windows are shown. Windows are made once and then
 // only shown and hidden; at most one is visible at a time.
 class Windows {
-  public:
+public:
     static constexpr std::array<const char*, 7> Names = {
         "frm_menu", "frm_vustrel", "FrmRecords", "FrmRules", "frm_credits", "FrmLost", "FrmWin"};
 
@@ -22,7 +22,7 @@ class Windows {
     // Called after a window is shown or hidden, for the desktop layer to follow.
     std::function<void(const std::string&, bool)> OnChange;
 
-  private:
+private:
     void Set(const std::string& name, bool shown);
     static size_t IndexOf(const std::string& name);
     std::array<bool, Names.size()> shown_{};

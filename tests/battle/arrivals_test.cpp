@@ -8,7 +8,7 @@ namespace krepogor::test {
 namespace {
 
 class ArrivalsTest : public BattleFixture {
-  protected:
+protected:
     // Rolls the enemy timer with `roll` in 1..MobRange; `next` are the draws
     // that follow (the generator's own numbers when not given).
     void Roll(int roll, std::initializer_list<double> next = {}) {

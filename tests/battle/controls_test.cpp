@@ -10,7 +10,7 @@ namespace krepogor::test {
 namespace {
 
 class ControlsTest : public BattleFixture {
-  protected:
+protected:
     void Key(int16_t code) { Form_KeyDown(g, code, 0); }
     std::vector<bool> TimerStates() {
         const auto& f = g.frm_vustrel;

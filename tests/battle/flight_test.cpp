@@ -13,7 +13,7 @@ namespace krepogor::test {
 namespace {
 
 class FlightTest : public BattleFixture {
-  protected:
+protected:
     // Fires at `angle` and ticks until the ball lands; returns the landing tick
     // and where the ball came down (the ball is parked at once, but its flight
     // time keeps its value).

@@ -11,7 +11,7 @@ namespace krepogor {
 
 // A fresh application directory per test, removed afterwards.
 class BookTestDir : public ::testing::Test {
-  protected:
+protected:
     BookTestDir() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         dir = std::filesystem::temp_directory_path() /

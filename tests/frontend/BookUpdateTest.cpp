@@ -18,7 +18,7 @@ const char* const kTitle = "Запись в книгу чемпионов";
 // Notes the clearing of the battle window among the device commands, and
 // whether the name box had been shown by then.
 class LoggingView : public NullBattleView {
-  public:
+public:
     LoggingView(EventLog& log, const ScriptedDialogs& dialogs) : log_(log), dialogs_(dialogs) {}
     void Clear() override {
         NullBattleView::Clear();
@@ -27,7 +27,7 @@ class LoggingView : public NullBattleView {
     }
     size_t answersLeftAtClear = 0;
 
-  private:
+private:
     EventLog& log_;
     const ScriptedDialogs& dialogs_;
 };
@@ -57,7 +57,7 @@ Entries TakeBoxes(R& rig) {
 }
 
 class BookUpdateTest : public BookTestDir {
-  protected:
+protected:
     BookUpdateTest() : rig(dir.string()), view(rig.log, rig.dialogs), g(rig.game) {
         g.view = &view;
         TakeBoxes(rig);

@@ -10,7 +10,7 @@ namespace krepogor {
 namespace {
 
 class MediaTest : public ::testing::Test {
-  protected:
+protected:
     MediaTest() {
         file = (std::filesystem::temp_directory_path() / "krepogor-media-test.mp3").string();
         std::ofstream(file) << std::string(1600, 'x');  // 100 ms at 128 kbit/s

@@ -10,7 +10,7 @@ namespace {
 // Decodes from a table of files: each a picture of the given size whose
 // pixels all hold the file's number in the table.
 class TableDecoder : public IPictureDecoder {
-  public:
+public:
     bool Decode(const std::string& path, Picture& out, std::string& error) override {
         const auto it = files.find(path);
         if (it == files.end()) {
@@ -27,7 +27,7 @@ class TableDecoder : public IPictureDecoder {
 };
 
 class PictureLoaderTest : public ::testing::Test {
-  protected:
+protected:
     // The files as they should be: every picture of the set at its size.
     PictureLoaderTest() {
         decoder.files["app/gamedata/pics/map.jpg"] = {927, 640};

@@ -10,7 +10,7 @@ namespace krepogor {
 // A battle window on synthetic pictures: a plain background, and sprites
 // painted in solid colours where a test gives them some.
 class SceneFixture : public ::testing::Test {
-  protected:
+protected:
     static constexpr uint32_t Background = 0x00406080;
 
     SceneFixture() { Solid(g.pics.MapPic, Background); }

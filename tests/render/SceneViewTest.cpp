@@ -18,7 +18,7 @@ constexpr uint32_t Bum[] = {0x00040000, 0x00040001, 0x00040002, 0x00040003, 0x00
 // Every buffer holds a picture of its own colour, as if each sprite had
 // its own frames.
 class SceneViewTest : public SceneFixture {
-  protected:
+protected:
     SceneViewTest() {
         PictureSet& p = g.pics;
         SpriteBuffers& b = g.buf;

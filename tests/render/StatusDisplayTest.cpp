@@ -15,7 +15,7 @@ constexpr int Y = 587;
 
 // Every glyph a solid colour of its own, and the numbers of a battle under way.
 class StatusDisplayTest : public SceneFixture {
-  protected:
+protected:
     StatusDisplayTest() {
         PictureSet& p = g.pics;
         for (int d = 0; d <= 9; ++d) Opaque(p.ImgZifra(d), p.ImgZifraM(d), Digit(d));

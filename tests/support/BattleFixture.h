@@ -13,19 +13,19 @@ namespace krepogor::test {
 
 // A scratch application directory with the sound files the battle looks for.
 class ScratchAppDir {
-  public:
+public:
     ScratchAppDir();
     ~ScratchAppDir();
     const std::string& path() const { return path_; }
     void Write(const std::string& rel, const std::string& bytes) const;
 
-  private:
+private:
     std::string path_;
 };
 
 // The program started on fakes, with a battle running after its countdown.
 class BattleFixture : public ::testing::Test {
-  protected:
+protected:
     BattleFixture();
     // Starts a battle and lets its countdown run out.
     void StartBattle();

@@ -17,7 +17,7 @@ class FakeMediaDevice;
 // (a test may set another length), and a playing device advances with the
 // clock, stops at its end and raises its status notification there.
 class FakeMediaSystem : public IMediaSystem {
-  public:
+public:
     FakeMediaSystem(EventLog& log, std::string appDir) : log_(log), appDir_(std::move(appDir)) {}
 
     std::unique_ptr<IMediaDevice> Create(const std::string& name) override;
@@ -27,7 +27,7 @@ class FakeMediaSystem : public IMediaSystem {
     FakeMediaDevice* Find(const std::string& name) const;
     const std::map<std::string, FakeMediaDevice*>& Devices() const { return devices_; }
 
-  private:
+private:
     friend class FakeMediaDevice;
     EventLog& log_;
     std::string appDir_;
@@ -36,7 +36,7 @@ class FakeMediaSystem : public IMediaSystem {
 };
 
 class FakeMediaDevice : public IMediaDevice {
-  public:
+public:
     FakeMediaDevice(FakeMediaSystem& sys, std::string name) : sys_(sys), name_(std::move(name)) {}
     ~FakeMediaDevice() override;
 
@@ -52,7 +52,7 @@ class FakeMediaDevice : public IMediaDevice {
     const std::string& File() const { return file_; }
     void Advance(int64_t ms);
 
-  private:
+private:
     FakeMediaSystem& sys_;
     std::string name_;
     std::string file_;

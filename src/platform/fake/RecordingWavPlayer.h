@@ -7,7 +7,7 @@ namespace krepogor {
 
 // Logs every WAV file it is asked to play, relative to the application directory.
 class RecordingWavPlayer : public IWavPlayer {
-  public:
+public:
     RecordingWavPlayer(EventLog& log, std::string appDir) : log_(log), appDir_(std::move(appDir)) {}
     void PlayAsync(const std::string& path) override {
         std::string shown = path;
@@ -15,7 +15,7 @@ class RecordingWavPlayer : public IWavPlayer {
         log_.Add({"PlayWav", shown});
     }
 
-  private:
+private:
     EventLog& log_;
     std::string appDir_;
 };

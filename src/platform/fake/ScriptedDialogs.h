@@ -19,7 +19,7 @@ struct UnansweredBox : std::runtime_error {
 // Answers modal boxes from a queue of answers given in advance and logs every
 // box with its answer.
 class ScriptedDialogs : public IDialogs {
-  public:
+public:
     struct Answer {
         enum Kind { OK, Yes, No, Cancel, Text } kind;
         std::string text;
@@ -33,7 +33,7 @@ class ScriptedDialogs : public IDialogs {
                      MsgButtons buttons) override;
     std::string InputBox(const std::string& prompt, const std::string& title) override;
 
-  private:
+private:
     Answer Next(const std::string& title);
     EventLog& log_;
     std::deque<Answer> answers_;

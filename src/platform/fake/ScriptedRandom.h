@@ -9,7 +9,7 @@ namespace krepogor {
 // A repeatable generator for tests: numbers queued in advance come first; a
 // fixed seed makes the clock seeding a no-op.
 class ScriptedRandom : public IRandom {
-  public:
+public:
     void Seed(uint64_t seed) {
         gen_.Seed(seed);
         seeded_ = true;
@@ -25,7 +25,7 @@ class ScriptedRandom : public IRandom {
         if (!seeded_) gen_.Seed(0);
     }
 
-  private:
+private:
     SplitMix gen_;
     bool seeded_ = false;
     std::deque<double> queued_;
