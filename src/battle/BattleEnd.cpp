@@ -2,20 +2,12 @@
 
 #include "battle/EnemySounds.h"
 #include "state/Game.h"
+#include "state/HoldBattle.h"
 #include "state/NumberText.h"
 #include "state/PlayWav.h"
 
 namespace krepogor {
 namespace {
-
-void StopBattleTimers(BattleForm& f) {
-    f.TmrMob5.Enabled(false);
-    f.TmrFazaMob4.Enabled(false);
-    f.tmr_fc.Enabled(false);
-    f.Tmr_kernel.Enabled(false);
-    f.Tmr_mob.Enabled(false);
-    f.TmrBum.Enabled(false);
-}
 
 void InterludeMusic(Game& g) {
     if (!g.st.MusicOn) return;
@@ -28,7 +20,7 @@ void Defeat(Game& g) {
     StopEnemySounds(g);
     g.windows.Hide("frm_vustrel");
     g.windows.Show("FrmLost");
-    StopBattleTimers(g.frm_vustrel);
+    StopBattleTimers(g);
 }
 
 void RaiseLevels(Game& g) {
@@ -55,7 +47,7 @@ void Victory(Game& g) {
     g.windows.Hide("frm_vustrel");
     g.windows.Show("FrmWin");
     g.LblScore.Caption = NumberText(s.FinalScore);
-    StopBattleTimers(g.frm_vustrel);
+    StopBattleTimers(g);
 }
 
 }  // namespace

@@ -13,6 +13,11 @@ void HoldBattle(Game& g) {
     s.WasTmr_kernel = f.Tmr_kernel.Enabled() ? 1 : 0;
     s.WasTmr_mob = f.Tmr_mob.Enabled() ? 1 : 0;
     s.WasTmrBum = f.TmrBum.Enabled() ? 1 : 0;
+    StopBattleTimers(g);
+}
+
+void StopBattleTimers(Game& g) {
+    BattleForm& f = g.frm_vustrel;
     f.TmrMob5.Enabled(false);
     f.TmrFazaMob4.Enabled(false);
     f.tmr_fc.Enabled(false);

@@ -8,5 +8,8 @@ class Game;
 void HoldBattle(Game& g);
 // Start again exactly the timers that ran when the battle was held.
 void ReleaseBattle(Game& g);
+// Stop the six battle timers: TmrMob5, TmrFazaMob4, tmr_fc, Tmr_kernel,
+// Tmr_mob, TmrBum, in that order.
+void StopBattleTimers(Game& g);
 
 }  // namespace krepogor
