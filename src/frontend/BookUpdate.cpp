@@ -38,7 +38,11 @@ BookOutcome BookUpdate(Game& g) {
 
     // The question stands over the bare, silent field.
     for (int i = 0; i <= 3; ++i) g.MMControlSound(i).Command("Stop");
-    if (g.view) g.view->Clear();
+    // The question stands over the bare field: clear it and show that at once.
+    if (g.view) {
+        g.view->Clear();
+        g.view->Refresh();
+    }
 
     st.PlayerName =
         g.sys.dialogs.InputBox("Вы победили всех врагов и набрали " +

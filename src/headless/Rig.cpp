@@ -7,7 +7,9 @@ Rig::Rig(std::string appDir)
       dialogs(boxes),
       wav(log, appDir),
       platform{timers, media, dialogs, wav, random, appDir},
-      game(platform) {}
+      game(platform) {
+    dialogs.waitWhileOpen = [this](int64_t ms) { Wait(ms); };
+}
 
 void Rig::Wait(int64_t ms) {
     const int64_t until = timers.Now() + ms;

@@ -21,7 +21,8 @@ public:
     Rig& operator=(const Rig&) = delete;
 
     // Advances the virtual clock by `ms`, firing every timer that falls due in
-    // order and moving the playing devices along.
+    // order and moving the playing devices along. A box that stays open calls
+    // it from inside a handler, as a box's own event loop would run.
     void Wait(int64_t ms);
     int64_t Now() const { return timers.Now(); }
 

@@ -109,13 +109,20 @@ void Driver::Command(const std::vector<std::string>& w, const std::string& line)
     } else if (c == "menu") {
         arity(1, 1);
         Menu(w[1]);
+    } else if (c == "boxtime") {
+        arity(1, 1);
+        const int64_t ms = Number(w[1], "time");
+        if (ms < 0) throw ScriptError("time runs forward only");
+        rig_.dialogs.OpenFor(ms);
     } else if (c == "answer") {
         Answer(After(line, 1));
     } else if (c == "set") {
         Set(w, After(line, 2));
     } else if (c == "state") {
-        arity(0, 0);
-        PrintState();
+        if (w.size() == 1)
+            PrintState();
+        else
+            PrintSome({w.begin() + 1, w.end()});
     } else if (c == "timers") {
         arity(0, 0);
         PrintTimers();
@@ -235,6 +242,26 @@ void Driver::PrintState() {
         first = false;
     }
     out_ << "\n  }\n}\n";
+}
+
+void Driver::PrintSome(const std::vector<std::string>& names) {
+    Game& g = rig_.game;
+    const auto fields = StateFields(g);
+    const auto buffers = NamedBuffers(g.buf);
+    out_ << "{";
+    for (size_t i = 0; i < names.size(); ++i) {
+        const std::string& name = names[i];
+        std::string value;
+        for (const StateField& f : fields)
+            if (f.name == name) value = f.json();
+        for (const auto& [bufferName, buffer] : buffers)
+            if (bufferName == name)
+                value = buffer->Held() ? JsonString(buffer->Held()->Name) : "null";
+        if (name == "visible") value = JsonString(g.windows.Visible());
+        if (value.empty()) throw ScriptError("no variable or buffer " + name);
+        out_ << (i ? ", " : "") << JsonString(name) << ": " << value;
+    }
+    out_ << "}\n";
 }
 
 void Driver::PrintTimers() {

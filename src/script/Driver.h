@@ -45,6 +45,8 @@ private:
     void Set(const std::vector<std::string>& w, const std::string& rest);
     void Png(const std::string& form, const std::string& file);
     void PrintState();
+    // Only the named variables, buffers or "visible", on one line.
+    void PrintSome(const std::vector<std::string>& names);
     void PrintTimers();
     void PrintDevices();
     void PrintBoxes();

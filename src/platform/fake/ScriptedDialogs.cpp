@@ -1,8 +1,11 @@
 #include "platform/fake/ScriptedDialogs.h"
 
+#include <utility>
+
 namespace krepogor {
 
 ScriptedDialogs::Answer ScriptedDialogs::Next(const std::string& title) {
+    if (const int64_t ms = std::exchange(openMs_, 0); ms > 0 && waitWhileOpen) waitWhileOpen(ms);
     if (answers_.empty()) throw UnansweredBox(title);
     Answer a = std::move(answers_.front());
     answers_.pop_front();

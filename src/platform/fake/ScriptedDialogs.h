@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <deque>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -27,6 +29,10 @@ public:
 
     explicit ScriptedDialogs(EventLog& log) : log_(log) {}
     void Queue(Answer a) { answers_.push_back(std::move(a)); }
+    // The next box stays open this long before it takes its answer; meanwhile
+    // `waitWhileOpen` runs the program's timers, as a box's own loop does.
+    void OpenFor(int64_t ms) { openMs_ = ms; }
+    std::function<void(int64_t)> waitWhileOpen;
     size_t Pending() const { return answers_.size(); }
 
     MsgAnswer MsgBox(const std::string& text, const std::string& title,
@@ -37,6 +43,7 @@ private:
     Answer Next(const std::string& title);
     EventLog& log_;
     std::deque<Answer> answers_;
+    int64_t openMs_ = 0;
 };
 
 }  // namespace krepogor
