@@ -3,20 +3,15 @@
 #include "battle/EnemySounds.h"
 #include "state/Game.h"
 #include "state/HoldBattle.h"
+#include "state/MusicSwitch.h"
 #include "state/NumberText.h"
 #include "state/PlayWav.h"
 
 namespace krepogor {
 namespace {
 
-void InterludeMusic(Game& g) {
-    if (!g.st.MusicOn) return;
-    g.about().Command("Play");
-    g.mm_menu().Command("Stop");
-}
-
 void Defeat(Game& g) {
-    InterludeMusic(g);
+    ToInterlude(g);
     StopEnemySounds(g);
     g.windows.Hide("frm_vustrel");
     g.windows.Show("FrmLost");
@@ -42,7 +37,7 @@ void Victory(Game& g) {
     s.FinalScore = ComputeFinalScore(s);
     g.frm_vustrel.Tmr_kernel.Enabled(false);
     if (g.frontEnd.BookUpdate) g.frontEnd.BookUpdate();
-    InterludeMusic(g);
+    ToInterlude(g);
     PlayWav(g, "\\gamedata\\sounds\\victory.wav");
     g.windows.Hide("frm_vustrel");
     g.windows.Show("FrmWin");

@@ -8,6 +8,8 @@
 #include "battle/Keys.h"
 #include "battle/NewGame.h"
 #include "battle/Pause.h"
+#include "frontend/BookWindow.h"
+#include "frontend/InfoScreens.h"
 #include "frontend/SettingsSwitches.h"
 #include "state/Game.h"
 
@@ -23,7 +25,8 @@ std::string MenuItemForKey(int16_t keyCode) {
 bool BattleMenu_Click(Game& g, const std::string& item) {
     static const std::map<std::string, std::function<void(Game&)>> handlers = {
         {"NG", NG_Click},       {"Music", Music_Click},     {"Sound", Sound_Click},
-        {"Pouse", Pouse_Click}, {"Exiting", Exiting_Click},
+        {"Pouse", Pouse_Click}, {"Exiting", Exiting_Click}, {"Rules", Rules_Click},
+        {"Cast", Cast_Click},   {"Records", Records_Click},
     };
     auto it = handlers.find(item);
     if (it == handlers.end()) return false;

@@ -6,9 +6,11 @@
 #include "battle/BattleFormLoad.h"
 #include "battle/NewGame.h"
 #include "frontend/FrontEndWiring.h"
+#include "frontend/Shutdown.h"
 #include "platform/MediaSequences.h"
 #include "state/AppPath.h"
 #include "state/Game.h"
+#include "state/MusicSwitch.h"
 
 namespace krepogor {
 namespace {
@@ -48,11 +50,12 @@ void frm_menu_Load(Game& g) {
 void lbl_new_game_Click(Game& g) {
     g.windows.Hide("frm_menu");
     g.windows.Show("frm_vustrel");
-    if (g.st.MusicOn) {
-        g.mm_menu().Command("Play");
-        g.about().Command("Stop");
-    }
+    ToMainMusic(g);
     NewGame(g);
+}
+
+void lbl_exit_Click(Game& g) {
+    Shutdown(g);
 }
 
 void mm_menu_StatusUpdate(Game& g) {

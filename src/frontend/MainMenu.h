@@ -10,6 +10,9 @@ void frm_menu_Load(Game& g);
 // "Новая Игра": the battle window in place of the menu, and a new battle.
 void lbl_new_game_Click(Game& g);
 
+// "Выход": the program ends at once, without a question.
+void lbl_exit_Click(Game& g);
+
 // Draws the next main track, 1 to 4, each equally likely.
 int ChooseMenuTrack(Game& g);
 // The main track has ended: a new one at random. The interlude loops.

@@ -6,6 +6,7 @@
 namespace krepogor {
 
 void Shutdown(Game& g) {
+    g.ShuttingDown = true;
     BattleForm& f = g.frm_vustrel;
     f.Tmr_kernel.Enabled(false);
     f.Tmr_mob.Enabled(false);

@@ -4,13 +4,14 @@
 #include <ostream>
 #include <sstream>
 
-#include "battle/GunControls.h"
 #include "frontend/BattleMenu.h"
+#include "frontend/CloseBox.h"
 #include "frontend/MainMenu.h"
 #include "platform/sdl/PngWriter.h"
 #include "platform/sdl/SdlPictureDecoder.h"
 #include "render/PictureLoader.h"
 #include "script/BufferNames.h"
+#include "script/Controls.h"
 #include "script/Json.h"
 #include "script/KeyNames.h"
 #include "script/ParseValue.h"
@@ -106,6 +107,9 @@ void Driver::Command(const std::vector<std::string>& w, const std::string& line)
     } else if (c == "click" || c == "hover") {
         arity(2, 3);
         Click(w, c == "hover");
+    } else if (c == "close") {
+        arity(1, 1);
+        Close(w[1]);
     } else if (c == "menu") {
         arity(1, 1);
         Menu(w[1]);
@@ -174,19 +178,21 @@ void Driver::Click(const std::vector<std::string>& w, bool hover) {
     RequireStarted();
     const std::string& form = w[1];
     const std::string& control = w[2];
-    const int index = w.size() > 3 ? static_cast<int>(Number(w[3], "index")) : -1;
+    const std::optional<int> index =
+        w.size() > 3 ? std::optional<int>(static_cast<int>(Number(w[3], "index"))) : std::nullopt;
     Game& g = rig_.game;
-    if (form == "frm_vustrel" && control == "LblMod" && index >= 0 && index <= 2) {
-        if (!g.windows.IsVisible(form)) return;
-        if (hover)
-            LblMod_MouseMove(g, static_cast<int16_t>(index));
-        else
-            LblMod_Click(g, static_cast<int16_t>(index));
-    } else if (form == "frm_menu" && control == "lbl_new_game" && !hover && index < 0) {
-        if (g.windows.IsVisible(form)) lbl_new_game_Click(g);
-    } else {
-        throw ScriptError("no control " + form + " " + control);
-    }
+    const auto action = ControlAction(form, control, index, hover);
+    if (!action) throw ScriptError("no control " + form + " " + control);
+    // Only a shown window can be clicked.
+    if (g.windows.IsVisible(form)) action(g);
+}
+
+void Driver::Close(const std::string& form) {
+    RequireStarted();
+    bool known = false;
+    for (const char* name : Windows::Names) known = known || form == name;
+    if (!known) throw ScriptError("no window " + form);
+    if (rig_.game.windows.IsVisible(form)) CloseRequest(rig_.game, form);
 }
 
 void Driver::Menu(const std::string& item) {
@@ -258,6 +264,7 @@ void Driver::PrintSome(const std::vector<std::string>& names) {
             if (bufferName == name)
                 value = buffer->Held() ? JsonString(buffer->Held()->Name) : "null";
         if (name == "visible") value = JsonString(g.windows.Visible());
+        if (name == "focused") value = JsonString(g.windows.Focused());
         if (value.empty()) throw ScriptError("no variable or buffer " + name);
         out_ << (i ? ", " : "") << JsonString(name) << ": " << value;
     }

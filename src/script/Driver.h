@@ -40,6 +40,7 @@ private:
     void Start();
     void Key(const std::string& name);
     void Click(const std::vector<std::string>& w, bool hover);
+    void Close(const std::string& form);
     void Menu(const std::string& item);
     void Answer(const std::string& rest);
     void Set(const std::vector<std::string>& w, const std::string& rest);

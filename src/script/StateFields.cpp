@@ -110,6 +110,8 @@ std::vector<StateField> StateFields(Game& g) {
         Scalar("Music.Checked", g.frm_vustrel.Music_Checked),
         Scalar("Sound.Checked", g.frm_vustrel.Sound_Checked),
         Array("LblMod.MousePointer", g.frm_vustrel.LblModPointer),
+        Array("LabelName", g.FrmRecords.LabelName),
+        Array("LabelScore", g.FrmRecords.LabelScore),
         Scalar("LblScore.Caption", g.LblScore.Caption),
     };
 }

@@ -53,6 +53,16 @@ struct MenuForm {
     int16_t MenuTrack = 0;
 };
 
+// The champions' book window: names and scores of rows 1..5, as labels.
+struct RecordsForm {
+    RecordsForm() {
+        // What the window shows before it is first filled.
+        LabelName.Fill("Велесов Ждан");
+        LabelScore.Fill("10000");
+    }
+    Slots<std::string, 0, 4> LabelName, LabelScore;
+};
+
 // The whole running program: shared variables, pictures, windows and devices.
 class Game {
 public:
@@ -67,8 +77,10 @@ public:
     Windows windows;
     BattleForm frm_vustrel;
     MenuForm frm_menu;
+    RecordsForm FrmRecords;
     Label LblScore{"00000", true};  // on the victory screen
     FrontEndHooks frontEnd;
+    bool ShuttingDown = false;  // close requests are ignored from then on
     NullBattleView noView;
     IBattleView* view = &noView;  // the battle window's drawing
 

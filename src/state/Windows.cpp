@@ -19,6 +19,11 @@ bool Windows::IsVisible(const std::string& name) const {
     return shown_[IndexOf(name)];
 }
 
+void Windows::Focus(const std::string& name) {
+    focused_ = Names[IndexOf(name)];
+    if (OnFocus) OnFocus(focused_);
+}
+
 std::string Windows::Visible() const {
     for (size_t i = 0; i < Names.size(); ++i)
         if (shown_[i]) return Names[i];

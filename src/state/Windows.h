@@ -18,14 +18,20 @@ public:
     bool IsVisible(const std::string& name) const;
     // The name of the visible window, or "" when none is.
     std::string Visible() const;
+    // Gives a window the keyboard focus.
+    void Focus(const std::string& name);
+    const std::string& Focused() const { return focused_; }
 
-    // Called after a window is shown or hidden, for the desktop layer to follow.
+    // Called after a window is shown or hidden, or given the focus, for the
+    // desktop layer to follow.
     std::function<void(const std::string&, bool)> OnChange;
+    std::function<void(const std::string&)> OnFocus;
 
 private:
     void Set(const std::string& name, bool shown);
     static size_t IndexOf(const std::string& name);
     std::array<bool, Names.size()> shown_{};
+    std::string focused_;
 };
 
 }  // namespace krepogor

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/MediaDevice.h"
+
+namespace krepogor {
+
+class SdlAudioOutput;
+class SdlMediaDevice;
+
+// Media devices that play through the mixer, one channel each.
+//
+// The mixer finds a track's end on its audio thread; the device learns of it
+// only in DeliverFinished, which the main loop calls on every iteration: there
+// the device stops at position == length and raises OnStatus. OnStatus is never
+// raised from any other place, and never for a track halted by "Stop", "Prev"
+// or "Close".
+//
+// The system must outlive its devices, and the audio output the system.
+class SdlMediaSystem : public IMediaSystem {
+public:
+    explicit SdlMediaSystem(SdlAudioOutput& audio) : audio_(audio) {}
+    ~SdlMediaSystem() override = default;
+    SdlMediaSystem(const SdlMediaSystem&) = delete;
+    SdlMediaSystem& operator=(const SdlMediaSystem&) = delete;
+
+    std::unique_ptr<IMediaDevice> Create(const std::string& name) override;
+
+    // Brings every device whose track ran out to its end and raises its OnStatus.
+    void DeliverFinished();
+
+private:
+    friend class SdlMediaDevice;
+    void Register(SdlMediaDevice* device) { devices_.push_back(device); }
+    void Unregister(SdlMediaDevice* device);
+    bool Has(const SdlMediaDevice* device) const;
+
+    SdlAudioOutput& audio_;
+    std::vector<SdlMediaDevice*> devices_;
+};
+
+}  // namespace krepogor

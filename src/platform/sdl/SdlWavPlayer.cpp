@@ -1,0 +1,32 @@
+#include "platform/sdl/SdlWavPlayer.h"
+
+#include <SDL_mixer.h>
+
+#include "platform/sdl/SdlAudioOutput.h"
+
+namespace krepogor {
+
+SdlWavPlayer::SdlWavPlayer(SdlAudioOutput& audio)
+    : audio_(audio), channel_(audio.AcquireChannel()) {}
+
+SdlWavPlayer::~SdlWavPlayer() {
+    audio_.ReleaseChannel(channel_);
+    for (auto& [path, chunk] : cache_) Mix_FreeChunk(chunk);
+}
+
+void SdlWavPlayer::PlayAsync(const std::string& path) {
+    if (channel_ < 0) return;
+    auto it = cache_.find(path);
+    if (it == cache_.end()) {
+        Mix_Chunk* chunk = audio_.Decode(path);
+        if (!chunk) return;
+        it = cache_.emplace(path, chunk).first;
+    }
+    Mix_PlayChannel(channel_, it->second, 0);
+}
+
+bool SdlWavPlayer::Playing() const {
+    return channel_ >= 0 && Mix_Playing(channel_) != 0;
+}
+
+}  // namespace krepogor
