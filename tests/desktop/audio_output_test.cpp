@@ -1,0 +1,30 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/sdl/SdlAudioOutput.h"
+
+namespace krepogor {
+namespace {
+
+TEST(AudioOutputTest, FallsBackToTheSilentDriverWhenNoneOpens) {
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    {
+        SdlAudioOutput audio;
+        EXPECT_TRUE(audio.IsOpen());
+        EXPECT_EQ(audio.Driver(), "dummy");
+        EXPECT_EQ(audio.BytesToMs(44100 * 4), 1000);
+        EXPECT_EQ(audio.MsToBytes(1000), 44100 * 4);
+    }
+    // The fallback does not stick: the next output asks for the driver again.
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SdlAudioOutput again;
+    EXPECT_EQ(again.Driver(), "dummy");
+    const int a = again.AcquireChannel(), b = again.AcquireChannel();
+    EXPECT_NE(a, b);
+    again.ReleaseChannel(a);
+    EXPECT_EQ(again.AcquireChannel(), a);
+}
+
+}  // namespace
+}  // namespace krepogor

@@ -1,0 +1,255 @@
+#include "desktop/AudioFixture.h"
+#include "platform/MediaSequences.h"
+
+namespace krepogor {
+namespace {
+
+using MediaDeviceTest = AudioFixture;
+
+TEST_F(MediaDeviceTest, OutputRunsOnTheSilentDriver) {
+    ASSERT_TRUE(audio->IsOpen());
+    EXPECT_EQ(audio->Driver(), "dummy");
+    EXPECT_EQ(audio->FrameBytes(), 4);
+}
+
+TEST_F(MediaDeviceTest, OpenDecodesTheWholeFileAndStartsAtZero) {
+    auto dev = Opened(bum);
+    EXPECT_NEAR(dev->Length(), 1100, 100);
+    EXPECT_EQ(dev->Position(), 0);
+    auto longer = Opened(sound);
+    EXPECT_GT(longer->Length(), dev->Length());
+    auto wav = Opened(shot);
+    EXPECT_NEAR(wav->Length(), 850, 50);
+}
+
+TEST_F(MediaDeviceTest, PlayAdvancesStopFreezesAndPlayResumes) {
+    auto dev = Opened(bum);
+    dev->Command("Play");
+    Sleep(120);
+    const int64_t stopped = [&] {
+        dev->Command("Stop");
+        return dev->Position();
+    }();
+    EXPECT_GT(stopped, 40);
+    EXPECT_LT(stopped, dev->Length());
+    Sleep(60);
+    EXPECT_EQ(dev->Position(), stopped);
+    dev->Command("Play");
+    EXPECT_TRUE(WaitFor(300, [&] { return dev->Position() > stopped + 20; }));
+    dev->Command("Stop");
+}
+
+TEST_F(MediaDeviceTest, PlayWhilePlayingKeepsPlaying) {
+    auto dev = Opened(bum);
+    dev->Command("Play");
+    Sleep(100);
+    const int64_t before = dev->Position();
+    dev->Command("Play");
+    dev->Command("PLAY");
+    EXPECT_GE(dev->Position(), before);
+    EXPECT_TRUE(WaitFor(300, [&] { return dev->Position() > before + 20; }));
+}
+
+TEST_F(MediaDeviceTest, PrevGoesBackToTheStartAndStops) {
+    auto dev = Opened(bum);
+    dev->Command("play");
+    Sleep(80);
+    dev->Command("prev");
+    EXPECT_EQ(dev->Position(), 0);
+    Sleep(60);
+    EXPECT_EQ(dev->Position(), 0);
+    dev->Command("pLaY");
+    EXPECT_TRUE(WaitFor(300, [&] { return dev->Position() > 0; }));
+    dev->Command("stop");
+    const int64_t stopped = dev->Position();
+    Sleep(40);
+    EXPECT_EQ(dev->Position(), stopped);
+    dev->Command("Rewind");  // not a command word: ignored
+    EXPECT_EQ(dev->Position(), stopped);
+}
+
+TEST_F(MediaDeviceTest, EndOfTrackIsReportedOnlyByDeliverFinished) {
+    auto dev = Opened(ShortWav(60));
+    int statuses = 0;
+    dev->OnStatus = [&] {
+        ++statuses;
+        EXPECT_EQ(dev->Position(), dev->Length());
+    };
+    dev->Command("Play");
+    Sleep(200);
+    // The mixer has run out of the track, but the main thread has not heard of it.
+    EXPECT_EQ(statuses, 0);
+    EXPECT_LT(dev->Position(), dev->Length());
+    media.DeliverFinished();
+    EXPECT_EQ(statuses, 1);
+    EXPECT_EQ(dev->Position(), dev->Length());
+    media.DeliverFinished();
+    EXPECT_EQ(statuses, 1);
+    // At its end "Play" has nothing left to play.
+    dev->Command("Play");
+    Sleep(100);
+    media.DeliverFinished();
+    EXPECT_EQ(statuses, 1);
+    EXPECT_EQ(dev->Position(), dev->Length());
+}
+
+TEST_F(MediaDeviceTest, HaltingIsNeverAnEndOfTrack) {
+    auto dev = Opened(ShortWav(200));
+    int statuses = 0;
+    dev->OnStatus = [&] { ++statuses; };
+    for (const char* halt : {"Stop", "Prev", "Close"}) {
+        if (std::string(halt) == "Close") {
+            dev->Command("Prev");
+        }
+        dev->Command("Play");
+        Sleep(30);
+        dev->Command(halt);
+        media.DeliverFinished();
+    }
+    Sleep(250);
+    media.DeliverFinished();
+    EXPECT_EQ(statuses, 0);
+    EXPECT_EQ(dev->Length(), 0);
+    EXPECT_EQ(dev->Position(), 0);
+}
+
+TEST_F(MediaDeviceTest, StopAfterTheTrackRanOutKeepsTheEnd) {
+    auto dev = Opened(ShortWav(40));
+    int statuses = 0;
+    dev->OnStatus = [&] { ++statuses; };
+    dev->Command("Play");
+    Sleep(150);
+    dev->Command("Stop");
+    EXPECT_EQ(dev->Position(), dev->Length());
+    media.DeliverFinished();
+    EXPECT_EQ(statuses, 1);
+}
+
+TEST_F(MediaDeviceTest, MissingFileLeavesASilentDevice) {
+    auto dev = Opened("gamedata/sounds/no-such-file.mp3");
+    int statuses = 0;
+    dev->OnStatus = [&] { ++statuses; };
+    EXPECT_EQ(dev->Length(), 0);
+    for (const char* word : {"Play", "play", "Stop", "Prev", "Play"}) dev->Command(word);
+    Sleep(40);
+    media.DeliverFinished();
+    EXPECT_EQ(dev->Position(), 0);
+    EXPECT_EQ(statuses, 0);
+    // Not an audio file at all.
+    auto text = Opened("CMakeLists.txt");
+    text->Command("Play");
+    EXPECT_EQ(text->Length(), 0);
+    EXPECT_EQ(text->Position(), 0);
+}
+
+TEST_F(MediaDeviceTest, CommandsToADeviceNeverOpenedAreHarmless) {
+    auto dev = media.Create("MMControlSound(0)");
+    for (const char* word : {"Stop", "Prev", "Close", "Play", "Close"}) dev->Command(word);
+    EXPECT_EQ(dev->Length(), 0);
+    EXPECT_EQ(dev->Position(), 0);
+}
+
+TEST_F(MediaDeviceTest, CloseThenOpenAnotherFile) {
+    auto dev = Opened(bum);
+    dev->Command("Play");
+    Sleep(50);
+    dev->Command("Stop");
+    dev->Command("Close");
+    EXPECT_EQ(dev->Length(), 0);
+    EXPECT_EQ(dev->Position(), 0);
+    dev->FileName(sound);
+    dev->Command("Open");
+    EXPECT_NEAR(dev->Length(), 5000, 100);
+    EXPECT_EQ(dev->Position(), 0);
+    dev->Command("Play");
+    EXPECT_TRUE(WaitFor(300, [&] { return dev->Position() > 0; }));
+    // Opening again while it plays binds the file afresh.
+    dev->Command("Open");
+    EXPECT_EQ(dev->Position(), 0);
+    Sleep(40);
+    EXPECT_EQ(dev->Position(), 0);
+}
+
+TEST_F(MediaDeviceTest, StartOrRestartOnARealDevice) {
+    auto dev = Opened(ShortWav(80));
+    StartOrRestart(*dev, true);
+    EXPECT_TRUE(WaitFor(
+        200, [&] { return dev->Position() > 0; }, false));
+    const int64_t playing = dev->Position();
+    StartOrRestart(*dev, true);  // still playing: left alone
+    EXPECT_GE(dev->Position(), playing);
+    ASSERT_TRUE(WaitFor(300, [&] { return dev->Position() == dev->Length(); }));
+    StartOrRestart(*dev, false);  // sound off: only rewound
+    EXPECT_EQ(dev->Position(), 0);
+    Sleep(30);
+    EXPECT_EQ(dev->Position(), 0);
+    ASSERT_TRUE(WaitFor(50, [&] { return true; }));
+    StartOrRestart(*dev, true);
+    ASSERT_TRUE(WaitFor(300, [&] { return dev->Position() == dev->Length(); }));
+    StartOrRestart(*dev, true);  // at its end: from the top again
+    EXPECT_LT(dev->Position(), dev->Length());
+    EXPECT_TRUE(WaitFor(300, [&] { return dev->Position() == dev->Length(); }));
+}
+
+TEST_F(MediaDeviceTest, LoopTrackFromTheStatusPlaysTheTrackAgain) {
+    auto dev = Opened(ShortWav(50));
+    int statuses = 0;
+    dev->OnStatus = [&] {
+        ++statuses;
+        LoopTrack(*dev, statuses < 3);
+    };
+    dev->Command("Play");
+    EXPECT_TRUE(WaitFor(600, [&] { return statuses == 3; }));
+    Sleep(100);
+    media.DeliverFinished();
+    EXPECT_EQ(statuses, 3);
+    EXPECT_EQ(dev->Position(), dev->Length());
+}
+
+TEST_F(MediaDeviceTest, StatusHandlerMayDestroyAnotherEndedDevice) {
+    const std::string file = ShortWav(30);
+    auto first = Opened(file);
+    auto second = Opened(file);
+    int statuses = 0;
+    first->OnStatus = [&] {
+        ++statuses;
+        second.reset();
+    };
+    second->OnStatus = [&] { ++statuses; };
+    first->Command("Play");
+    second->Command("Play");
+    Sleep(120);
+    media.DeliverFinished();
+    EXPECT_EQ(statuses, 1);
+    EXPECT_EQ(second, nullptr);
+}
+
+TEST_F(MediaDeviceTest, DevicesBeyondTheChannelsAreSilent) {
+    std::vector<std::unique_ptr<IMediaDevice>> devs;
+    for (int i = 0; i < 40; ++i) devs.push_back(Opened(bum));
+    for (auto& dev : devs) dev->Command("Play");
+    ASSERT_TRUE(WaitFor(300, [&] { return devs.front()->Position() > 0; }));
+    EXPECT_EQ(devs.back()->Position(), 0);
+    // Freed channels go to new devices.
+    devs.erase(devs.begin(), devs.begin() + 5);
+    auto late = Opened(bum);
+    late->Command("Play");
+    EXPECT_TRUE(WaitFor(300, [&] { return late->Position() > 0; }));
+}
+
+TEST(MediaDeviceNoSoundTest, EverythingIsSilentAndAtZero) {
+    SdlAudioOutput audio{SdlAudioOutput::NoSound{}};
+    SdlMediaSystem media(audio);
+    auto dev = media.Create("about");
+    dev->FileName("gamedata/sounds/bum1.mp3");
+    for (const char* word : {"Open", "Play", "Stop", "Prev", "Play", "Close", "Open", "Play"})
+        dev->Command(word);
+    media.DeliverFinished();
+    EXPECT_EQ(dev->Length(), 0);
+    EXPECT_EQ(dev->Position(), 0);
+    EXPECT_FALSE(audio.IsOpen());
+    EXPECT_EQ(audio.AcquireChannel(), -1);
+}
+
+}  // namespace
+}  // namespace krepogor
