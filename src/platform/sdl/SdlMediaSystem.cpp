@@ -11,21 +11,23 @@ std::unique_ptr<IMediaDevice> SdlMediaSystem::Create(const std::string& /*name*/
 }
 
 void SdlMediaSystem::DeliverFinished() {
-    std::vector<SdlMediaDevice*> ended;
-    for (SdlMediaDevice* device : devices_)
-        if (device->TakeEnd()) ended.push_back(device);
+    std::vector<Entry> ended;
+    for (const Entry& entry : devices_)
+        if (entry.device->TakeEnd()) ended.push_back(entry);
     // A handler may close, reopen or even destroy devices: each is asked
     // whether it still exists before its notification.
-    for (SdlMediaDevice* device : ended)
-        if (Has(device) && device->OnStatus) device->OnStatus();
+    for (const Entry& entry : ended)
+        if (Has(entry) && entry.device->OnStatus) entry.device->OnStatus();
 }
 
 void SdlMediaSystem::Unregister(SdlMediaDevice* device) {
-    devices_.erase(std::remove(devices_.begin(), devices_.end(), device), devices_.end());
+    std::erase_if(devices_, [&](const Entry& entry) { return entry.device == device; });
 }
 
-bool SdlMediaSystem::Has(const SdlMediaDevice* device) const {
-    return std::find(devices_.begin(), devices_.end(), device) != devices_.end();
+bool SdlMediaSystem::Has(const Entry& entry) const {
+    return std::any_of(devices_.begin(), devices_.end(), [&](const Entry& e) {
+        return e.device == entry.device && e.serial == entry.serial;
+    });
 }
 
 }  // namespace krepogor

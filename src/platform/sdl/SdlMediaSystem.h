@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,12 +35,17 @@ public:
 
 private:
     friend class SdlMediaDevice;
-    void Register(SdlMediaDevice* device) { devices_.push_back(device); }
+    struct Entry {
+        SdlMediaDevice* device;
+        uint64_t serial;  // tells a destroyed device from a new one at the same address
+    };
+    void Register(SdlMediaDevice* device) { devices_.push_back({device, ++serials_}); }
     void Unregister(SdlMediaDevice* device);
-    bool Has(const SdlMediaDevice* device) const;
+    bool Has(const Entry& entry) const;
 
     SdlAudioOutput& audio_;
-    std::vector<SdlMediaDevice*> devices_;
+    std::vector<Entry> devices_;
+    uint64_t serials_ = 0;
 };
 
 }  // namespace krepogor
