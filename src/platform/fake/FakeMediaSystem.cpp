@@ -51,7 +51,9 @@ void FakeMediaDevice::Command(const std::string& command) {
     } else if (word == "Stop") {
         playing_ = false;
     } else if (word == "Prev") {
+        // Seeking back to the start stops the device, as the real one does.
         position_ = 0;
+        playing_ = false;
     } else if (word == "Close") {
         open_ = playing_ = false;
         position_ = length_ = 0;
