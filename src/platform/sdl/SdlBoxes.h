@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "desktop/BoxLayout.h"
+#include "platform/Dialogs.h"
+
+namespace krepogor {
+
+class SdlScreen;
+class TextField;
+
+// What a box needs of the program that opens it: its own work kept going
+// while the box waits (timers, ends of tracks), and the window it is drawn over.
+class BoxHost {
+public:
+    virtual ~BoxHost() = default;
+    // One pass of the program's work while a box is open.
+    virtual void Service() = 0;
+    // How long the box may wait for input before the next pass is due.
+    virtual int IdleMs() = 0;
+    virtual SdlScreen& Screen() = 0;
+    // Draws the window under the box, without presenting it.
+    virtual void DrawWindow() = 0;
+};
+
+// Modal boxes drawn as panels over the current window. Each runs its own
+// event loop until the player answers; the rest of the program's input waits.
+// Closing the window answers as Esc does: No, Cancel, or the only OK.
+class SdlBoxes : public IDialogs {
+public:
+    explicit SdlBoxes(BoxHost& host) : host_(host) {}
+
+    MsgAnswer MsgBox(const std::string& text, const std::string& title,
+                     MsgButtons buttons) override;
+    std::string InputBox(const std::string& prompt, const std::string& title) override;
+
+private:
+    // Shows the box until a button is pressed; returns its index.
+    int Run(const std::string& title, const std::string& text,
+            const std::vector<std::string>& buttons, TextField* field);
+    void Draw(const BoxLayout& b, const std::string& title, const std::vector<std::string>& buttons,
+              const TextField* field, int hot, int pressed);
+
+    BoxHost& host_;
+};
+
+}  // namespace krepogor

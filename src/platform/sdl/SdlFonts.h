@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <tuple>
+
+struct _TTF_Font;
+struct SDL_Renderer;
+struct SDL_Texture;
+
+namespace krepogor {
+
+// A typeface asked of the system by family name and style, at a size in pixels.
+struct FontSpec {
+    std::string family;
+    bool bold = false;
+    bool italic = false;
+    int pixels = 16;
+    auto operator<=>(const FontSpec&) const = default;
+};
+
+// The fonts of the desktop, found through fontconfig and opened with SDL_ttf
+// once each. A font that cannot be found draws nothing and measures 0.
+class SdlFonts {
+public:
+    SdlFonts();
+    ~SdlFonts();
+    SdlFonts(const SdlFonts&) = delete;
+    SdlFonts& operator=(const SdlFonts&) = delete;
+
+    _TTF_Font* Get(const FontSpec& spec);
+    // Width of the text in pixels.
+    int Width(const FontSpec& spec, const std::string& utf8);
+    int LineHeight(const FontSpec& spec);
+
+    // Draws text with its top-left at (x, y); returns its width. Textures of
+    // texts drawn before are reused.
+    int Draw(SDL_Renderer* r, const FontSpec& spec, const std::string& utf8, uint32_t rgb, int x,
+             int y);
+    // Drops the cached textures (before the renderer goes).
+    void ClearTextures();
+
+private:
+    struct Cached {
+        SDL_Texture* texture;
+        int w, h;
+    };
+    std::map<FontSpec, _TTF_Font*> fonts_;
+    std::map<std::tuple<FontSpec, std::string, uint32_t>, Cached> texts_;
+    bool ttf_ = false;
+};
+
+// The file of the system font that best fits the family and style, or "".
+std::string FindFontFile(const std::string& family, bool bold, bool italic);
+
+}  // namespace krepogor

@@ -1,0 +1,241 @@
+#include "platform/sdl/SdlScreen.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <array>
+
+#include "desktop/HotAreas.h"
+#include "render/Canvas.h"
+#include "state/Game.h"
+
+namespace krepogor {
+namespace {
+
+// Colours of the menu bar: a classic grey desktop.
+constexpr uint32_t kFace = 0xD4D0C8;
+constexpr uint32_t kLight = 0xFFFFFF;
+constexpr uint32_t kShadow = 0x808080;
+constexpr uint32_t kDark = 0x404040;
+constexpr uint32_t kText = 0x000000;
+constexpr uint32_t kSelection = 0x0A246A;
+
+// The game's label fonts: 96 dots per inch, so a point is 4/3 pixels.
+const FontSpec kCountFont{"Garamond", true, false, 64};  // 48 pt
+const FontSpec kBookFont{"Arial", true, true, 24};       // 18 pt
+const FontSpec kScoreFont{"Arial", true, false, 37};     // 27.75 pt
+constexpr uint32_t kCountColour = 0x004040;
+constexpr uint32_t kNameColour = 0x004000;
+constexpr uint32_t kBookScoreColour = 0xFFFF80;
+constexpr uint32_t kScoreColour = 0xFFFF00;
+
+void SetColour(SDL_Renderer* r, uint32_t rgb) {
+    SDL_SetRenderDrawColor(r, static_cast<Uint8>(rgb >> 16), static_cast<Uint8>(rgb >> 8),
+                           static_cast<Uint8>(rgb), 255);
+}
+
+void Fill(SDL_Renderer* r, const Rect& rc, uint32_t rgb) {
+    SetColour(r, rgb);
+    const SDL_Rect s{rc.x, rc.y, rc.w, rc.h};
+    SDL_RenderFillRect(r, &s);
+}
+
+void HLine(SDL_Renderer* r, int x0, int x1, int y, uint32_t rgb) {
+    SetColour(r, rgb);
+    SDL_RenderDrawLine(r, x0, y, x1, y);
+}
+
+void VLine(SDL_Renderer* r, int x, int y0, int y1, uint32_t rgb) {
+    SetColour(r, rgb);
+    SDL_RenderDrawLine(r, x, y0, x, y1);
+}
+
+// A one-pixel bevel: `topLeft` along the top and left edges, `bottomRight` along the others.
+void Bevel(SDL_Renderer* r, const Rect& rc, uint32_t topLeft, uint32_t bottomRight) {
+    HLine(r, rc.x, rc.Right() - 1, rc.y, topLeft);
+    VLine(r, rc.x, rc.y, rc.Bottom() - 1, topLeft);
+    HLine(r, rc.x, rc.Right() - 1, rc.Bottom() - 1, bottomRight);
+    VLine(r, rc.Right() - 1, rc.y, rc.Bottom() - 1, bottomRight);
+}
+
+void CheckMark(SDL_Renderer* r, int x, int y, uint32_t rgb) {
+    SetColour(r, rgb);
+    for (int t = 0; t < 3; ++t) {
+        SDL_RenderDrawLine(r, x, y + 2 + t, x + 2, y + 4 + t);
+        SDL_RenderDrawLine(r, x + 2, y + 4 + t, x + 6, y + t);
+    }
+}
+
+enum class Align { Left, Right, Centre };
+
+}  // namespace
+
+FontSpec SdlScreen::UiFont(bool bold) {
+    return {"Liberation Sans", bold, false, 13};
+}
+
+SdlScreen::SdlScreen(const std::string& resourcesDir) : resourcesDir_(resourcesDir) {
+    window_ = SDL_CreateWindow("Крепогор", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 659, 398,
+                               SDL_WINDOW_HIDDEN);
+    if (!window_) throw ResourceError(std::string("cannot open a window: ") + SDL_GetError());
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer_)
+        throw ResourceError(std::string("cannot draw in the window: ") + SDL_GetError());
+    canvas_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                Canvas::Width, Canvas::Height);
+
+    for (const char* name :
+         {"frm_menu", "FrmRecords", "FrmRules", "frm_credits", "FrmLost", "FrmWin"})
+        backgrounds_[name] = LoadTexture(LookOf(name)->background);
+
+    const std::string iconPath = resourcesDir_ + "/icon.png";
+    if (SDL_Surface* icon = IMG_Load(iconPath.c_str())) {
+        SDL_SetWindowIcon(window_, icon);
+        SDL_FreeSurface(icon);
+    }
+    const std::string pointerPath = resourcesDir_ + "/ImgHarrow.png";
+    SDL_Surface* pointer = IMG_Load(pointerPath.c_str());
+    if (!pointer) throw ResourceError(pointerPath + ": " + IMG_GetError());
+    harrow_ = SDL_CreateColorCursor(pointer, 0, 0);
+    SDL_FreeSurface(pointer);
+    arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+
+    menu_ = std::make_unique<MenuBar>(Canvas::Width, MenuBarHeight, [this](const std::string& s) {
+        return fonts_.Width(UiFont(), s);
+    });
+}
+
+SdlScreen::~SdlScreen() {
+    fonts_.ClearTextures();
+    for (auto& [name, t] : backgrounds_)
+        if (t) SDL_DestroyTexture(t);
+    if (canvas_) SDL_DestroyTexture(canvas_);
+    if (harrow_) SDL_FreeCursor(harrow_);
+    if (arrow_) SDL_FreeCursor(arrow_);
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (window_) SDL_DestroyWindow(window_);
+}
+
+SDL_Texture* SdlScreen::LoadTexture(const std::string& file) {
+    const std::string path = resourcesDir_ + "/" + file;
+    SDL_Texture* t = IMG_LoadTexture(renderer_, path.c_str());
+    if (!t) throw ResourceError(path + ": " + IMG_GetError());
+    return t;
+}
+
+bool SdlScreen::Follow(const std::string& visible) {
+    const WindowLook* look = LookOf(visible);
+    if (look == shown_) return false;
+    shown_ = look;
+    menu_->Close();
+    UpgradePointer(false);
+    if (!look) {
+        SDL_HideWindow(window_);
+        return true;
+    }
+    SDL_SetWindowTitle(window_, look->caption);
+    SDL_SetWindowSize(window_, look->width, krepogor::OuterHeight(*look));
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    SDL_ShowWindow(window_);
+    SDL_RaiseWindow(window_);
+    return true;
+}
+
+void SdlScreen::TakeFrame(const Canvas& frame) {
+    if (!canvas_) return;
+    SDL_UpdateTexture(canvas_, nullptr, frame.Pixels(), Canvas::Width * 4);
+    hasFrame_ = true;
+}
+
+void SdlScreen::UpgradePointer(bool on) {
+    if (on == upgradePointer_) return;
+    upgradePointer_ = on;
+    SDL_Cursor* c = on && harrow_ ? harrow_ : arrow_;
+    if (c) SDL_SetCursor(c);
+}
+
+void SdlScreen::Draw(const Game& g) {
+    SetColour(renderer_, 0);
+    SDL_RenderClear(renderer_);
+    if (!shown_) return;
+    if (shown_->menuBar) {
+        if (hasFrame_) {
+            const SDL_Rect dst{0, MenuBarHeight, Canvas::Width, Canvas::Height};
+            SDL_RenderCopy(renderer_, canvas_, nullptr, &dst);
+        }
+    } else if (SDL_Texture* bg = backgrounds_[shown_->name]) {
+        // Pictures taller than the window (the credits) show their top rows.
+        int w = 0, h = 0;
+        SDL_QueryTexture(bg, nullptr, nullptr, &w, &h);
+        const SDL_Rect part{0, 0, std::min(w, shown_->width), std::min(h, shown_->height)};
+        SDL_RenderCopy(renderer_, bg, &part, &part);
+    }
+    DrawLabels(g);
+    if (shown_->menuBar) DrawMenuBar(g);
+}
+
+void SdlScreen::DrawLabels(const Game& g) {
+    const std::string name = shown_->name;
+    const int top = ClientTop(*shown_);
+    auto text = [&](const FontSpec& font, const std::string& s, uint32_t colour, Rect rc,
+                    Align align) {
+        const int w = fonts_.Width(font, s);
+        int x = rc.x;
+        if (align == Align::Right) x = rc.Right() - w;
+        if (align == Align::Centre) x = rc.x + (rc.w - w) / 2;
+        int y = rc.y + top;
+        // A centred caption taller than its box stays centred on it.
+        if (align == Align::Centre) y = rc.y + top + (rc.h - fonts_.LineHeight(font)) / 2;
+        fonts_.Draw(renderer_, font, s, colour, x, y);
+    };
+    if (name == "frm_vustrel" && g.frm_vustrel.Lbl_Count.Visible) {
+        text(kCountFont, g.frm_vustrel.Lbl_Count.Caption, kCountColour, LblCountRect,
+             Align::Centre);
+    } else if (name == "FrmRecords") {
+        for (int i = 0; i < 5; ++i) {
+            text(kBookFont, g.FrmRecords.LabelName(i), kNameColour, LabelNameRect(i), Align::Left);
+            text(kBookFont, g.FrmRecords.LabelScore(i), kBookScoreColour, LabelScoreRect(i),
+                 Align::Right);
+        }
+    } else if (name == "FrmWin" && g.LblScore.Visible) {
+        text(kScoreFont, g.LblScore.Caption, kScoreColour, LblScoreRect, Align::Right);
+    }
+}
+
+void SdlScreen::DrawMenuBar(const Game& g) {
+    const MenuBar& m = *menu_;
+    const FontSpec font = UiFont();
+    const int lineH = fonts_.LineHeight(font);
+    Fill(renderer_, m.Bar(), kFace);
+    HLine(renderer_, 0, m.Bar().w - 1, m.Bar().Bottom() - 1, kShadow);
+    for (size_t i = 0; i < m.Menus().size(); ++i) {
+        const Rect t = m.TitleRect(static_cast<int>(i));
+        if (m.Open() == static_cast<int>(i)) Bevel(renderer_, t, kShadow, kLight);
+        const int shift = m.Open() == static_cast<int>(i) ? 1 : 0;
+        fonts_.Draw(renderer_, font, m.Menus()[i].title, kText, t.x + 8 + shift,
+                    t.y + (t.h - lineH) / 2 + shift);
+    }
+    if (m.Open() < 0) return;
+
+    const krepogor::Menu& menu = m.Menus()[static_cast<size_t>(m.Open())];
+    const Rect d = m.DropRect(m.Open());
+    Fill(renderer_, d, kFace);
+    Bevel(renderer_, d, kFace, kDark);
+    Bevel(renderer_, {d.x + 1, d.y + 1, d.w - 2, d.h - 2}, kLight, kShadow);
+    for (size_t i = 0; i < menu.items.size(); ++i) {
+        const MenuItem& item = menu.items[i];
+        const Rect rc = m.ItemRect(m.Open(), static_cast<int>(i));
+        const bool hot = m.Hot() == static_cast<int>(i);
+        if (hot) Fill(renderer_, rc, kSelection);
+        const uint32_t colour = hot ? kLight : kText;
+        const bool checked = (item.name == "Music" && g.frm_vustrel.Music_Checked) ||
+                             (item.name == "Sound" && g.frm_vustrel.Sound_Checked);
+        if (checked) CheckMark(renderer_, rc.x + 6, rc.y + rc.h / 2 - 4, colour);
+        const int y = rc.y + (rc.h - lineH) / 2;
+        fonts_.Draw(renderer_, font, item.caption, colour, d.x + 22, y);
+        fonts_.Draw(renderer_, font, item.key, colour, d.x + m.KeyColumn(m.Open()), y);
+    }
+}
+
+}  // namespace krepogor

@@ -1,0 +1,94 @@
+#include "state/Windows.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "desktop/AppDirs.h"
+#include "desktop/HotAreas.h"
+#include "desktop/WindowLooks.h"
+
+namespace krepogor {
+namespace {
+
+TEST(Looks, EveryGameWindowHasItsSizeAndCaption) {
+    struct Want {
+        const char* name;
+        const char* caption;
+        int w, h;
+    };
+    const Want wants[] = {
+        {"frm_menu", "Крепогор", 659, 398},     {"frm_vustrel", "Крепогор", 926, 638},
+        {"FrmRecords", "Рекорды", 656, 396},    {"FrmRules", "Правила", 769, 418},
+        {"frm_credits", "Создатели", 659, 351}, {"FrmLost", "Поражение!", 767, 564},
+        {"FrmWin", "Победа!", 590, 418}};
+    for (const Want& w : wants) {
+        const WindowLook* look = LookOf(w.name);
+        ASSERT_NE(look, nullptr) << w.name;
+        EXPECT_STREQ(look->caption, w.caption);
+        EXPECT_EQ(look->width, w.w);
+        EXPECT_EQ(look->height, w.h);
+    }
+    for (const char* name : Windows::Names) EXPECT_NE(LookOf(name), nullptr) << name;
+    EXPECT_EQ(LookOf(""), nullptr);
+    EXPECT_EQ(LookOf("frm_nothing"), nullptr);
+}
+
+TEST(Looks, OnlyTheBattleWindowHasAMenuBarAboveItsClientArea) {
+    const WindowLook& battle = *LookOf("frm_vustrel");
+    EXPECT_EQ(OuterHeight(battle), 638 + MenuBarHeight);
+    EXPECT_EQ(ClientTop(battle), MenuBarHeight);
+    EXPECT_EQ(battle.background, nullptr);
+    const WindowLook& menu = *LookOf("frm_menu");
+    EXPECT_EQ(OuterHeight(menu), 398);
+    EXPECT_EQ(ClientTop(menu), 0);
+    EXPECT_STREQ(menu.background, "frm_menu.png");
+}
+
+TEST(HotAreasTest, UpgradeAreasEdgesIncludedAndExcluded) {
+    EXPECT_EQ(LblModAt(216, 8), 0);
+    EXPECT_EQ(LblModAt(288, 72), 0);
+    EXPECT_EQ(LblModAt(289, 40), -1);
+    EXPECT_EQ(LblModAt(216, 73), -1);
+    EXPECT_EQ(LblModAt(500, 40), 1);
+    EXPECT_EQ(LblModAt(776, 40), 2);
+    EXPECT_EQ(LblModAt(215, 40), -1);
+    EXPECT_EQ(LblModAt(700, 100), -1);
+}
+
+TEST(HotAreasTest, MainMenuAreas) {
+    EXPECT_EQ(MainMenuAreaAt(232, 136), "lbl_new_game");
+    EXPECT_EQ(MainMenuAreaAt(368, 168), "lbl_new_game");
+    EXPECT_EQ(MainMenuAreaAt(369, 150), "");
+    EXPECT_EQ(MainMenuAreaAt(400, 190), "lbl_credits");
+    EXPECT_EQ(MainMenuAreaAt(300, 264), "lbl_exit");
+    EXPECT_EQ(MainMenuAreaAt(300, 265), "");
+    EXPECT_EQ(MainMenuAreaAt(10, 10), "");
+}
+
+TEST(HotAreasTest, BookRowsAndScoreEdges) {
+    EXPECT_EQ(LabelNameRect(0), (Rect{128, 112, 393, 33}));
+    EXPECT_EQ(LabelNameRect(4).y, 344);
+    EXPECT_EQ(LabelScoreRect(2).Right(), 601);
+    EXPECT_EQ(LabelScoreRect(3).y, 284);
+}
+
+TEST(AppDirsTest, TheProgramsDirectoryWhenItHoldsTheData) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / "krepogor_appdirs_test";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    EXPECT_EQ(FindAppDir(dir.string(), "/fallback"), "/fallback");
+    EXPECT_EQ(FindResourcesDir(dir.string(), "/res"), "/res");
+    fs::create_directories(dir / "gamedata");
+    fs::create_directories(dir / "resources");
+    EXPECT_EQ(FindAppDir(dir.string(), "/fallback"), dir.string());
+    EXPECT_EQ(FindResourcesDir(dir.string(), "/res"), (dir / "resources").string());
+    EXPECT_EQ(FindAppDir("", "/fallback"), "/fallback");
+    fs::remove_all(dir);
+    EXPECT_FALSE(ExecutableDir("").empty());
+}
+
+}  // namespace
+}  // namespace krepogor
