@@ -81,6 +81,8 @@ SdlFonts::~SdlFonts() {
     for (auto& [spec, font] : fonts_)
         if (font) TTF_CloseFont(font);
     if (ttf_) TTF_Quit();
+    // Nothing else of the program uses fontconfig: give back its caches.
+    if (looked_) FcFini();
 }
 
 TTF_Font* SdlFonts::Get(const FontSpec& spec) {
@@ -89,6 +91,7 @@ TTF_Font* SdlFonts::Get(const FontSpec& spec) {
     TTF_Font* font = nullptr;
     if (ttf_) {
         const std::string file = FindFontFile(spec.family, spec.bold, spec.italic);
+        looked_ = true;
         if (!file.empty()) font = TTF_OpenFont(file.c_str(), spec.pixels);
     }
     fonts_[spec] = font;

@@ -49,6 +49,7 @@ private:
     std::map<FontSpec, _TTF_Font*> fonts_;
     std::map<std::tuple<FontSpec, std::string, uint32_t>, Cached> texts_;
     bool ttf_ = false;
+    bool looked_ = false;  // fontconfig was asked
 };
 
 // The file of the system font that best fits the family and style, or "".
