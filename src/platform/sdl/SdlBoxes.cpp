@@ -6,6 +6,7 @@
 
 #include "desktop/BoxButtons.h"
 #include "desktop/TextField.h"
+#include "platform/sdl/SdlDraw.h"
 #include "platform/sdl/SdlScreen.h"
 
 namespace krepogor {
@@ -18,17 +19,6 @@ constexpr uint32_t kDark = 0x404040;
 constexpr uint32_t kText = 0x000000;
 constexpr uint32_t kTitleFrom = 0x0A246A;
 constexpr uint32_t kTitleTo = 0xA6CAF0;
-
-void SetColour(SDL_Renderer* r, uint32_t rgb) {
-    SDL_SetRenderDrawColor(r, static_cast<Uint8>(rgb >> 16), static_cast<Uint8>(rgb >> 8),
-                           static_cast<Uint8>(rgb), 255);
-}
-
-void Fill(SDL_Renderer* r, const Rect& rc, uint32_t rgb) {
-    SetColour(r, rgb);
-    const SDL_Rect s{rc.x, rc.y, rc.w, rc.h};
-    SDL_RenderFillRect(r, &s);
-}
 
 void Bevel(SDL_Renderer* r, const Rect& rc, uint32_t topLeft, uint32_t bottomRight) {
     SetColour(r, topLeft);

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "desktop/HotAreas.h"
+#include "platform/sdl/SdlDraw.h"
 #include "render/Canvas.h"
 #include "state/Game.h"
 
@@ -28,17 +29,6 @@ constexpr uint32_t kCountColour = 0x004040;
 constexpr uint32_t kNameColour = 0x004000;
 constexpr uint32_t kBookScoreColour = 0xFFFF80;
 constexpr uint32_t kScoreColour = 0xFFFF00;
-
-void SetColour(SDL_Renderer* r, uint32_t rgb) {
-    SDL_SetRenderDrawColor(r, static_cast<Uint8>(rgb >> 16), static_cast<Uint8>(rgb >> 8),
-                           static_cast<Uint8>(rgb), 255);
-}
-
-void Fill(SDL_Renderer* r, const Rect& rc, uint32_t rgb) {
-    SetColour(r, rgb);
-    const SDL_Rect s{rc.x, rc.y, rc.w, rc.h};
-    SDL_RenderFillRect(r, &s);
-}
 
 void HLine(SDL_Renderer* r, int x0, int x1, int y, uint32_t rgb) {
     SetColour(r, rgb);
