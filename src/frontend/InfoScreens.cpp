@@ -17,6 +17,16 @@ void BackToBattle(Game& g, const char* screen) {
     RestartEnemySounds(g);
 }
 
+// A screen shown over the battle: the interlude plays, the engines fall
+// silent and the battle is held until the screen closes.
+void OverTheBattle(Game& g, const char* screen) {
+    ToInterlude(g);
+    StopEnemySounds(g);
+    g.windows.Hide("frm_vustrel");
+    g.windows.Show(screen);
+    HoldBattle(g);
+}
+
 void BackToMenu(Game& g, const char* screen) {
     ToMainMusic(g);
     g.windows.Hide(screen);
@@ -27,11 +37,7 @@ void BackToMenu(Game& g, const char* screen) {
 }  // namespace
 
 void Rules_Click(Game& g) {
-    ToInterlude(g);
-    StopEnemySounds(g);
-    g.windows.Hide("frm_vustrel");
-    g.windows.Show("FrmRules");
-    HoldBattle(g);
+    OverTheBattle(g, "FrmRules");
 }
 
 void ExitFormRules(Game& g) {
@@ -41,11 +47,7 @@ void ExitFormRules(Game& g) {
 
 void Cast_Click(Game& g) {
     g.st.CreditsFrom = "Vustrel";
-    ToInterlude(g);
-    StopEnemySounds(g);
-    g.windows.Hide("frm_vustrel");
-    g.windows.Show("frm_credits");
-    HoldBattle(g);
+    OverTheBattle(g, "frm_credits");
 }
 
 void lbl_credits_Click(Game& g) {
