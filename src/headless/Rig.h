@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "headless/fake/EventLog.h"
+#include "headless/fake/FakeMediaSystem.h"
+#include "headless/fake/RecordingWavPlayer.h"
+#include "headless/fake/ScriptedDialogs.h"
+#include "headless/fake/ScriptedRandom.h"
 #include "platform/Timer.h"
-#include "platform/fake/EventLog.h"
-#include "platform/fake/FakeMediaSystem.h"
-#include "platform/fake/RecordingWavPlayer.h"
-#include "platform/fake/ScriptedDialogs.h"
-#include "platform/fake/ScriptedRandom.h"
 #include "state/Game.h"
 
 namespace krepogor {

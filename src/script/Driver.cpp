@@ -4,11 +4,11 @@
 #include <ostream>
 #include <sstream>
 
+#include "desktop/sdl/PngWriter.h"
+#include "desktop/sdl/SdlPictureDecoder.h"
 #include "frontend/BattleMenu.h"
 #include "frontend/CloseBox.h"
 #include "frontend/MainMenu.h"
-#include "platform/sdl/PngWriter.h"
-#include "platform/sdl/SdlPictureDecoder.h"
 #include "render/PictureLoader.h"
 #include "script/BufferNames.h"
 #include "script/Controls.h"

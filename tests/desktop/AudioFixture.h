@@ -12,8 +12,8 @@
 #include <string>
 #include <thread>
 
-#include "platform/sdl/SdlAudioOutput.h"
-#include "platform/sdl/SdlMediaSystem.h"
+#include "desktop/sdl/SdlAudioOutput.h"
+#include "desktop/sdl/SdlMediaSystem.h"
 
 namespace krepogor {
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "platform/sdl/SdlAudioOutput.h"
+#include "desktop/sdl/SdlAudioOutput.h"
 
 namespace krepogor {
 namespace {

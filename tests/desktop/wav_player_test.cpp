@@ -1,5 +1,5 @@
 #include "desktop/AudioFixture.h"
-#include "platform/sdl/SdlWavPlayer.h"
+#include "desktop/sdl/SdlWavPlayer.h"
 
 namespace krepogor {
 namespace {

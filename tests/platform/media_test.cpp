@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "headless/fake/FakeMediaSystem.h"
 #include "platform/MediaSequences.h"
-#include "platform/fake/FakeMediaSystem.h"
 
 namespace krepogor {
 namespace {

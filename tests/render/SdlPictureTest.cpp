@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "SceneFixture.h"
-#include "platform/sdl/PngWriter.h"
-#include "platform/sdl/SdlPictureDecoder.h"
+#include "desktop/sdl/PngWriter.h"
+#include "desktop/sdl/SdlPictureDecoder.h"
 #include "render/PictureLoader.h"
 
 namespace krepogor {

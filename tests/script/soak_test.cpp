@@ -7,10 +7,10 @@
 
 #include "battle/BattleEnd.h"
 #include "battle/Keys.h"
+#include "desktop/sdl/SdlPictureDecoder.h"
 #include "frontend/BattleMenu.h"
 #include "frontend/MainMenu.h"
 #include "headless/Rig.h"
-#include "platform/sdl/SdlPictureDecoder.h"
 #include "render/PictureLoader.h"
 #include "render/SceneView.h"
 

@@ -10,7 +10,7 @@
 
 #include "desktop/MenuBar.h"
 #include "desktop/WindowLooks.h"
-#include "platform/sdl/SdlShell.h"
+#include "desktop/sdl/SdlShell.h"
 #include "state/Game.h"
 
 namespace krepogor {

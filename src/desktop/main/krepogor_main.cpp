@@ -1,6 +1,6 @@
 // krepogor: the game in a desktop window.
 #include "desktop/AppDirs.h"
-#include "platform/sdl/SdlShell.h"
+#include "desktop/sdl/SdlShell.h"
 
 int main(int argc, char** argv) {
     const std::string exeDir = krepogor::ExecutableDir(argc > 0 ? argv[0] : "");

@@ -8,7 +8,7 @@
 #include <iostream>
 #include <string>
 
-#include "platform/fake/ScriptedDialogs.h"
+#include "headless/fake/ScriptedDialogs.h"
 #include "script/Driver.h"
 
 int main(int argc, char** argv) {

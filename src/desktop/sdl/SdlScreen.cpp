@@ -1,4 +1,4 @@
-#include "platform/sdl/SdlScreen.h"
+#include "desktop/sdl/SdlScreen.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -6,7 +6,7 @@
 #include <array>
 
 #include "desktop/HotAreas.h"
-#include "platform/sdl/SdlDraw.h"
+#include "desktop/sdl/SdlDraw.h"
 #include "render/Canvas.h"
 #include "state/Game.h"
 

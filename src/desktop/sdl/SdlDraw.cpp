@@ -1,4 +1,4 @@
-#include "platform/sdl/SdlDraw.h"
+#include "desktop/sdl/SdlDraw.h"
 
 namespace krepogor {
 

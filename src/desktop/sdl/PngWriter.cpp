@@ -1,4 +1,4 @@
-#include "platform/sdl/PngWriter.h"
+#include "desktop/sdl/PngWriter.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>

@@ -1,4 +1,4 @@
-#include "platform/sdl/SdlChannelWatch.h"
+#include "desktop/sdl/SdlChannelWatch.h"
 
 #include <array>
 

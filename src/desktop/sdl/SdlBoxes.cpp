@@ -1,4 +1,4 @@
-#include "platform/sdl/SdlBoxes.h"
+#include "desktop/sdl/SdlBoxes.h"
 
 #include <SDL.h>
 
@@ -6,8 +6,8 @@
 
 #include "desktop/BoxButtons.h"
 #include "desktop/TextField.h"
-#include "platform/sdl/SdlDraw.h"
-#include "platform/sdl/SdlScreen.h"
+#include "desktop/sdl/SdlDraw.h"
+#include "desktop/sdl/SdlScreen.h"
 
 namespace krepogor {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/fake/FakeMediaSystem.h"
+#include "headless/fake/FakeMediaSystem.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,8 +1,8 @@
-#include "platform/sdl/SdlWavPlayer.h"
+#include "desktop/sdl/SdlWavPlayer.h"
 
 #include <SDL_mixer.h>
 
-#include "platform/sdl/SdlAudioOutput.h"
+#include "desktop/sdl/SdlAudioOutput.h"
 
 namespace krepogor {
 

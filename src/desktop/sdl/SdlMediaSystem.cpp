@@ -1,8 +1,8 @@
-#include "platform/sdl/SdlMediaSystem.h"
+#include "desktop/sdl/SdlMediaSystem.h"
 
 #include <algorithm>
 
-#include "platform/sdl/SdlMediaDevice.h"
+#include "desktop/sdl/SdlMediaDevice.h"
 
 namespace krepogor {
 

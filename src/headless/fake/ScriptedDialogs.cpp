@@ -1,4 +1,4 @@
-#include "platform/fake/ScriptedDialogs.h"
+#include "headless/fake/ScriptedDialogs.h"
 
 #include <utility>
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "headless/fake/EventLog.h"
 #include "platform/MediaDevice.h"
-#include "platform/fake/EventLog.h"
 
 namespace krepogor {
 

@@ -1,4 +1,4 @@
-#include "platform/sdl/SdlFonts.h"
+#include "desktop/sdl/SdlFonts.h"
 
 #include <SDL.h>
 #include <SDL_ttf.h>

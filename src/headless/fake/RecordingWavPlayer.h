@@ -1,7 +1,7 @@
 #pragma once
 
+#include "headless/fake/EventLog.h"
 #include "platform/WavPlayer.h"
-#include "platform/fake/EventLog.h"
 
 namespace krepogor {
 

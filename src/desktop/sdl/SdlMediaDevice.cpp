@@ -1,12 +1,12 @@
-#include "platform/sdl/SdlMediaDevice.h"
+#include "desktop/sdl/SdlMediaDevice.h"
 
 #include <SDL_mixer.h>
 
 #include <algorithm>
 
-#include "platform/sdl/SdlAudioOutput.h"
-#include "platform/sdl/SdlChannelWatch.h"
-#include "platform/sdl/SdlMediaSystem.h"
+#include "desktop/sdl/SdlAudioOutput.h"
+#include "desktop/sdl/SdlChannelWatch.h"
+#include "desktop/sdl/SdlMediaSystem.h"
 
 namespace krepogor {
 

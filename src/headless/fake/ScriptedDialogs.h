@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "headless/fake/EventLog.h"
 #include "platform/Dialogs.h"
-#include "platform/fake/EventLog.h"
 
 namespace krepogor {
 

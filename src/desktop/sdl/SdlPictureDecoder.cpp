@@ -1,4 +1,4 @@
-#include "platform/sdl/SdlPictureDecoder.h"
+#include "desktop/sdl/SdlPictureDecoder.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>

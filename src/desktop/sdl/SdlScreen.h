@@ -8,7 +8,7 @@
 
 #include "desktop/MenuBar.h"
 #include "desktop/WindowLooks.h"
-#include "platform/sdl/SdlFonts.h"
+#include "desktop/sdl/SdlFonts.h"
 
 struct SDL_Window;
 struct SDL_Renderer;

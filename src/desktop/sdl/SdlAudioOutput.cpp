@@ -1,9 +1,9 @@
-#include "platform/sdl/SdlAudioOutput.h"
+#include "desktop/sdl/SdlAudioOutput.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include "platform/sdl/SdlChannelWatch.h"
+#include "desktop/sdl/SdlChannelWatch.h"
 
 namespace krepogor {
 
