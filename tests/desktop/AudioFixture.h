@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdint>
@@ -51,7 +52,8 @@ protected:
     // A 16-bit mono WAV of `ms` milliseconds of silence in the temporary directory.
     static std::string ShortWav(int ms) {
         const std::string path =
-            (std::filesystem::temp_directory_path() / ("krepogor-" + std::to_string(ms) + ".wav"))
+            (std::filesystem::temp_directory_path() /
+             ("krepogor-" + std::to_string(getpid()) + "-" + std::to_string(ms) + ".wav"))
                 .string();
         const uint32_t rate = 22050, data = rate * ms / 1000 * 2;
         std::ofstream out(path, std::ios::binary);

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 #include "headless/fake/FakeMediaSystem.h"
 #include "platform/MediaSequences.h"
@@ -12,7 +14,12 @@ namespace {
 class MediaTest : public ::testing::Test {
 protected:
     MediaTest() {
-        file = (std::filesystem::temp_directory_path() / "krepogor-media-test.mp3").string();
+        // CTest runs the cases of this file side by side: each has a file of its own.
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        file = (std::filesystem::temp_directory_path() /
+                ("krepogor-media-" + std::string(info->name()) + "-" + std::to_string(getpid()) +
+                 ".mp3"))
+                   .string();
         std::ofstream(file) << std::string(1600, 'x');  // 100 ms at 128 kbit/s
         dev = media.Create("MMControlBum(0)");
         dev->FileName(file);
