@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <algorithm>
 #include <array>
 
 #include "desktop/HotAreas.h"
@@ -117,6 +118,10 @@ SDL_Texture* SdlScreen::LoadTexture(const std::string& file) {
 bool SdlScreen::Follow(const std::string& visible) {
     const WindowLook* look = LookOf(visible);
     if (look == shown_) return false;
+    // Where the window shown now stands, as the player may have moved it.
+    Rect at{0, 0, OuterWidth(), OuterHeight()};
+    SDL_GetWindowPosition(window_, &at.x, &at.y);
+    const WindowLook* before = shown_;
     shown_ = look;
     menu_->Close();
     UpgradePointer(false);
@@ -124,9 +129,14 @@ bool SdlScreen::Follow(const std::string& visible) {
         SDL_HideWindow(window_);
         return true;
     }
+    SDL_Rect desk{0, 0, 0, 0};
+    const int display = std::max(SDL_GetWindowDisplayIndex(window_), 0);
+    if (SDL_GetDisplayUsableBounds(display, &desk) != 0) SDL_GetDisplayBounds(display, &desk);
+    const Rect place = placement_.Place({desk.x, desk.y, desk.w, desk.h}, before, at, *look,
+                                        OuterWidth(), OuterHeight());
     SDL_SetWindowTitle(window_, look->caption);
-    SDL_SetWindowSize(window_, look->width, krepogor::OuterHeight(*look));
-    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    SDL_SetWindowSize(window_, place.w, place.h);
+    SDL_SetWindowPosition(window_, place.x, place.y);
     SDL_ShowWindow(window_);
     SDL_RaiseWindow(window_);
     return true;
