@@ -187,7 +187,12 @@ void SdlScreen::DrawLabels(const Game& g) {
         int y = rc.y + top;
         // A centred caption taller than its box stays centred on it.
         if (align == Align::Centre) y = rc.y + top + (rc.h - fonts_.LineHeight(font)) / 2;
+        // A label shows nothing outside its rectangle: a long name stops at
+        // the score column, a long score at "Набранные очки:".
+        const SDL_Rect clip{rc.x, rc.y + top, rc.w, rc.h};
+        SDL_RenderSetClipRect(renderer_, &clip);
         fonts_.Draw(renderer_, font, s, colour, x, y);
+        SDL_RenderSetClipRect(renderer_, nullptr);
     };
     if (name == "frm_vustrel" && g.frm_vustrel.Lbl_Count.Visible) {
         text(kCountFont, g.frm_vustrel.Lbl_Count.Caption, kCountColour, LblCountRect,
