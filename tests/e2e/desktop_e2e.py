@@ -25,6 +25,7 @@ import time
 SKIPPED = 77
 SCREEN = (1280, 1024)
 FACE = (212, 208, 200)  # the grey of the message box's panel
+SELECTION = (10, 36, 106)  # the lit item of a drop-down
 
 
 class Failure(Exception):
@@ -210,6 +211,12 @@ def box_shows(image):
     return sum(1 for p in middle.getdata() if p == FACE) > 800
 
 
+def lit_item_shows(image):
+    """Whether a drop-down of the menu bar shows a lit item under the titles."""
+    top = image.crop((0, 20, 300, 50)).convert("RGB")
+    return sum(1 for p in top.getdata() if p == SELECTION) > 500
+
+
 def play(desk, path):
     game = Game(desk, path, os.path.join(desk.out, "play.log"))
     try:
@@ -235,7 +242,11 @@ def play(desk, path):
         game.expect("rules-by-F1-again", RULES)
         game.key("Escape")
         game.expect("rules-closed-by-Esc", BATTLE, battle_at)
-        game.key("F10", "Right", "Return")  # "О программе", "Правила игры"
+        game.key("F10", "Right")  # "О программе", its first item lit
+        _, image = game.expect("menu-bar-by-F10", BATTLE, battle_at)
+        if not lit_item_shows(image):
+            raise Failure("menu-bar-by-F10: no drop-down with a lit item")
+        game.key("Return")  # "Правила игры"
         game.expect("rules-by-menu-bar-keys", RULES)
         game.key("Return")
         game.expect("rules-closed-by-Enter", BATTLE, battle_at)
