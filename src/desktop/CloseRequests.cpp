@@ -2,15 +2,10 @@
 
 namespace krepogor {
 
-CloseAction CloseRequests::WindowClosed() {
-    afterClose_ = true;
-    return CloseAction::CloseShown;
-}
-
-CloseAction CloseRequests::Quit() {
+bool CloseRequests::QuitEndsProgram() {
     const bool echo = afterClose_;
     afterClose_ = false;
-    return echo ? CloseAction::None : CloseAction::EndProgram;
+    return !echo;
 }
 
 }  // namespace krepogor

@@ -5,8 +5,9 @@ a battle with its countdown, aiming and firing by keys, the rules, the book and
 the credits opened by keys and closed by their close boxes or by Esc and Enter,
 the menu bar by F10, and the exit question answered No and then Yes. After
 every step the window's caption, size and place are checked, the program must
-still run, and a screenshot is saved. Two short runs follow: SIGTERM while the
-credits show, and the main menu's close box; both end the program cleanly.
+still run, and a screenshot is saved. Three short runs follow: SIGTERM while
+the credits show, SIGINT while the exit question waits, and the main menu's
+close box; each ends the program cleanly.
 
 Usage: desktop_e2e.py --game PATH --out DIR
 Exits 0 when every step passed, 1 on a failure, 77 (skipped) when no X server
@@ -291,6 +292,19 @@ def quits(desk, path):
         game.expect("sigterm-credits", CREDITS)
         game.proc.send_signal(signal.SIGTERM)
         game.ended("sigterm-over-credits")
+    finally:
+        game.stop()
+    game = Game(desk, path, os.path.join(desk.out, "sigint.log"))
+    try:
+        game.expect("sigint-menu", MENU)
+        game.click(232 + 68, 136 + 16)
+        game.expect("sigint-battle", BATTLE)
+        game.key("Escape")
+        _, image = game.expect("sigint-exit-question", BATTLE)
+        if not box_shows(image):
+            raise Failure("sigint-exit-question: no message box in the window")
+        game.proc.send_signal(signal.SIGINT)
+        game.ended("sigint-during-exit-question")
     finally:
         game.stop()
     game = Game(desk, path, os.path.join(desk.out, "menu-close.log"))

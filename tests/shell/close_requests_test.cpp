@@ -7,25 +7,25 @@ namespace {
 
 TEST(CloseRequestsTest, TheQuitThatEchoesACloseBoxIsNotASecondRequest) {
     CloseRequests c;
-    EXPECT_EQ(c.WindowClosed(), CloseAction::CloseShown);
-    EXPECT_EQ(c.Quit(), CloseAction::None);
-    // Each close box is one request, also twice in a row.
-    EXPECT_EQ(c.WindowClosed(), CloseAction::CloseShown);
-    EXPECT_EQ(c.WindowClosed(), CloseAction::CloseShown);
-    EXPECT_EQ(c.Quit(), CloseAction::None);
+    c.WindowClosed();
+    EXPECT_FALSE(c.QuitEndsProgram());
+    // Two close boxes in a row, one echo.
+    c.WindowClosed();
+    c.WindowClosed();
+    EXPECT_FALSE(c.QuitEndsProgram());
 }
 
 TEST(CloseRequestsTest, AQuitOnItsOwnEndsTheProgram) {
     CloseRequests c;
-    EXPECT_EQ(c.Quit(), CloseAction::EndProgram);
+    EXPECT_TRUE(c.QuitEndsProgram());
     // A quit after other input is not the close box's echo.
     c.WindowClosed();
     c.Other();
-    EXPECT_EQ(c.Quit(), CloseAction::EndProgram);
+    EXPECT_TRUE(c.QuitEndsProgram());
     // Only the first quit after a close box is its echo.
     c.WindowClosed();
-    EXPECT_EQ(c.Quit(), CloseAction::None);
-    EXPECT_EQ(c.Quit(), CloseAction::EndProgram);
+    EXPECT_FALSE(c.QuitEndsProgram());
+    EXPECT_TRUE(c.QuitEndsProgram());
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ int SdlBoxes::Run(const std::string& title, const std::string& text,
             if (e.type != SDL_QUIT && !closeBox) closes.Other();
             switch (e.type) {
                 case SDL_QUIT:
-                    if (closes.Quit() == CloseAction::EndProgram) host_.EndProgram();
+                    if (closes.QuitEndsProgram()) host_.EndProgram();
                     break;
                 case SDL_WINDOWEVENT:
                     if (closeBox) {

@@ -119,7 +119,7 @@ private:
         if (e.type != SDL_QUIT && !closeBox) closes_.Other();
         switch (e.type) {
             case SDL_QUIT:
-                if (closes_.Quit() == CloseAction::EndProgram) EndProgram();
+                if (closes_.QuitEndsProgram()) EndProgram();
                 break;
             case SDL_WINDOWEVENT:
                 if (closeBox) {
