@@ -183,6 +183,14 @@ class Game:
             self.desk.xdo("key", k)
             time.sleep(0.15)
 
+    def hold(self, key, seconds):
+        self.desk.xdo("windowfocus", self.window)
+        time.sleep(0.1)
+        self.desk.xdo("keydown", key)
+        time.sleep(seconds)
+        self.desk.xdo("keyup", key)
+        time.sleep(0.15)
+
     def click(self, x, y):
         self.desk.xdo("mousemove", "--window", self.window, x, y)
         time.sleep(0.1)
@@ -248,6 +256,12 @@ def play(desk, path):
         game.expect("rules-by-F1-again", RULES)
         game.key("Escape")
         game.expect("rules-closed-by-Esc", BATTLE, battle_at)
+        game.key("F1")
+        game.expect("rules-for-a-held-Esc", RULES)
+        game.hold("Escape", 1.2)  # closes the rules; its repeats must not ask to leave
+        _, image = game.expect("rules-closed-by-held-Esc", BATTLE, battle_at)
+        if box_shows(image):
+            raise Failure("rules-closed-by-held-Esc: the held Esc asked to leave")
         game.key("F10", "Right")  # "О программе", its first item lit
         _, image = game.expect("menu-bar-by-F10", BATTLE, battle_at)
         if not lit_item_shows(image):
