@@ -95,6 +95,42 @@ bool MenuBar::Move(int x, int y) {
     return open_ * 100 + hot_ != before;
 }
 
+std::string MenuBar::Key(MenuKey key) {
+    if (open_ < 0) {
+        if (key == MenuKey::Toggle) {
+            open_ = 0;
+            hot_ = 0;
+        }
+        return "";
+    }
+    const int menus = static_cast<int>(menus_.size());
+    const int items = static_cast<int>(menus_[static_cast<size_t>(open_)].items.size());
+    std::string chosen;
+    switch (key) {
+        case MenuKey::Left:
+        case MenuKey::Right:
+            open_ = (open_ + (key == MenuKey::Right ? 1 : menus - 1)) % menus;
+            hot_ = 0;
+            break;
+        case MenuKey::Down:
+            hot_ = (hot_ + 1) % items;
+            break;
+        case MenuKey::Up:
+            hot_ = hot_ <= 0 ? items - 1 : hot_ - 1;
+            break;
+        case MenuKey::Choose:
+            if (hot_ < 0) break;
+            chosen = menus_[static_cast<size_t>(open_)].items[static_cast<size_t>(hot_)].name;
+            Close();
+            break;
+        case MenuKey::Toggle:
+        case MenuKey::Close:
+            Close();
+            break;
+    }
+    return chosen;
+}
+
 bool MenuBar::Close() {
     const bool was = open_ >= 0;
     open_ = -1;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "desktop/KeyRouting.h"
 #include "desktop/Rect.h"
 
 namespace krepogor {
@@ -53,6 +54,12 @@ public:
     bool Move(int x, int y);
     // Esc or anything that dismisses the drop-down; true when one was open.
     bool Close();
+    // The keyboard, as desktop menu bars take it: Toggle (F10) opens the first
+    // drop-down with its first item lit, or closes the one open; Left and Right
+    // go to the neighbouring drop-down, round the ends; Up and Down move the
+    // lit item, round the ends; Choose (Enter) closes the drop-down and returns
+    // the lit item's name; Close (Esc) closes it. Returns "" unless an item was chosen.
+    std::string Key(MenuKey key);
 
 private:
     int TitleAt(int x, int y) const;

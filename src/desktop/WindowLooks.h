@@ -11,6 +11,9 @@ struct WindowLook {
     int width, height;       // client area the game draws in, without the menu bar
     const char* background;  // picture in the resources folder, or nullptr (the battle canvas)
     bool menuBar;            // the battle window's menu bar sits above its client area
+    // Shown centred on the window it replaces, every time; the others are centred
+    // on the screen when first shown and come back where they were left.
+    bool overOwner;
 };
 
 // The look of a window by its name, or nullptr for an unknown name.

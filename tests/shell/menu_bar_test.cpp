@@ -116,5 +116,46 @@ TEST(MenuBarTest, HoverFollowsItemsAndSwitchesOpenMenus) {
     EXPECT_EQ(m.Hot(), -1);
 }
 
+TEST(MenuBarTest, TheKeyboardOpensMovesChoosesAndCloses) {
+    MenuBar m = Bar();
+    // Keys other than F10 do nothing while the bar is closed.
+    EXPECT_EQ(m.Key(MenuKey::Down), "");
+    EXPECT_EQ(m.Key(MenuKey::Choose), "");
+    EXPECT_EQ(m.Open(), -1);
+    m.Key(MenuKey::Toggle);
+    EXPECT_EQ(m.Open(), 0);
+    EXPECT_EQ(m.Hot(), 0);
+    m.Key(MenuKey::Up);  // round the top to "Выйти"
+    EXPECT_EQ(m.Hot(), 5);
+    m.Key(MenuKey::Down);  // round the bottom to "Новая"
+    EXPECT_EQ(m.Hot(), 0);
+    m.Key(MenuKey::Down);
+    m.Key(MenuKey::Right);  // the next menu, its first item lit
+    EXPECT_EQ(m.Open(), 1);
+    EXPECT_EQ(m.Hot(), 0);
+    m.Key(MenuKey::Right);  // round to the first menu
+    EXPECT_EQ(m.Open(), 0);
+    m.Key(MenuKey::Left);
+    EXPECT_EQ(m.Open(), 1);
+    m.Key(MenuKey::Down);
+    EXPECT_EQ(m.Key(MenuKey::Choose), "Cast");
+    EXPECT_EQ(m.Open(), -1);
+    m.Key(MenuKey::Toggle);
+    m.Key(MenuKey::Close);
+    EXPECT_EQ(m.Open(), -1);
+    m.Key(MenuKey::Toggle);
+    m.Key(MenuKey::Toggle);  // F10 again closes the drop-down
+    EXPECT_EQ(m.Open(), -1);
+}
+
+TEST(MenuBarTest, EnterWithNoLitItemChoosesNothing) {
+    MenuBar m = Bar();
+    m.Click(Cx(m.TitleRect(0)), Cy(m.TitleRect(0)));  // opened by the mouse: nothing lit
+    EXPECT_EQ(m.Key(MenuKey::Choose), "");
+    EXPECT_EQ(m.Open(), 0);
+    m.Key(MenuKey::Down);
+    EXPECT_EQ(m.Key(MenuKey::Choose), "NG");
+}
+
 }  // namespace
 }  // namespace krepogor

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "desktop/BoxButtons.h"
+#include "desktop/CloseRequests.h"
 #include "desktop/TextField.h"
 #include "desktop/sdl/SdlDraw.h"
 #include "desktop/sdl/SdlScreen.h"
@@ -89,11 +90,19 @@ int SdlBoxes::Run(const std::string& title, const std::string& text,
         SDL_Event e;
         if (!SDL_WaitEventTimeout(&e, host_.IdleMs())) continue;
         do {
+            CloseRequests& closes = host_.Closes();
+            const bool closeBox =
+                e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE;
+            if (e.type != SDL_QUIT && !closeBox) closes.Other();
             switch (e.type) {
                 case SDL_QUIT:
-                    return escape;
+                    if (closes.QuitEndsProgram()) host_.EndProgram();
+                    break;
                 case SDL_WINDOWEVENT:
-                    if (e.window.event == SDL_WINDOWEVENT_CLOSE) return escape;
+                    if (closeBox) {
+                        closes.WindowClosed();
+                        return escape;
+                    }
                     break;
                 case SDL_KEYDOWN: {
                     const SDL_Scancode sc = e.key.keysym.scancode;

@@ -8,6 +8,7 @@
 
 namespace krepogor {
 
+class CloseRequests;
 class SdlScreen;
 class TextField;
 
@@ -23,11 +24,17 @@ public:
     virtual SdlScreen& Screen() = 0;
     // Draws the window under the box, without presenting it.
     virtual void DrawWindow() = 0;
+    // The program's close requests, shared by every event loop.
+    virtual CloseRequests& Closes() = 0;
+    // A quit from the desktop session or a signal: shuts the program down
+    // (does not return) unless it is already shutting down.
+    virtual void EndProgram() = 0;
 };
 
 // Modal boxes drawn as panels over the current window. Each runs its own
 // event loop until the player answers; the rest of the program's input waits.
-// Closing the window answers as Esc does: No, Cancel, or the only OK.
+// Closing the window answers as Esc does: No, Cancel, or the only OK; a quit
+// from the desktop session ends the program.
 class SdlBoxes : public IDialogs {
 public:
     explicit SdlBoxes(BoxHost& host) : host_(host) {}

@@ -9,9 +9,11 @@
 namespace krepogor {
 namespace {
 
-// Families the game names and what a Linux desktop has in their place.
+// Families the game names and what a Linux desktop has in their place. The
+// countdown's Garamond wants lining figures, which EB Garamond lacks (its
+// figures are old-style): URW's Palatino-like face has them.
 const char* Substitute(const std::string& family) {
-    if (family == "Garamond") return "EB Garamond";
+    if (family == "Garamond") return "P052";
     if (family == "Arial") return "Liberation Sans";
     return nullptr;
 }

@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <algorithm>
 #include <array>
 
 #include "desktop/HotAreas.h"
@@ -117,6 +118,10 @@ SDL_Texture* SdlScreen::LoadTexture(const std::string& file) {
 bool SdlScreen::Follow(const std::string& visible) {
     const WindowLook* look = LookOf(visible);
     if (look == shown_) return false;
+    // Where the window shown now stands, as the player may have moved it.
+    Rect at{0, 0, OuterWidth(), OuterHeight()};
+    SDL_GetWindowPosition(window_, &at.x, &at.y);
+    const WindowLook* before = shown_;
     shown_ = look;
     menu_->Close();
     UpgradePointer(false);
@@ -124,9 +129,14 @@ bool SdlScreen::Follow(const std::string& visible) {
         SDL_HideWindow(window_);
         return true;
     }
+    SDL_Rect desk{0, 0, 0, 0};
+    const int display = std::max(SDL_GetWindowDisplayIndex(window_), 0);
+    if (SDL_GetDisplayUsableBounds(display, &desk) != 0) SDL_GetDisplayBounds(display, &desk);
+    const Rect place = placement_.Place({desk.x, desk.y, desk.w, desk.h}, before, at, *look,
+                                        OuterWidth(), OuterHeight());
     SDL_SetWindowTitle(window_, look->caption);
-    SDL_SetWindowSize(window_, look->width, krepogor::OuterHeight(*look));
-    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    SDL_SetWindowSize(window_, place.w, place.h);
+    SDL_SetWindowPosition(window_, place.x, place.y);
     SDL_ShowWindow(window_);
     SDL_RaiseWindow(window_);
     return true;
@@ -177,7 +187,12 @@ void SdlScreen::DrawLabels(const Game& g) {
         int y = rc.y + top;
         // A centred caption taller than its box stays centred on it.
         if (align == Align::Centre) y = rc.y + top + (rc.h - fonts_.LineHeight(font)) / 2;
+        // A label shows nothing outside its rectangle: a long name stops at
+        // the score column, a long score at "Набранные очки:".
+        const SDL_Rect clip{rc.x, rc.y + top, rc.w, rc.h};
+        SDL_RenderSetClipRect(renderer_, &clip);
         fonts_.Draw(renderer_, font, s, colour, x, y);
+        SDL_RenderSetClipRect(renderer_, nullptr);
     };
     if (name == "frm_vustrel" && g.frm_vustrel.Lbl_Count.Visible) {
         text(kCountFont, g.frm_vustrel.Lbl_Count.Caption, kCountColour, LblCountRect,

@@ -8,6 +8,7 @@
 
 #include "desktop/MenuBar.h"
 #include "desktop/WindowLooks.h"
+#include "desktop/WindowPlacement.h"
 #include "desktop/sdl/SdlFonts.h"
 
 struct SDL_Window;
@@ -43,7 +44,8 @@ public:
     SdlFonts& Fonts() { return fonts_; }
     MenuBar& Menu() { return *menu_; }
 
-    // Follows the game's visible window; true when it changed.
+    // Follows the game's visible window (its size, caption and place); true
+    // when it changed.
     bool Follow(const std::string& visible);
     // The window shown, or nullptr when none is.
     const WindowLook* Shown() const { return shown_; }
@@ -76,6 +78,7 @@ private:
     SDL_Cursor* harrow_ = nullptr;
     bool upgradePointer_ = false;
     const WindowLook* shown_ = nullptr;
+    WindowPlacement placement_;
     SdlFonts fonts_;
     std::unique_ptr<MenuBar> menu_;
 };

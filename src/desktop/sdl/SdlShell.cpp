@@ -7,8 +7,10 @@
 #include <memory>
 
 #include "battle/GunControls.h"
+#include "desktop/CloseRequests.h"
 #include "desktop/HotAreas.h"
 #include "desktop/KeyCodes.h"
+#include "desktop/KeyRouting.h"
 #include "desktop/sdl/SdlAudioOutput.h"
 #include "desktop/sdl/SdlBoxes.h"
 #include "desktop/sdl/SdlMediaSystem.h"
@@ -19,6 +21,7 @@
 #include "frontend/CloseBox.h"
 #include "frontend/InfoScreens.h"
 #include "frontend/MainMenu.h"
+#include "frontend/Shutdown.h"
 #include "platform/ClockRandom.h"
 #include "render/PictureLoader.h"
 #include "render/SceneView.h"
@@ -103,23 +106,34 @@ public:
 
     SdlScreen& Screen() override { return screen_; }
     void DrawWindow() override { screen_.Draw(game_); }
+    CloseRequests& Closes() override { return closes_; }
+    void EndProgram() override {
+        if (!game_.ShuttingDown) Shutdown(game_);
+    }
 
 private:
     std::string Visible() const { return game_.windows.Visible(); }
 
     void Handle(const SDL_Event& e) {
+        const bool closeBox = e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE;
+        if (e.type != SDL_QUIT && !closeBox) closes_.Other();
         switch (e.type) {
             case SDL_QUIT:
-                Close();
+                if (closes_.QuitEndsProgram()) EndProgram();
                 break;
             case SDL_WINDOWEVENT:
-                if (e.window.event == SDL_WINDOWEVENT_CLOSE)
+                if (closeBox) {
+                    closes_.WindowClosed();
                     Close();
-                else
+                } else {
                     dirty_ = true;
+                }
                 break;
             case SDL_KEYDOWN:
-                Key(e.key.keysym.scancode);
+                Key(e.key);
+                break;
+            case SDL_KEYUP:
+                keys_.Up(e.key.keysym.scancode);
                 break;
             case SDL_MOUSEMOTION:
                 Move(e.motion.x, e.motion.y);
@@ -137,15 +151,29 @@ private:
         CloseRequest(game_, visible.empty() ? "frm_menu" : visible);
     }
 
-    void Key(SDL_Scancode scancode) {
-        if (Visible() != "frm_vustrel") return;
+    void Key(const SDL_KeyboardEvent& k) {
+        const std::string shown = Visible();
         MenuBar& menu = screen_.Menu();
-        if (menu.Open() >= 0) {
-            // An open drop-down takes the keyboard; Esc closes it.
-            if (scancode == SDL_SCANCODE_ESCAPE) dirty_ |= menu.Close();
-            return;
+        const bool menuOpen = menu.Open() >= 0;
+        const int scancode = k.keysym.scancode;
+        switch (keys_.Down(shown, scancode, k.repeat != 0, menuOpen)) {
+            case KeyUse::Ignore:
+                break;
+            case KeyUse::CloseScreen:
+                ScreenClick(game_, shown);
+                break;
+            case KeyUse::MenuBar:
+                if (const auto key = MenuKeyOf(scancode)) {
+                    const std::string item = menu.Key(*key);
+                    dirty_ = true;
+                    if (!item.empty()) BattleMenu_Click(game_, item);
+                }
+                break;
+            case KeyUse::Battle:
+                if (const int16_t vk = VirtualKeyOf(scancode)) BattleWindow_Key(game_, vk);
+                break;
         }
-        if (const int16_t vk = VirtualKeyOf(scancode)) BattleWindow_Key(game_, vk);
+        if (Visible() != shown || (menu.Open() >= 0) != menuOpen) keys_.KeyboardMoved();
     }
 
     void Move(int x, int y) {
@@ -195,6 +223,8 @@ private:
     TimerQueue timers_;
     ClockRandom random_;
     SdlBoxes boxes_;
+    CloseRequests closes_;
+    KeyRouter keys_;
     Platform platform_;
     Game game_;
     SceneView view_;

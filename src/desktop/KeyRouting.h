@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace krepogor {
+
+// Where a key pressed in the desktop window goes.
+enum class KeyUse {
+    Ignore,
+    CloseScreen,  // Esc or Enter on an information screen or the book: the click that closes it
+    MenuBar,      // F10, or any key while a drop-down of the battle menu is open
+    Battle,       // the battle window's own keys
+};
+
+// Sends keys (by physical key, the USB HID usage numbers SDL's scancodes
+// follow) to the window shown. A key that moved the keyboard elsewhere does
+// not repeat there: holding Esc on the rules closes them, and the battle under
+// them does not take the held key as its own Esc (which asks to leave).
+class KeyRouter {
+public:
+    // A key went down on the game window `shown`; `repeat` when it is held.
+    KeyUse Down(const std::string& shown, int scancode, bool repeat, bool menuOpen);
+    void Up(int scancode);
+    // The key last pressed gave the keyboard to another window, or opened or
+    // closed the menu bar.
+    void KeyboardMoved() { swallowed_ = last_; }
+
+private:
+    int last_ = 0;
+    int swallowed_ = 0;
+};
+
+// The keys of the battle menu bar.
+enum class MenuKey { Toggle, Left, Right, Up, Down, Choose, Close };
+// The menu bar's meaning of a key, if it has one.
+std::optional<MenuKey> MenuKeyOf(int scancode);
+
+}  // namespace krepogor

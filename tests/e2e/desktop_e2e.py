@@ -1,0 +1,380 @@
+#!/usr/bin/env python3
+"""The real krepogor program on an X server of its own (Xvfb), driven with
+xdotool as a player drives it: the main menu, the credits and their close box,
+a battle with its countdown, aiming and firing by keys, the rules, the book and
+the credits opened by keys and closed by their close boxes or by Esc and Enter,
+the menu bar by F10, and the exit question answered No and then Yes. After
+every step the window's caption, size and place are checked, the program must
+still run, and a screenshot is saved. Three short runs follow: SIGTERM while
+the credits show, SIGINT while the exit question waits, and the main menu's
+close box; each ends the program cleanly.
+
+Usage: desktop_e2e.py --game PATH --out DIR
+Exits 0 when every step passed, 1 on a failure, 77 (skipped) when no X server
+can start here, unless KREPOGOR_E2E_REQUIRED=1, which makes that a failure.
+"""
+import argparse
+import ctypes
+import ctypes.util
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import time
+
+SKIPPED = 77
+SCREEN = (1280, 1024)
+FACE = (212, 208, 200)  # the grey of the message box's panel
+SELECTION = (10, 36, 106)  # the lit item of a drop-down
+
+
+class Failure(Exception):
+    pass
+
+
+def centred(size, on_pos=(0, 0), on_size=SCREEN):
+    return (on_pos[0] + (on_size[0] - size[0]) // 2, on_pos[1] + (on_size[1] - size[1]) // 2)
+
+
+MENU = ("Крепогор", (659, 398))
+BATTLE = ("Крепогор", (926, 658))
+CREDITS = ("Создатели", (659, 351))
+RULES = ("Правила", (769, 418))
+BOOK = ("Рекорды", (656, 396))
+
+
+def start_xvfb():
+    """Starts Xvfb on a free display; returns (process, ":N") or None."""
+    read_end, write_end = os.pipe()
+    proc = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
+         "-nolisten", "tcp"],
+        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    number = b""
+    deadline = time.time() + 10
+    os.set_blocking(read_end, False)
+    while time.time() < deadline and not number.endswith(b"\n") and proc.poll() is None:
+        try:
+            number += os.read(read_end, 16)
+        except BlockingIOError:
+            time.sleep(0.05)
+    os.close(read_end)
+    if not number.strip().isdigit():
+        proc.kill()
+        proc.wait()
+        return None
+    return proc, ":" + number.strip().decode()
+
+
+class Desktop:
+    def __init__(self, display, out):
+        self.display = display
+        self.out = out
+        self.env = dict(os.environ, DISPLAY=display)
+        self.shots = 0
+
+    def xdo(self, *args):
+        r = subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True,
+                           timeout=15)
+        return r.stdout.decode("utf-8", "replace").strip()
+
+    def close_box(self, window):
+        """The window manager's delete message: what the close box sends."""
+        x11 = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11") or "libX11.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XInternAtom.restype = ctypes.c_ulong
+        x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+
+        class ClientMessage(ctypes.Structure):
+            _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
+                        ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
+                        ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                        ("format", ctypes.c_int), ("l", ctypes.c_long * 5)]
+
+        class Event(ctypes.Union):
+            _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
+
+        x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                                   ctypes.POINTER(Event)]
+        x11.XFlush.argtypes = [ctypes.c_void_p]
+        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        dpy = x11.XOpenDisplay(self.display.encode())
+        if not dpy:
+            raise Failure(f"cannot open the display {self.display}")
+        e = Event()
+        e.xclient.type = 33  # ClientMessage
+        e.xclient.window = window
+        e.xclient.message_type = x11.XInternAtom(dpy, b"WM_PROTOCOLS", 0)
+        e.xclient.format = 32
+        e.xclient.l[0] = x11.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
+        x11.XSendEvent(dpy, window, 0, 0, ctypes.byref(e))
+        x11.XFlush(dpy)
+        x11.XCloseDisplay(dpy)
+
+    def screenshot(self, name, box):
+        from PIL import ImageGrab
+        self.shots += 1
+        image = ImageGrab.grab(bbox=box, xdisplay=self.display)
+        image.save(os.path.join(self.out, f"{self.shots:02d}-{name}.png"))
+        return image
+
+
+class Game:
+    def __init__(self, desk, path, log):
+        self.desk = desk
+        env = dict(desk.env, SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="dummy")
+        # Under AddressSanitizer: the X11, D-Bus and GL libraries the desktop
+        # loads keep allocations to the end of the process. The game's own
+        # leaks are checked by the unit tests on SDL's dummy drivers.
+        options = [o for o in env.get("ASAN_OPTIONS", "").split(":") if o]
+        env["ASAN_OPTIONS"] = ":".join(options + ["detect_leaks=0"])
+        self.log = open(log, "wb")
+        self.proc = subprocess.Popen([path], env=env, stdout=self.log, stderr=self.log)
+        self.window = None
+        deadline = time.time() + 20
+        while not self.window:
+            self.alive("start")
+            found = desk.xdo("search", "--onlyvisible", "--pid", self.proc.pid).split()
+            if found:
+                self.window = int(found[0])
+            elif time.time() > deadline:
+                raise Failure("start: no window within 20 s")
+            else:
+                time.sleep(0.1)
+
+    def alive(self, step):
+        if self.proc.poll() is not None:
+            raise Failure(f"{step}: the program ended (status {self.proc.returncode})")
+
+    def geometry(self):
+        g = dict(line.split("=", 1) for line in
+                 self.desk.xdo("getwindowgeometry", "--shell", self.window).splitlines()
+                 if "=" in line)
+        return (int(g.get("X", -1)), int(g.get("Y", -1))), (int(g.get("WIDTH", 0)),
+                                                             int(g.get("HEIGHT", 0)))
+
+    def expect(self, step, look, pos=None):
+        """Waits until the window shows `look` (caption, size) at `pos`; saves a screenshot."""
+        caption, size = look
+        deadline = time.time() + 8
+        while True:
+            self.alive(step)
+            name = self.desk.xdo("getwindowname", self.window)
+            at, got = self.geometry()
+            if name == caption and got == size and (pos is None or at == pos):
+                break
+            if time.time() > deadline:
+                raise Failure(f"{step}: wanted {caption!r} {size} at {pos}, "
+                              f"found {name!r} {got} at {at}")
+            time.sleep(0.1)
+        time.sleep(0.4)  # a frame or two to draw it
+        self.alive(step)
+        image = self.desk.screenshot(step, (at[0], at[1], at[0] + size[0], at[1] + size[1]))
+        print(f"ok   {step}: {caption} {size[0]}x{size[1]} at {at[0]},{at[1]}", flush=True)
+        return at, image
+
+    def key(self, *keys):
+        self.desk.xdo("windowfocus", self.window)
+        time.sleep(0.1)
+        for k in keys:
+            self.desk.xdo("key", k)
+            time.sleep(0.15)
+
+    def hold(self, key, seconds):
+        self.desk.xdo("windowfocus", self.window)
+        time.sleep(0.1)
+        self.desk.xdo("keydown", key)
+        time.sleep(seconds)
+        self.desk.xdo("keyup", key)
+        time.sleep(0.15)
+
+    def click(self, x, y):
+        self.desk.xdo("mousemove", "--window", self.window, x, y)
+        time.sleep(0.1)
+        self.desk.xdo("click", 1)
+
+    def close_box(self):
+        self.desk.close_box(self.window)
+
+    def move(self, x, y):
+        self.desk.xdo("windowmove", self.window, x, y)
+
+    def ended(self, step, timeout=5):
+        try:
+            status = self.proc.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"{step}: the program did not end")
+        if status != 0:
+            raise Failure(f"{step}: the program ended with status {status}")
+        print(f"ok   {step}: the program ended with status 0", flush=True)
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+        self.log.close()
+
+
+def box_shows(image):
+    """Whether the message box's grey panel covers the middle of the window."""
+    w, h = image.size
+    middle = image.crop((w // 2 - 40, h // 2 - 10, w // 2 + 40, h // 2 + 10)).convert("RGB")
+    return sum(1 for p in middle.getdata() if p == FACE) > 800
+
+
+def lit_item_shows(image):
+    """Whether a drop-down of the menu bar shows a lit item under the titles."""
+    top = image.crop((0, 20, 300, 50)).convert("RGB")
+    return sum(1 for p in top.getdata() if p == SELECTION) > 500
+
+
+def play(desk, path):
+    game = Game(desk, path, os.path.join(desk.out, "play.log"))
+    try:
+        game.expect("menu", MENU, centred(MENU[1]))
+        game.click(304 + 64, 176 + 16)  # "Создатели"
+        game.expect("credits-from-menu", CREDITS, centred(CREDITS[1]))
+        game.close_box()
+        game.expect("credits-closed-by-close-box", MENU, centred(MENU[1]))
+        game.click(232 + 68, 136 + 16)  # "Новая Игра"
+        game.expect("battle-countdown", BATTLE, centred(BATTLE[1]))
+        time.sleep(5.5)
+        game.key("Up", "Up", "space")
+        game.expect("battle-fired", BATTLE)
+        game.move(60, 40)  # the player moves the battle window
+        battle_at = (60, 40)
+        game.expect("battle-moved", BATTLE, battle_at)
+
+        game.key("F1")
+        game.expect("rules-by-F1", RULES, centred(RULES[1], battle_at, BATTLE[1]))
+        game.close_box()
+        game.expect("rules-closed-by-close-box", BATTLE, battle_at)
+        game.key("F1")
+        game.expect("rules-by-F1-again", RULES)
+        game.key("Escape")
+        game.expect("rules-closed-by-Esc", BATTLE, battle_at)
+        game.key("F1")
+        game.expect("rules-for-a-held-Esc", RULES)
+        game.hold("Escape", 1.2)  # closes the rules; its repeats must not ask to leave
+        _, image = game.expect("rules-closed-by-held-Esc", BATTLE, battle_at)
+        if box_shows(image):
+            raise Failure("rules-closed-by-held-Esc: the held Esc asked to leave")
+        game.key("F10", "Right")  # "О программе", its first item lit
+        _, image = game.expect("menu-bar-by-F10", BATTLE, battle_at)
+        if not lit_item_shows(image):
+            raise Failure("menu-bar-by-F10: no drop-down with a lit item")
+        game.key("Return")  # "Правила игры"
+        game.expect("rules-by-menu-bar-keys", RULES)
+        game.key("Return")
+        game.expect("rules-closed-by-Enter", BATTLE, battle_at)
+
+        game.key("F5")
+        game.expect("book-by-F5", BOOK, centred(BOOK[1], battle_at, BATTLE[1]))
+        game.close_box()
+        game.expect("book-closed-by-close-box", BATTLE, battle_at)
+        game.key("F5")
+        game.expect("book-by-F5-again", BOOK)
+        game.key("Escape")
+        game.expect("book-closed-by-Esc", BATTLE, battle_at)
+
+        game.key("F7")
+        game.expect("credits-by-F7", CREDITS)
+        game.close_box()
+        game.expect("credits-closed-to-battle", BATTLE, battle_at)
+
+        game.key("Escape")
+        _, image = game.expect("exit-question", BATTLE, battle_at)
+        if not box_shows(image):
+            raise Failure("exit-question: no message box in the window")
+        game.key("Escape")  # No
+        _, image = game.expect("exit-answered-no", BATTLE, battle_at)
+        if box_shows(image):
+            raise Failure("exit-answered-no: the message box is still there")
+        game.key("Escape")
+        _, image = game.expect("exit-question-again", BATTLE, battle_at)
+        if not box_shows(image):
+            raise Failure("exit-question-again: no message box in the window")
+        game.key("Return")  # Yes, the default button
+        game.ended("exit-answered-yes")
+    finally:
+        game.stop()
+
+
+def quits(desk, path):
+    game = Game(desk, path, os.path.join(desk.out, "sigterm.log"))
+    try:
+        game.expect("sigterm-menu", MENU)
+        game.click(304 + 64, 176 + 16)
+        game.expect("sigterm-credits", CREDITS)
+        game.proc.send_signal(signal.SIGTERM)
+        game.ended("sigterm-over-credits")
+    finally:
+        game.stop()
+    game = Game(desk, path, os.path.join(desk.out, "sigint.log"))
+    try:
+        game.expect("sigint-menu", MENU)
+        game.click(232 + 68, 136 + 16)
+        game.expect("sigint-battle", BATTLE)
+        game.key("Escape")
+        _, image = game.expect("sigint-exit-question", BATTLE)
+        if not box_shows(image):
+            raise Failure("sigint-exit-question: no message box in the window")
+        game.proc.send_signal(signal.SIGINT)
+        game.ended("sigint-during-exit-question")
+    finally:
+        game.stop()
+    game = Game(desk, path, os.path.join(desk.out, "menu-close.log"))
+    try:
+        game.expect("close-menu", MENU)
+        game.close_box()
+        game.ended("menu-closed-by-close-box")
+    finally:
+        game.stop()
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--game", required=True)
+    parser.add_argument("--out", required=True)
+    args = parser.parse_args()
+    required = os.environ.get("KREPOGOR_E2E_REQUIRED") == "1"
+
+    def skip(why):
+        print(("FAILED: " if required else "skipped: ") + why, flush=True)
+        return 1 if required else SKIPPED
+
+    for tool in ("Xvfb", "xdotool"):
+        if not shutil.which(tool):
+            return skip(f"{tool} is not installed (scripts/install-deps.sh installs it)")
+    try:
+        from PIL import ImageGrab  # noqa: F401
+    except ImportError:
+        return skip("Pillow is not installed")
+    server = start_xvfb()
+    if not server:
+        return skip("Xvfb could not start")
+    xvfb, display = server
+    os.makedirs(args.out, exist_ok=True)
+    for old in os.listdir(args.out):
+        if old.endswith(".png"):
+            os.remove(os.path.join(args.out, old))
+    desk = Desktop(display, args.out)
+    started = time.time()
+    try:
+        play(desk, args.game)
+        quits(desk, args.game)
+    except Failure as f:
+        print(f"FAILED {f}\nscreenshots and the program's output: {args.out}", flush=True)
+        return 1
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+    print(f"all steps passed in {time.time() - started:.0f} s; screenshots in {args.out}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
