@@ -19,12 +19,13 @@ void Records_Click(Game& g) {
     g.windows.Show("FrmRecords");
     HoldBattle(g);
     std::string error;
-    if (ReadAllRows(g, SystemFileCalls(), &error) == BookRead::Unreadable)
-        TellBookUnreadable(g, error, false);
+    const BookRead read = ReadAllRows(g, SystemFileCalls(), &error);
     for (int i = 0; i <= 4; ++i) {
         g.FrmRecords.LabelName(i) = g.st.RecName(i + 1);
         g.FrmRecords.LabelScore(i) = NumberText(int64_t{g.st.RecScore(i + 1)});
     }
+    // The box stands over the empty rows it explains.
+    if (read == BookRead::Unreadable) TellBookUnreadable(g, error, false);
 }
 
 void ExitFormRecords(Game& g) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "desktop/StartupText.h"
+#include "desktop/sdl/SdlFailureBox.h"
 #include "desktop/sdl/SdlScreen.h"
 #include "render/PictureHeader.h"
 
@@ -48,7 +49,9 @@ bool StartVideo(std::string& error) {
 void ReportFailure(const std::string& text) {
     std::fprintf(stderr, "krepogor: %s\n", text.c_str());
     const char* driver = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetCurrentVideoDriver() : nullptr;
-    if (driver && !Unseen(driver))
+    // The game's own box draws Russian with the game's font whatever the
+    // system's locale; the system's box is the fallback.
+    if (driver && !Unseen(driver) && !ShowFailureBox("Крепогор", text))
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Крепогор",
                                  WrapToColumns(text, kBoxColumns).c_str(), nullptr);
 }
