@@ -122,7 +122,12 @@ TEST_F(BookFaults, FailedSavesAreToldWithThePathAndKeepTheWinnerInMemory) {
             faulty.failAt =
                 static_cast<int>(std::find(clean.calls.begin(), clean.calls.end(), "Sync") -
                                  clean.calls.begin() + 1);
+        testing::internal::CaptureStderr();
         EXPECT_EQ(Victory(faulty), BookOutcome::WriteFailed);
+        // Standard error has the failed call's own reason, never "Success".
+        const std::string detail = testing::internal::GetCapturedStderr();
+        EXPECT_NE(detail.find(": Input/output error"), std::string::npos) << detail;
+        EXPECT_EQ(detail.find("Success"), std::string::npos) << detail;
         EXPECT_TRUE(StartsWith(Messages(), kSaveFailed));
         EXPECT_EQ(BookBytes(), kOldBook);
         EXPECT_EQ(rig.game.st.RecName(1), "Ян");
@@ -137,7 +142,12 @@ TEST_F(BookFaults, WriteStoppingAtAnyByteKeepsTheOldBook) {
         PutBook(kOldBook);
         FaultyFileCalls faulty;
         faulty.writeBudget = budget;
+        testing::internal::CaptureStderr();
         EXPECT_EQ(Victory(faulty), BookOutcome::WriteFailed);
+        // Standard error has the failed call's own reason, never "Success".
+        const std::string detail = testing::internal::GetCapturedStderr();
+        EXPECT_NE(detail.find(": No space left on device"), std::string::npos) << detail;
+        EXPECT_EQ(detail.find("Success"), std::string::npos) << detail;
         EXPECT_TRUE(StartsWith(Messages(), kSaveFailed));
         EXPECT_EQ(BookBytes(), kOldBook);
         EXPECT_EQ(Folder(), std::vector<std::string>{"table.dat"});
