@@ -1,18 +1,12 @@
 #include "frontend/BookFile.h"
 
-#include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <system_error>
 
-#if defined(__unix__) || defined(__APPLE__)
-#include <unistd.h>
-#endif
-
+#include "frontend/BookLock.h"
 #include "frontend/BookRecord.h"
+#include "frontend/SafeReplace.h"
 #include "state/AppPath.h"
 #include "state/Game.h"
 
@@ -25,51 +19,11 @@ namespace {
 constexpr int kRows = 5;
 constexpr size_t kBookSize = kRows * kBookRecordSize;
 
-fs::path BookFilePath(const Game& g) {
-    return fs::path(AppPath(g.sys.appDir, kBookPath));
-}
-
-bool Fail(std::string* error, const std::string& why) {
-    if (error) *error = why;
-    return false;
-}
-
-// Writes `bytes` to `path` and pushes them to the disk before closing.
-bool WriteWhole(const fs::path& path, const std::string& bytes, std::string* error) {
-    std::FILE* f = std::fopen(path.string().c_str(), "wb");
-    if (!f) return Fail(error, "cannot create " + path.string() + ": " + std::strerror(errno));
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = std::fflush(f) == 0 && ok;
-#if defined(__unix__) || defined(__APPLE__)
-    ok = ::fsync(::fileno(f)) == 0 && ok;
-#endif
-    const int saved = errno;
-    ok = std::fclose(f) == 0 && ok;
-    if (!ok) return Fail(error, "cannot write " + path.string() + ": " + std::strerror(saved));
-    return true;
-}
-
-}  // namespace
-
-void ReadAllRows(Game& g) {
-    const fs::path path = BookFilePath(g);
-    std::string bytes;
-    std::error_code ec;
-    if (fs::exists(path, ec)) {
-        std::ifstream in(path, std::ios::binary);
-        char buf[kBookSize];
-        in.read(buf, sizeof buf);
-        // Whatever follows the fifth record is no part of the book.
-        bytes.assign(buf, static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-    } else if (!ec) {
-        // The book is new: leave it empty, as opening it for records would.
-        fs::create_directories(path.parent_path(), ec);
-        std::ofstream touch(path, std::ios::binary);
-    }
-
+// The rows from what the file holds; whatever follows the fifth record is no
+// part of the book, and a record held only in part is read from that part.
+void TakeRows(Game& g, const std::string& bytes) {
     auto& st = g.st;
     for (int r = 1; r <= kRows; ++r) {
-        // A record the file holds only in part is read from what it holds.
         const size_t at = static_cast<size_t>(r - 1) * kBookRecordSize;
         std::memset(&st.RecRow, ' ', sizeof st.RecRow);
         if (at < bytes.size())
@@ -80,7 +34,7 @@ void ReadAllRows(Game& g) {
     }
 }
 
-bool WriteAllRows(Game& g, std::string* error) {
+std::string RowBytes(Game& g) {
     auto& st = g.st;
     std::string bytes;
     bytes.reserve(kBookSize);
@@ -88,26 +42,94 @@ bool WriteAllRows(Game& g, std::string* error) {
         st.RecRow = EncodeRecord(st.RecName(r), st.RecScore(r));
         bytes.append(reinterpret_cast<const char*>(&st.RecRow), sizeof st.RecRow);
     }
+    return bytes;
+}
 
-    const fs::path path = BookFilePath(g);
-    std::error_code ec;
-    fs::create_directories(path.parent_path(), ec);
-    if (ec)
-        return Fail(error, "cannot create " + path.parent_path().string() + ": " + ec.message());
+void Tell(std::string* error, const std::string& why) {
+    if (error) *error = why;
+}
 
-    fs::path temp = path;
-    temp += ".new";
-    if (!WriteWhole(temp, bytes, error)) {
-        fs::remove(temp, ec);
-        return false;
+}  // namespace
+
+std::string BookFilePath(const Game& g) {
+    return AppPath(g.sys.appDir, kBookPath);
+}
+
+BookRead ReadAllRows(Game& g, IFileCalls& files, std::string* error) {
+    const std::string path = BookFilePath(g);
+    TakeRows(g, "");
+    const int fd = files.OpenToRead(path, true);
+    if (fd < 0 && errno == ENOENT) {
+        // The book is new: leave it empty, as opening it for records would.
+        files.MakeDirs(fs::path(path).parent_path().string());
+        const int made = files.CreateNew(path);
+        if (made >= 0) files.Close(made);
+        return BookRead::Missing;
     }
-    fs::rename(temp, path, ec);
-    if (ec) {
-        const std::string why = ec.message();
-        fs::remove(temp, ec);
-        return Fail(error, "cannot replace " + path.string() + ": " + why);
+    if (fd < 0) {
+        Tell(error, CallError("cannot open " + path));
+        return BookRead::Unreadable;
     }
-    return true;
+    FileInfo info;
+    std::string bytes;
+    BookRead result = BookRead::Unreadable;
+    if (files.Info(fd, info) != 0)
+        Tell(error, CallError("cannot look at " + path));
+    else if (!info.regular)
+        Tell(error, path + " is not a regular file");
+    else if (!ReadUpTo(files, fd, kBookSize, bytes))
+        Tell(error, CallError("cannot read " + path));
+    else
+        result = BookRead::Read;
+    files.Close(fd);
+    if (result == BookRead::Read) TakeRows(g, bytes);
+    return result;
+}
+
+BookChange ChangeBook(Game& g, const std::function<bool(Game&)>& change, std::string& error,
+                      IFileCalls& files) {
+    const std::string path = BookFilePath(g);
+    std::string target;
+    if (!FollowLinks(files, path, target, error)) return BookChange::Failed;
+    if (target == path && files.MakeDirs(fs::path(path).parent_path().string()) != 0) {
+        error = CallError("cannot create the folder of " + path);
+        return BookChange::Failed;
+    }
+    BookLock lock(files, target);
+    if (lock.state() != BookLock::State::Locked) {
+        error = lock.error();
+        return lock.state() == BookLock::State::Unreadable ? BookChange::Unreadable
+                                                           : BookChange::Failed;
+    }
+    std::string bytes;
+    if (!ReadUpTo(files, lock.fd(), kBookSize, bytes)) {
+        error = CallError("cannot read " + target);
+        return BookChange::Unreadable;
+    }
+    TakeRows(g, bytes);
+    if (!change(g)) return BookChange::Unchanged;
+    return SafeReplace(files, target, RowBytes(g), error) ? BookChange::Written
+                                                          : BookChange::Failed;
+}
+
+bool WriteAllRows(Game& g, std::string* error, IFileCalls& files) {
+    const auto names = g.st.RecName;
+    const auto scores = g.st.RecScore;
+    std::string why;
+    const BookChange done = ChangeBook(
+        g,
+        [&](Game& game) {
+            game.st.RecName = names;
+            game.st.RecScore = scores;
+            return true;
+        },
+        why, files);
+    if (done == BookChange::Written) return true;
+    // The rows meant for the book stay in memory, whatever the file holds.
+    g.st.RecName = names;
+    g.st.RecScore = scores;
+    Tell(error, why);
+    return false;
 }
 
 }  // namespace krepogor

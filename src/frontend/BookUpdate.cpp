@@ -1,9 +1,9 @@
 #include "frontend/BookUpdate.h"
 
-#include <iostream>
 #include <string>
 
 #include "frontend/BookFile.h"
+#include "frontend/BookMessages.h"
 #include "frontend/BookRecord.h"
 #include "state/Game.h"
 
@@ -14,50 +14,84 @@ namespace {
 constexpr const char* kNameTitle = "Запись в книгу чемпионов";
 constexpr const char* kAnonymous = "Анонимщик";
 
-}  // namespace
+// The first row the score beats (a score equal to a row's ranks below it), or 0.
+int16_t RankOf(const Game& g, int16_t score) {
+    for (int16_t r = 1; r <= 5; ++r)
+        if (score > g.st.RecScore(r)) return r;
+    return 0;
+}
 
-BookOutcome BookUpdate(Game& g) {
+// Puts the winner into row RecIdx, the rows below moving down by one.
+void Enter(Game& g, int16_t score, const std::string& name) {
     auto& st = g.st;
-    ReadAllRows(g);
-
-    // A score equal to a row's ranks below it.
-    const int16_t score = ClampScore(st.FinalScore);
-    st.RecIdx = 0;
-    for (int16_t r = 1; r <= 5; ++r) {
-        if (score > st.RecScore(r)) {
-            st.RecIdx = r;
-            break;
-        }
-    }
-    if (st.RecIdx == 0) return BookOutcome::NotRanked;
-
     for (int j = 5; j > st.RecIdx; --j) {
         st.RecScore(j) = st.RecScore(j - 1);
         st.RecName(j) = st.RecName(j - 1);
     }
+    st.RecScore(st.RecIdx) = score;
+    st.RecName(st.RecIdx) = name;
+}
 
-    // The question stands over the bare, silent field.
+// The box stands over the bare, silent field.
+void ClearTheField(Game& g) {
     for (int i = 0; i <= 3; ++i) g.MMControlSound(i).Command("Stop");
-    // The question stands over the bare field: clear it and show that at once.
     if (g.view) {
         g.view->Clear();
         g.view->Refresh();
     }
+}
 
+}  // namespace
+
+BookOutcome BookUpdate(Game& g, IFileCalls& files) {
+    auto& st = g.st;
+    std::string error;
+    if (ReadAllRows(g, files, &error) == BookRead::Unreadable) {
+        ClearTheField(g);
+        TellBookUnreadable(g, error, true);
+        return BookOutcome::Unreadable;
+    }
+
+    const auto readNames = st.RecName;
+    const auto readScores = st.RecScore;
+    const int16_t score = ClampScore(st.FinalScore);
+    st.RecIdx = RankOf(g, score);
+    if (st.RecIdx == 0) return BookOutcome::NotRanked;
+
+    ClearTheField(g);
     st.PlayerName =
         g.sys.dialogs.InputBox("Вы победили всех врагов и набрали " +
                                    std::to_string(st.FinalScore) + " очков! Введите свое имя:",
                                kNameTitle);
+    const std::string name = st.PlayerName.empty() ? kAnonymous : st.PlayerName;
 
-    st.RecScore(st.RecIdx) = score;
-    st.RecName(st.RecIdx) = st.PlayerName.empty() ? kAnonymous : st.PlayerName;
-
-    std::string error;
-    if (!WriteAllRows(g, &error)) {
-        std::cerr << "krepogor: the champions' book was not saved: " << error << '\n';
-        return BookOutcome::WriteFailed;
+    // Another copy of the game may have entered its own winner meanwhile: the
+    // row goes into the book as it stands now.
+    const int16_t askedFor = st.RecIdx;
+    const auto change = [&](Game& game) {
+        game.st.RecIdx = RankOf(game, score);
+        if (game.st.RecIdx == 0) return false;
+        Enter(game, score, name);
+        return true;
+    };
+    switch (ChangeBook(g, change, error, files)) {
+        case BookChange::Written:
+            return BookOutcome::Written;
+        case BookChange::Unchanged:  // better rows came in meanwhile
+            return BookOutcome::NotRanked;
+        case BookChange::Unreadable:
+            TellBookUnreadable(g, error, true);
+            return BookOutcome::Unreadable;
+        case BookChange::Failed:
+            break;
     }
-    return BookOutcome::Written;
+    // The rows as this victory would have made them stay in memory.
+    st.RecName = readNames;
+    st.RecScore = readScores;
+    st.RecIdx = askedFor;
+    Enter(g, score, name);
+    TellBookNotSaved(g, error);
+    return BookOutcome::WriteFailed;
 }
 
 }  // namespace krepogor

@@ -2,6 +2,7 @@
 
 #include "battle/EnemySounds.h"
 #include "frontend/BookFile.h"
+#include "frontend/BookMessages.h"
 #include "state/Game.h"
 #include "state/HoldBattle.h"
 #include "state/MusicSwitch.h"
@@ -17,11 +18,14 @@ void Records_Click(Game& g) {
     g.windows.Hide("frm_vustrel");
     g.windows.Show("FrmRecords");
     HoldBattle(g);
-    ReadAllRows(g);
+    std::string error;
+    const BookRead read = ReadAllRows(g, SystemFileCalls(), &error);
     for (int i = 0; i <= 4; ++i) {
         g.FrmRecords.LabelName(i) = g.st.RecName(i + 1);
         g.FrmRecords.LabelScore(i) = NumberText(int64_t{g.st.RecScore(i + 1)});
     }
+    // The box stands over the empty rows it explains.
+    if (read == BookRead::Unreadable) TellBookUnreadable(g, error, false);
 }
 
 void ExitFormRecords(Game& g) {

@@ -12,16 +12,21 @@ std::string Size(int w, int h) {
 }
 
 void Load(Picture& p, IPictureDecoder& decoder, const std::string& path) {
-    const std::string expected = "expected " + p.Name + ", " + Size(p.Width, p.Height) + " pixels";
-    Picture decoded;
+    const std::string wanted = "нужна " + p.Name + ", " + Size(p.Width, p.Height) + " точек";
+    const auto refuse = [&](const std::string& why) {
+        throw PictureLoadError("картинка «" + path + "» не годится: " + why + " (" + wanted + ").");
+    };
+    // The size is checked from the header first: a file that claims a huge
+    // picture is refused before anything is decoded.
+    int width = 0, height = 0;
     std::string error;
-    if (!decoder.Decode(path, decoded, error))
-        throw PictureLoadError(path + ": " + error + " (" + expected + ")");
+    if (!decoder.Measure(path, width, height, error)) refuse(error);
+    if (width != p.Width || height != p.Height) refuse(Size(width, height) + " точек");
+    Picture decoded;
+    if (!decoder.Decode(path, decoded, error)) refuse(error);
     if (decoded.Width != p.Width || decoded.Height != p.Height)
-        throw PictureLoadError(path + ": " + Size(decoded.Width, decoded.Height) + " pixels (" +
-                               expected + ")");
-    if (!decoded.HasPixels())
-        throw PictureLoadError(path + ": no pixels decoded (" + expected + ")");
+        refuse(Size(decoded.Width, decoded.Height) + " точек");
+    if (!decoded.HasPixels()) refuse("не раскодирована");
     p.Pixels = std::move(decoded.Pixels);
 }
 

@@ -1,6 +1,7 @@
 #include "script/Driver.h"
 
 #include <charconv>
+#include <limits>
 #include <ostream>
 #include <sstream>
 
@@ -48,6 +49,18 @@ int64_t Number(const std::string& text, const char* what) {
     if (r.ec != std::errc() || r.ptr != end)
         throw ScriptError(std::string("bad ") + what + ": " + text);
     return v;
+}
+
+// A time to wait or to keep a box open. Each is at most kLongestMs, and the
+// clock never gets within two of them of its end, so that a box held open
+// inside a wait cannot run it past its end either.
+constexpr int64_t kLongestMs = int64_t{1} << 50;
+int64_t Duration(const std::string& text, int64_t now) {
+    const int64_t ms = Number(text, "time");
+    if (ms < 0) throw ScriptError("time runs forward only");
+    if (ms > kLongestMs || now > std::numeric_limits<int64_t>::max() - 2 * kLongestMs)
+        throw ScriptError("time beyond the clock's end: " + text);
+    return ms;
 }
 
 }  // namespace
@@ -98,8 +111,7 @@ void Driver::Command(const std::vector<std::string>& w, const std::string& line)
     } else if (c == "wait") {
         arity(1, 1);
         RequireStarted();
-        const int64_t ms = Number(w[1], "time");
-        if (ms < 0) throw ScriptError("time runs forward only");
+        const int64_t ms = Duration(w[1], rig_.Now());
         rig_.Wait(ms);
     } else if (c == "key") {
         arity(1, 1);
@@ -115,8 +127,7 @@ void Driver::Command(const std::vector<std::string>& w, const std::string& line)
         Menu(w[1]);
     } else if (c == "boxtime") {
         arity(1, 1);
-        const int64_t ms = Number(w[1], "time");
-        if (ms < 0) throw ScriptError("time runs forward only");
+        const int64_t ms = Duration(w[1], rig_.Now());
         rig_.dialogs.OpenFor(ms);
     } else if (c == "answer") {
         Answer(After(line, 1));

@@ -98,18 +98,25 @@ TEST_F(BookFile, MissingTablesDirectoryIsCreatedByTheWrite) {
     EXPECT_EQ(BookBytes(), empty);
 }
 
-TEST_F(BookFile, FailedWriteLeavesTheOldBookWhole) {
+TEST_F(BookFile, NothingPlantedBesideTheBookIsFollowed) {
     const std::string old = Record("old", " 1") + Record("", " 0") + Record("", " 0") +
                             Record("", " 0") + Record("", " 0");
     PutBook(old);
-    // The temporary file cannot be created where a directory stands.
-    std::filesystem::create_directories(Book().string() + ".new");
+    // Links under the names a writer might pick for its fresh file lead to a
+    // file of the player's that must stay as it is.
+    const auto victim = dir / "victim.txt";
+    std::ofstream(victim) << "mine";
+    std::filesystem::create_symlink(victim, Book().string() + ".new");
+    std::filesystem::create_symlink(victim, Tables() / ".table.dat.tmp");
     Rig rig(dir.string());
+    ReadAllRows(rig.game);
     rig.game.st.RecName(1) = "new";
-    std::string error;
-    EXPECT_FALSE(WriteAllRows(rig.game, &error));
-    EXPECT_NE(error.find("table.dat.new"), std::string::npos) << error;
-    EXPECT_EQ(BookBytes(), old);
+    ASSERT_TRUE(WriteAllRows(rig.game));
+    std::ifstream in(victim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "mine");
+    EXPECT_EQ(BookBytes().substr(0, 3), "new");
+    // Only the book and the two links are left in the folder.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Tables()), {}), 3);
 }
 
 TEST_F(BookFile, TablesPathHeldByAFileFailsBothWaysWithoutHarm) {

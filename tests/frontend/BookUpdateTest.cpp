@@ -196,17 +196,6 @@ TEST_F(BookUpdateTest, ScoresBeyondInt16AreClampedButThePromptTellsTheTrueScore)
     EXPECT_EQ(rig.dialogs.Pending(), 0u);
 }
 
-TEST_F(BookUpdateTest, FailedWriteKeepsTheOldBookAndGoesOn) {
-    PutRows({{"a", 900}, {"b", 800}, {"c", 700}, {"d", 600}, {"e", 500}});
-    const std::string before = BookBytes();
-    std::filesystem::create_directories(Book().string() + ".new");
-    g.st.FinalScore = 1000;
-    rig.dialogs.Queue({Answer::Text, "Ян"});
-    EXPECT_EQ(BookUpdate(g), BookOutcome::WriteFailed);
-    EXPECT_EQ(BookBytes(), before);
-    EXPECT_EQ(g.st.RecName(1), "Ян");
-}
-
 TEST_F(BookUpdateTest, WorksWithoutABattleView) {
     g.view = nullptr;
     g.st.FinalScore = 5;

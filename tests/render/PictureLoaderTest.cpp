@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 
 #include "render/PictureLoader.h"
 
@@ -9,9 +10,22 @@ namespace {
 
 // Decodes from a table of files: each a picture of the given size whose
 // pixels all hold the file's number in the table.
+// A file's header claims its size from `claims` when it is there.
 class TableDecoder : public IPictureDecoder {
 public:
+    bool Measure(const std::string& path, int& width, int& height, std::string& error) override {
+        const auto it = files.find(path);
+        if (it == files.end()) {
+            error = "no such file";
+            return false;
+        }
+        const auto claim = claims.count(path) ? claims[path] : it->second;
+        width = claim.first;
+        height = claim.second;
+        return true;
+    }
     bool Decode(const std::string& path, Picture& out, std::string& error) override {
+        decoded.push_back(path);
         const auto it = files.find(path);
         if (it == files.end()) {
             error = "no such file";
@@ -23,7 +37,8 @@ public:
                           static_cast<uint32_t>(std::distance(files.begin(), it)));
         return true;
     }
-    std::map<std::string, std::pair<int, int>> files;
+    std::map<std::string, std::pair<int, int>> files, claims;
+    std::vector<std::string> decoded;
 };
 
 class PictureLoaderTest : public ::testing::Test {
@@ -71,10 +86,27 @@ TEST_F(PictureLoaderTest, AWrongSizeNamesTheFileAndTheExpectedSize) {
     EXPECT_NE(error.find("ImgZifra(11), 18 x 18"), std::string::npos) << error;
 }
 
+TEST_F(PictureLoaderTest, AHugeSizeInTheHeaderIsRefusedBeforeDecoding) {
+    decoder.claims["app/gamedata/pics/map.jpg"] = {24000, 24000};
+    const std::string error = LoadError();
+    EXPECT_NE(error.find("«app/gamedata/pics/map.jpg» не годится: 24000 x 24000"),
+              std::string::npos)
+        << error;
+    EXPECT_TRUE(decoder.decoded.empty());
+}
+
+TEST_F(PictureLoaderTest, ADecodedSizeThatBetraysItsHeaderIsRefused) {
+    decoder.claims["res/ImgGunPic_3.png"] = decoder.files["res/ImgGunPic_3.png"];
+    decoder.files["res/ImgGunPic_3.png"].first += 1;
+    const std::string error = LoadError();
+    EXPECT_NE(error.find("res/ImgGunPic_3.png"), std::string::npos) << error;
+}
+
 TEST_F(PictureLoaderTest, AMissingFrameNamesTheFile) {
     decoder.files.erase("res/ImgListShotPic_10.png");
     const std::string error = LoadError();
-    EXPECT_NE(error.find("res/ImgListShotPic_10.png: no such file"), std::string::npos) << error;
+    EXPECT_NE(error.find("«res/ImgListShotPic_10.png» не годится: no such file"), std::string::npos)
+        << error;
     EXPECT_NE(error.find("60 x 50"), std::string::npos) << error;
 }
 

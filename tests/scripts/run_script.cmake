@@ -24,9 +24,22 @@ if(EXISTS ${APPDIR}/gamedata/tables/table.dat)
   file(COPY ${APPDIR}/gamedata/tables/table.dat DESTINATION ${appdir}/gamedata/tables)
 endif()
 
+# "# book: folder" puts a folder where the book should be; "# book: nowhere"
+# makes the book a link into a folder that does not exist.
+file(STRINGS ${SCRIPT} book_line REGEX "^# book: ")
+if(book_line MATCHES "^# book: folder")
+  file(REMOVE ${appdir}/gamedata/tables/table.dat)
+  file(MAKE_DIRECTORY ${appdir}/gamedata/tables/table.dat)
+elseif(book_line MATCHES "^# book: nowhere")
+  file(REMOVE ${appdir}/gamedata/tables/table.dat)
+  file(CREATE_LINK missing/table.dat ${appdir}/gamedata/tables/table.dat SYMBOLIC)
+endif()
+
 execute_process(COMMAND ${DRIVER} --appdir ${appdir} ${SCRIPT}
                 WORKING_DIRECTORY ${appdir}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+# The application directory lies in the build tree: name it the same everywhere.
+string(REPLACE "${appdir}" "APPDIR" out "${out}")
 if(UPDATE)
   file(WRITE ${dir}/${name}.out "${out}")
 endif()

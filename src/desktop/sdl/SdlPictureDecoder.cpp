@@ -6,6 +6,8 @@
 #include <cstring>
 #include <memory>
 
+#include "render/PictureHeader.h"
+
 namespace krepogor {
 namespace {
 
@@ -15,6 +17,15 @@ struct SurfaceFree {
 using Surface = std::unique_ptr<SDL_Surface, SurfaceFree>;
 
 }  // namespace
+
+bool SdlPictureDecoder::Measure(const std::string& path, int& width, int& height,
+                                std::string& error) {
+    PictureHeader header;
+    if (!ReadPictureHeader(path, header, error)) return false;
+    width = header.width;
+    height = header.height;
+    return true;
+}
 
 bool SdlPictureDecoder::Decode(const std::string& path, Picture& out, std::string& error) {
     Surface loaded(IMG_Load(path.c_str()));

@@ -4,9 +4,11 @@
 
 namespace krepogor {
 
-// Decodes PNG and JPEG files with SDL_image into 0x00RRGGBB pixels.
+// Decodes PNG and JPEG files with SDL_image into 0x00RRGGBB pixels; measures
+// them from their headers alone.
 class SdlPictureDecoder : public IPictureDecoder {
 public:
+    bool Measure(const std::string& path, int& width, int& height, std::string& error) override;
     bool Decode(const std::string& path, Picture& out, std::string& error) override;
 };
 

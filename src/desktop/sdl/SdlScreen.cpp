@@ -8,6 +8,7 @@
 
 #include "desktop/HotAreas.h"
 #include "desktop/sdl/SdlDraw.h"
+#include "desktop/sdl/SdlStartup.h"
 #include "render/Canvas.h"
 #include "state/Game.h"
 
@@ -81,11 +82,13 @@ SdlScreen::SdlScreen(const std::string& resourcesDir) : resourcesDir_(resourcesD
         backgrounds_[name] = LoadTexture(LookOf(name)->background);
 
     const std::string iconPath = resourcesDir_ + "/icon.png";
+    RequireFitPicture(iconPath);
     if (SDL_Surface* icon = IMG_Load(iconPath.c_str())) {
         SDL_SetWindowIcon(window_, icon);
         SDL_FreeSurface(icon);
     }
     const std::string pointerPath = resourcesDir_ + "/ImgHarrow.png";
+    RequireFitPicture(pointerPath);
     SDL_Surface* pointer = IMG_Load(pointerPath.c_str());
     if (!pointer) throw ResourceError(pointerPath + ": " + IMG_GetError());
     harrow_ = SDL_CreateColorCursor(pointer, 0, 0);
@@ -110,6 +113,7 @@ SdlScreen::~SdlScreen() {
 
 SDL_Texture* SdlScreen::LoadTexture(const std::string& file) {
     const std::string path = resourcesDir_ + "/" + file;
+    RequireFitPicture(path);
     SDL_Texture* t = IMG_LoadTexture(renderer_, path.c_str());
     if (!t) throw ResourceError(path + ": " + IMG_GetError());
     return t;

@@ -3,19 +3,21 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <memory>
+#include <new>
 
 #include "battle/GunControls.h"
 #include "desktop/CloseRequests.h"
 #include "desktop/HotAreas.h"
 #include "desktop/KeyCodes.h"
 #include "desktop/KeyRouting.h"
+#include "desktop/StartupText.h"
 #include "desktop/sdl/SdlAudioOutput.h"
 #include "desktop/sdl/SdlBoxes.h"
 #include "desktop/sdl/SdlMediaSystem.h"
 #include "desktop/sdl/SdlPictureDecoder.h"
 #include "desktop/sdl/SdlScreen.h"
+#include "desktop/sdl/SdlStartup.h"
 #include "desktop/sdl/SdlWavPlayer.h"
 #include "frontend/BattleMenu.h"
 #include "frontend/CloseBox.h"
@@ -232,33 +234,35 @@ private:
     std::string shows_;
 };
 
-void Report(const std::string& message) {
-    std::fprintf(stderr, "krepogor: %s\n", message.c_str());
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Крепогор", message.c_str(), nullptr);
-}
-
 }  // namespace
 
 int RunDesktopGame(const ShellOptions& options) {
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
-        std::fprintf(stderr, "krepogor: %s\n", SDL_GetError());
-        return 1;
-    }
-    // Typed text is wanted only in the name box.
-    SDL_StopTextInput();
     int status = 0;
     try {
-        Shell shell(options);
-        try {
-            shell.Run();
-        } catch (const ProgramEnded&) {
-            status = 0;
+        std::string error;
+        if (!StartVideo(error)) {
+            ReportFailure(StartupFailureText(NoDisplayReason(error)));
+            SDL_Quit();
+            return 1;
         }
-    } catch (const PictureLoadError& e) {
-        Report(e.what());
-        status = 1;
-    } catch (const ResourceError& e) {
-        Report(e.what());
+        // Typed text is wanted only in the name box.
+        SDL_StopTextInput();
+        try {
+            Shell shell(options);
+            try {
+                shell.Run();
+            } catch (const ProgramEnded&) {
+                status = 0;
+            }
+        } catch (const PictureLoadError& e) {
+            ReportFailure(StartupFailureText(e.what()));
+            status = 1;
+        } catch (const ResourceError& e) {
+            ReportFailure(StartupFailureText(e.what()));
+            status = 1;
+        }
+    } catch (const std::bad_alloc&) {
+        ReportFailure(kOutOfMemoryText);
         status = 1;
     }
     SDL_Quit();

@@ -19,6 +19,8 @@ int main(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg == "--appdir" && i + 1 < argc)
             appDir = argv[++i];
+        else if (arg == "--resources" && i + 1 < argc)
+            resourcesDir = argv[++i];
         else if (scriptPath.empty() && arg.rfind("--", 0) != 0)
             scriptPath = arg;
         else {
@@ -28,8 +30,10 @@ int main(int argc, char** argv) {
     }
     std::ifstream file;
     if (!scriptPath.empty()) {
-        file.open(scriptPath);
-        if (!file) {
+        // A folder opens like a file and reads as nothing: refuse it too.
+        std::error_code ec;
+        if (!std::filesystem::is_directory(scriptPath, ec)) file.open(scriptPath);
+        if (!file.is_open() || !file) {
             std::cerr << "krepogor-script: cannot read " << scriptPath << "\n";
             return 1;
         }
@@ -58,6 +62,11 @@ int main(int argc, char** argv) {
             std::cerr << "line " << lineNo << ": " << e.what() << "\n";
             return 3;
         }
+    }
+    if (in.bad()) {
+        std::cerr << "krepogor-script: cannot read "
+                  << (scriptPath.empty() ? "the script" : scriptPath) << "\n";
+        return 1;
     }
     return 0;
 }

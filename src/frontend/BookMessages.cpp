@@ -1,0 +1,26 @@
+#include "frontend/BookMessages.h"
+
+#include <iostream>
+
+#include "frontend/BookFile.h"
+#include "state/Game.h"
+
+namespace krepogor {
+
+void TellBookUnreadable(Game& g, const std::string& reason, bool afterVictory) {
+    std::cerr << "krepogor: the champions' book cannot be read: " << reason << '\n';
+    const std::string path = BookFilePath(g);
+    const std::string text = afterVictory ? "Не удалось прочитать книгу чемпионов «" + path +
+                                                "», поэтому ваш результат в неё не записан."
+                                          : "Не удалось прочитать книгу чемпионов «" + path + "».";
+    g.sys.dialogs.MsgBox(text, kBookBoxTitle, MsgButtons::OK);
+}
+
+void TellBookNotSaved(Game& g, const std::string& reason) {
+    std::cerr << "krepogor: the champions' book was not saved: " << reason << '\n';
+    g.sys.dialogs.MsgBox("Не удалось сохранить книгу чемпионов «" + BookFilePath(g) +
+                             "», и ваш результат в неё не записан.",
+                         kBookBoxTitle, MsgButtons::OK);
+}
+
+}  // namespace krepogor

@@ -1,0 +1,78 @@
+#include "frontend/SafeReplace.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+namespace krepogor {
+namespace {
+
+constexpr int kNameTries = 100;
+
+// A name beside the target that no other copy of the game picks at once.
+std::string FreshName(const std::string& target, int attempt) {
+    static unsigned counter = 0;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    const unsigned long long mix = static_cast<unsigned long long>(now) * 2654435761ULL ^
+                                   (static_cast<unsigned long long>(::getpid()) << 20) ^
+                                   (++counter * 40503ULL) ^
+                                   static_cast<unsigned long long>(attempt);
+    const std::filesystem::path p(target);
+    char suffix[20];
+    std::snprintf(suffix, sizeof suffix, ".%012llx", mix & 0xFFFFFFFFFFFFULL);
+    return (p.parent_path() / ("." + p.filename().string() + suffix)).string();
+}
+
+// Writes everything, however the system splits it.
+bool WriteAll(IFileCalls& files, int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const long n = files.Write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = EIO;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string CallError(const std::string& what) {
+    return what + ": " + std::strerror(errno);
+}
+
+bool SafeReplace(IFileCalls& files, const std::string& target, const std::string& bytes,
+                 std::string& error) {
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < kNameTries && fd < 0; ++attempt) {
+        temp = FreshName(target, attempt);
+        fd = files.CreateNew(temp);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) {
+        error = CallError("cannot create " + temp);
+        return false;
+    }
+    std::string why;
+    if (!WriteAll(files, fd, bytes))
+        why = CallError("cannot write " + temp);
+    else if (files.Sync(fd) != 0)
+        why = CallError("cannot push to the disk " + temp);
+    if (files.Close(fd) != 0 && why.empty()) why = CallError("cannot close " + temp);
+    if (why.empty() && files.Rename(temp, target) != 0)
+        why = CallError("cannot rename " + temp + " to " + target);
+    if (why.empty()) return true;
+    error = why;
+    files.Remove(temp);
+    return false;
+}
+
+}  // namespace krepogor

@@ -1,0 +1,131 @@
+#include "render/PictureHeader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+
+namespace krepogor {
+namespace {
+
+// No picture of the game comes near this; a bigger file is not read at all.
+constexpr off_t kLargestFile = 64 << 20;
+
+uint32_t Big(const std::string& b, size_t at, int bytes) {
+    uint32_t v = 0;
+    for (int i = 0; i < bytes; ++i) v = v << 8 | static_cast<uint8_t>(b[at + i]);
+    return v;
+}
+
+bool Fail(std::string& error, const char* why) {
+    error = why;
+    return false;
+}
+
+bool ParsePng(const std::string& b, PictureHeader& out, std::string& error) {
+    size_t at = 8;
+    bool first = true;
+    while (true) {
+        if (b.size() - at < 12) return Fail(error, "файл PNG обрезан");
+        const uint32_t length = Big(b, at, 4);
+        const std::string type = b.substr(at + 4, 4);
+        if (length > b.size() - at - 12) return Fail(error, "файл PNG обрезан");
+        if (first) {
+            if (type != "IHDR" || length != 13) return Fail(error, "файл PNG без заголовка");
+            const uint32_t w = Big(b, at + 8, 4), h = Big(b, at + 12, 4);
+            if (w == 0 || h == 0 || w > INT32_MAX || h > INT32_MAX)
+                return Fail(error, "в заголовке PNG нет размеров");
+            out.width = static_cast<int>(w);
+            out.height = static_cast<int>(h);
+            first = false;
+        }
+        at += 12 + length;
+        if (type == "IEND") return true;
+    }
+}
+
+bool ParseJpeg(const std::string& b, PictureHeader& out, std::string& error) {
+    size_t at = 2;
+    bool sized = false;
+    while (true) {
+        // Markers may be preceded by any number of fill bytes 0xFF.
+        if (at >= b.size() || static_cast<uint8_t>(b[at]) != 0xFF)
+            return Fail(error, at >= b.size() ? "файл JPEG обрезан" : "файл JPEG испорчен");
+        while (at < b.size() && static_cast<uint8_t>(b[at]) == 0xFF) ++at;
+        if (at >= b.size()) return Fail(error, "файл JPEG обрезан");
+        const uint8_t marker = static_cast<uint8_t>(b[at++]);
+        if (marker == 0xD9) {
+            if (!sized) return Fail(error, "в файле JPEG нет размеров");
+            return true;
+        }
+        if ((marker >= 0xD0 && marker <= 0xD7) || marker == 0x01) continue;
+        if (b.size() - at < 2) return Fail(error, "файл JPEG обрезан");
+        const uint32_t length = Big(b, at, 2);
+        if (length < 2 || length > b.size() - at) return Fail(error, "файл JPEG обрезан");
+        const bool frame =
+            marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (frame) {
+            if (length < 8) return Fail(error, "файл JPEG испорчен");
+            out.height = static_cast<int>(Big(b, at + 3, 2));
+            out.width = static_cast<int>(Big(b, at + 5, 2));
+            if (out.width == 0 || out.height == 0)
+                return Fail(error, "в заголовке JPEG нет размеров");
+            sized = true;
+        }
+        at += length;
+        if (marker != 0xDA) continue;
+        if (!sized) return Fail(error, "файл JPEG испорчен");
+        // The scan's data runs to the next marker that is neither a stuffed
+        // 0xFF 0x00 nor a restart marker.
+        while (true) {
+            if (b.size() - at < 2) return Fail(error, "файл JPEG обрезан");
+            if (static_cast<uint8_t>(b[at]) == 0xFF) {
+                const uint8_t next = static_cast<uint8_t>(b[at + 1]);
+                if (next != 0x00 && next != 0xFF && !(next >= 0xD0 && next <= 0xD7)) break;
+            }
+            ++at;
+        }
+    }
+}
+
+}  // namespace
+
+bool ParsePictureHeader(const std::string& bytes, PictureHeader& out, std::string& error) {
+    if (bytes.size() >= 8 && bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0)
+        return ParsePng(bytes, out, error);
+    if (bytes.size() >= 3 && bytes.compare(0, 3, "\xFF\xD8\xFF") == 0)
+        return ParseJpeg(bytes, out, error);
+    return Fail(error, bytes.empty() ? "файл пуст" : "это не картинка PNG или JPEG");
+}
+
+bool ReadPictureHeader(const std::string& path, PictureHeader& out, std::string& error) {
+    // Only a regular file is read, and nothing waits: a pipe in a picture's
+    // place is refused at once.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return Fail(error, errno == ENOENT ? "файла нет" : "файл не открывается");
+    struct stat st {};
+    std::string bytes;
+    const char* why = nullptr;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        why = "это не обычный файл";
+    else if (st.st_size > kLargestFile)
+        why = "файл слишком велик";
+    else {
+        bytes.resize(static_cast<size_t>(st.st_size));
+        size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            done += static_cast<size_t>(n);
+        }
+        bytes.resize(done);
+    }
+    ::close(fd);
+    if (why) return Fail(error, why);
+    return ParsePictureHeader(bytes, out, error);
+}
+
+}  // namespace krepogor

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace krepogor {
+
+// A picture file's size as its header gives it, read without decoding a
+// single pixel. The whole file is walked: a PNG must hold its chunks whole up
+// to IEND, a JPEG its segments and scan data up to the end-of-image marker,
+// so that a truncated file is found here rather than decoded as grey.
+struct PictureHeader {
+    int width = 0;
+    int height = 0;
+};
+
+// False, with the reason in Russian in `error`, when the file is missing,
+// unreadable, truncated, neither PNG nor JPEG, or claims no size.
+bool ReadPictureHeader(const std::string& path, PictureHeader& out, std::string& error);
+
+// The size of a picture held in memory, as ReadPictureHeader reads a file.
+bool ParsePictureHeader(const std::string& bytes, PictureHeader& out, std::string& error);
+
+}  // namespace krepogor
