@@ -26,6 +26,7 @@ constexpr int kRows = 5;
 constexpr size_t kBookSize = kRows * kBookRecordSize;
 
 fs::path BookFilePath(const Game& g) {
+    if (!g.sys.bookPath.empty()) return fs::path(g.sys.bookPath);
     return fs::path(AppPath(g.sys.appDir, kBookPath));
 }
 

@@ -6,7 +6,8 @@ namespace krepogor {
 
 class Game;
 
-// Where the champions' book lives, below the application directory.
+// Where the champions' book lives, below the application directory, unless
+// the platform names another place for it.
 inline constexpr const char* kBookPath = "\\gamedata\\tables\\table.dat";
 
 // Fills RecName(1..5) and RecScore(1..5) from the book, one record at a time
