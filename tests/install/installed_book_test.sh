@@ -23,12 +23,15 @@ for f in bin/krepogor bin/krepogor-script share/krepogor/resources/frm_menu.png 
          share/doc/krepogor/copyright; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
-# The programs carry no path of the source or build tree to look in.
+# The programs carry no folder of the source or build tree to look in (the
+# source files' own names, which debug builds keep for their messages, aside).
 for exe in krepogor krepogor-script; do
   objcopy -O binary --only-section=.rodata "$prefix/bin/$exe" "$scratch/$exe.rodata"
-  if grep -qF -e "$src" -e "$build" "$scratch/$exe.rodata"; then
-    fail "$exe names a folder of the source or build tree"
-  fi
+  for dir in "$src" "$build"; do
+    if grep -qaP "\Q$dir\E(/gamedata|/resources|/?\x00)" "$scratch/$exe.rodata"; then
+      fail "$exe names $dir as a place to look for its data"
+    fi
+  done
 done
 
 chmod -R a-w "$prefix"
