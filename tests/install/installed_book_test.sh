@@ -3,7 +3,8 @@
 # prefix read-only, and plays through the installed driver as an ordinary
 # player with an empty home. The book must appear in the player's data
 # folder, seeded from the installed one, then take a victory, while the
-# prefix stays exactly as installed.
+# prefix stays exactly as installed. A copy of the data the player may write
+# keeps its book in place.
 #   installed_book_test.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -62,6 +63,30 @@ echo start | as_player "$home2" XDG_DATA_HOME="$home2/data" "$prefix/bin/krepogo
 cmp -s "$home2/data/krepogor/tables/table.dat" "$installed_book" ||
   fail "the book is not seeded into \$XDG_DATA_HOME/krepogor"
 [ ! -e "$home2/.local" ] || fail "the book went to ~/.local although XDG_DATA_HOME is set"
+
+# A copy of the data outside any installed layout: while the player cannot
+# write it, the book goes home; once the player can, the book stays in it.
+portable=$scratch/portable
+mkdir "$portable"
+cp -r "$prefix/share/krepogor/gamedata" "$portable/"
+run_portable() {
+  as_player "$1" "$prefix/bin/krepogor-script" --appdir "$portable" \
+    --resources "$prefix/share/krepogor/resources"
+}
+home3=$scratch/home3
+new_home "$home3"
+echo start | run_portable "$home3" >/dev/null
+cmp -s "$home3/.local/share/krepogor/tables/table.dat" "$installed_book" ||
+  fail "a copy the player cannot write kept its book to itself"
+
+chmod -R u+w "$portable"
+if [ "$(id -u)" -eq 0 ]; then chown -R 65534:65534 "$portable"; fi
+home4=$scratch/home4
+new_home "$home4"
+run_portable "$home4" <"$src/tests/scripts/victory.krs" >portable.out
+cmp -s portable.out "$src/tests/scripts/victory.out" || fail "the portable copy plays differently"
+grep -qF "$winner" "$portable/gamedata/tables/table.dat" || fail "the portable copy's book missed the victory"
+[ ! -e "$home4/.local" ] || fail "a writable copy sent its book to the player's home"
 
 snapshot "$prefix" >after.txt
 diff before.txt after.txt >&2 || fail "the installed prefix changed"
