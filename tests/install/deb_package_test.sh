@@ -39,6 +39,10 @@ if [ "$status" -ne 124 ] && [ "$status" -ne 137 ]; then
   cat game.err >&2
   fail "the unpacked game ended by itself with status $status"
 fi
+if grep -qiE "no game data|couldn't open|cannot" game.err; then
+  cat game.err >&2
+  fail "the unpacked game misses some of its data"
+fi
 cmp -s "$home/.local/share/krepogor/tables/table.dat" root/usr/share/krepogor/gamedata/tables/table.dat ||
   fail "the unpacked game did not seed the player's book from its own data"
 echo "package $(basename "$deb"): depends on $depends"
