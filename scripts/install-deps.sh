@@ -10,6 +10,7 @@ packages=(
   fonts-ebgaramond fonts-liberation2 fonts-dejavu-core fonts-urw-base35
   python3 python3-pil python3-numpy lame
   xvfb xdotool
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -203,6 +203,18 @@ class Checker:
         self.check(rel, scores == sorted(scores, reverse=True) and len(scores) == 5,
                    "scores not five in descending order: %s" % scores)
 
+    def icons(self):
+        for size in (48, 256):
+            rel = "packaging/icons/hicolor/%dx%d/apps/ru.krepogor.Krepogor.png" % (size, size)
+            if not self.exists(rel):
+                continue
+            img = Image.open(self.path(rel))
+            self.check(rel, img.size == (size, size) and img.mode == "RGBA",
+                       "%s %s, expected %dx%d RGBA" % (img.mode, img.size, size, size))
+            # a round badge: the corners show the desktop through
+            self.check(rel, img.mode == "RGBA" and img.getpixel((0, 0))[3] == 0,
+                       "the corners are not transparent")
+
     def total_size(self):
         total = 0
         for sub in ("gamedata", "resources"):
@@ -220,6 +232,7 @@ def main(argv):
     c.single_pictures()
     c.sounds()
     c.book()
+    c.icons()
     c.total_size()
     for line in c.failed:
         print("FAIL", line)

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Regenerate every picture, sound and data file the game ships with.
 
-Usage: /usr/bin/python3 tools/generate_assets.py [repo-root] [--only art|sound|book]
+Usage: /usr/bin/python3 tools/generate_assets.py [repo-root] [--only art|sound|book|icon]
 
 The output is byte-for-byte the same on every run; it is committed, so a
 build of the game never needs Python.
@@ -31,6 +31,9 @@ def main(argv):
         steps += [("gun", gun.build), ("enemies", enemies.build), ("effects", effects.build),
                   ("lamps", lamps.build), ("digits", digits.build), ("pointer", pointer.build),
                   ("background", background.build), ("screens", screens.build)]
+    if only in (None, "icon"):
+        from art import icon
+        steps += [("icon", icon.build)]
     if only in (None, "book"):
         from sound import book
         steps += [("book", book.build)]

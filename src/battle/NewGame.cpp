@@ -15,7 +15,9 @@ void NewGame(Game& g) {
     f.Caption = "Крепогор";
     for (int i = 0; i <= 3; ++i) g.MMControlSound(i).Command("Stop");
     s.Count5 = 5;
-    f.Lbl_Count.Caption = "5";
+    // The countdown's first number, shown the way each next one is (and not
+    // as a literal, whose assignment GCC 12 at -O3 takes for an overlap).
+    f.Lbl_Count.Caption = NumberText(s.Count5);
     f.Tmr_kernel.Enabled(false);
     f.Tmr_mob.Enabled(false);
     f.tmr_fc.Restart();  // every number of the countdown stays a full second

@@ -52,6 +52,7 @@ void Tell(std::string* error, const std::string& why) {
 }  // namespace
 
 std::string BookFilePath(const Game& g) {
+    if (!g.sys.bookPath.empty()) return g.sys.bookPath;
     return AppPath(g.sys.appDir, kBookPath);
 }
 

@@ -9,7 +9,8 @@ namespace krepogor {
 
 class Game;
 
-// Where the champions' book lives, below the application directory.
+// Where the champions' book lives, below the application directory, unless
+// the platform names another place for it.
 inline constexpr const char* kBookPath = "\\gamedata\\tables\\table.dat";
 
 // The book's file as the game names it to the player.

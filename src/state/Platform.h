@@ -18,6 +18,8 @@ struct Platform {
     IWavPlayer& wav;
     IRandom& random;
     std::string appDir;  // the directory that holds "gamedata"
+    // The champions' book file; empty: "gamedata/tables/table.dat" in appDir.
+    std::string bookPath = {};
 };
 
 }  // namespace krepogor

@@ -61,7 +61,10 @@ TEST_F(BookFile, ShortBookFillsTheRowsItLacks) {
 
 TEST_F(BookFile, LongBookReadsItsFirstFiveRecords) {
     std::string bytes;
-    for (int r = 1; r <= 7; ++r) bytes += Record("n" + std::to_string(r), " " + std::to_string(r));
+    for (int r = 1; r <= 7; ++r) {
+        const std::string n = std::to_string(r);
+        bytes += Record("n" + n, " " + n);
+    }
     PutBook(bytes);
     Rig rig(dir.string());
     ReadAllRows(rig.game);

@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
-#include "desktop/AppDirs.h"
 #include "desktop/HotAreas.h"
 #include "desktop/WindowLooks.h"
 
@@ -72,22 +68,6 @@ TEST(HotAreasTest, BookRowsAndScoreEdges) {
     EXPECT_EQ(LabelNameRect(4).y, 344);
     EXPECT_EQ(LabelScoreRect(2).Right(), 601);
     EXPECT_EQ(LabelScoreRect(3).y, 284);
-}
-
-TEST(AppDirsTest, TheProgramsDirectoryWhenItHoldsTheData) {
-    namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / "krepogor_appdirs_test";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    EXPECT_EQ(FindAppDir(dir.string(), "/fallback"), "/fallback");
-    EXPECT_EQ(FindResourcesDir(dir.string(), "/res"), "/res");
-    fs::create_directories(dir / "gamedata");
-    fs::create_directories(dir / "resources");
-    EXPECT_EQ(FindAppDir(dir.string(), "/fallback"), dir.string());
-    EXPECT_EQ(FindResourcesDir(dir.string(), "/res"), (dir / "resources").string());
-    EXPECT_EQ(FindAppDir("", "/fallback"), "/fallback");
-    fs::remove_all(dir);
-    EXPECT_FALSE(ExecutableDir("").empty());
 }
 
 }  // namespace

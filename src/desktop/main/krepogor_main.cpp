@@ -1,11 +1,21 @@
 // krepogor: the game in a desktop window.
-#include "desktop/AppDirs.h"
+#include <iostream>
+
 #include "desktop/sdl/SdlShell.h"
+#include "frontend/BookLocation.h"
+#include "frontend/DataFolder.h"
 
 int main(int argc, char** argv) {
     const std::string exeDir = krepogor::ExecutableDir(argc > 0 ? argv[0] : "");
+    auto data = krepogor::FindDataFolder(exeDir);
+    if (!data) {
+        // The start-up box then names the first picture it misses.
+        std::cerr << "krepogor: no game data in " << krepogor::DataFolderPlaces(exeDir) << "\n";
+        data = krepogor::DataFolder{exeDir, false};
+    }
     krepogor::ShellOptions options;
-    options.appDir = krepogor::FindAppDir(exeDir, KREPOGOR_SOURCE_DIR);
-    options.resourcesDir = krepogor::FindResourcesDir(exeDir, KREPOGOR_RESOURCES_DIR);
+    options.appDir = data->dir;
+    options.resourcesDir = data->dir + "/resources";
+    options.bookPath = krepogor::PrepareBook(*data, std::cerr);
     return krepogor::RunDesktopGame(options);
 }

@@ -57,7 +57,7 @@ public:
           wav_(audio_),
           timers_(true),
           boxes_(*this),
-          platform_{timers_, media_, boxes_, wav_, random_, options.appDir},
+          platform_{timers_, media_, boxes_, wav_, random_, options.appDir, options.bookPath},
           game_(platform_),
           view_(game_) {
         SdlPictureDecoder decoder;

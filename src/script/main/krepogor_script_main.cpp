@@ -7,13 +7,16 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <system_error>
 
+#include "frontend/BookLocation.h"
+#include "frontend/DataFolder.h"
 #include "headless/fake/ScriptedDialogs.h"
 #include "script/Driver.h"
 
 int main(int argc, char** argv) {
-    std::string appDir = std::filesystem::current_path().string();
-    std::string resourcesDir = KREPOGOR_RESOURCES_DIR;
+    std::string appDir;
+    std::string resourcesDir;
     std::string scriptPath;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -28,6 +31,21 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+    // The game's data as the game finds them, unless the command line says.
+    const std::string exeDir = krepogor::ExecutableDir(argc > 0 ? argv[0] : "");
+    const auto found = krepogor::FindDataFolder(exeDir);
+    if (!found && appDir.empty()) {
+        std::cerr << "krepogor-script: no game data in " << krepogor::DataFolderPlaces(exeDir)
+                  << "\n";
+        return 4;
+    }
+    const krepogor::DataFolder data = appDir.empty() ? *found : krepogor::DataFolder{appDir, false};
+    if (resourcesDir.empty()) {
+        // An application directory without pictures of its own borrows the game's.
+        std::error_code ec;
+        const bool own = std::filesystem::is_directory(data.dir + "/resources", ec);
+        resourcesDir = (own || !found ? data.dir : found->dir) + "/resources";
+    }
     std::ifstream file;
     if (!scriptPath.empty()) {
         // A folder opens like a file and reads as nothing: refuse it too.
@@ -39,7 +57,8 @@ int main(int argc, char** argv) {
         }
     }
     std::istream& in = scriptPath.empty() ? std::cin : file;
-    krepogor::Driver driver(appDir, resourcesDir, std::cout);
+    krepogor::Driver driver(data.dir, resourcesDir, std::cout);
+    driver.rig().platform.bookPath = krepogor::PrepareBook(data, std::cerr);
     int lineNo = 0;
     for (std::string line; std::getline(in, line);) {
         ++lineNo;

@@ -1,0 +1,97 @@
+#include "frontend/BookLocation.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <ostream>
+#include <system_error>
+
+namespace krepogor {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kBookInData = "gamedata/tables/table.dat";
+constexpr const char* kBookInPlayerDir = "tables/table.dat";
+
+bool MayWrite(const fs::path& p) {
+    return ::access(p.c_str(), W_OK) == 0;
+}
+
+bool Fail(std::string* error, const std::string& why) {
+    if (error) *error = why;
+    return false;
+}
+
+// HOME, or the account's home folder when HOME is not set.
+const char* HomeDir() {
+    const char* home = std::getenv("HOME");
+    if (home && home[0] != '\0') return home;
+    const passwd* pw = ::getpwuid(::getuid());
+    return pw ? pw->pw_dir : nullptr;
+}
+
+}  // namespace
+
+std::string PlayerDataDir(const char* xdgDataHome, const char* home) {
+    // Only an absolute XDG_DATA_HOME counts; a relative one is ignored.
+    if (xdgDataHome && xdgDataHome[0] == '/') return (fs::path(xdgDataHome) / "krepogor").string();
+    if (home && home[0] != '\0') return (fs::path(home) / ".local" / "share" / "krepogor").string();
+    return "";
+}
+
+bool BookWritableIn(const std::string& dataDir) {
+    const fs::path book = fs::path(dataDir) / kBookInData;
+    std::error_code ec;
+    // The book is replaced through a new file beside it: its folder (or the
+    // folder that would hold it) must take new files, and a book already
+    // there must be writable itself.
+    fs::path folder = book.parent_path();
+    if (!fs::is_directory(folder, ec)) folder = folder.parent_path();
+    if (!fs::is_directory(folder, ec) || !MayWrite(folder)) return false;
+    return !fs::exists(book, ec) || MayWrite(book);
+}
+
+BookPlace ChooseBookPlace(const DataFolder& data, const std::string& playerDir) {
+    const std::string inData = (fs::path(data.dir) / kBookInData).string();
+    if ((!data.installed && BookWritableIn(data.dir)) || playerDir.empty()) return {inData, ""};
+    return {(fs::path(playerDir) / kBookInPlayerDir).string(), inData};
+}
+
+bool SeedBook(const BookPlace& place, std::string* error) {
+    std::error_code ec;
+    const fs::path book(place.path);
+    if (place.seed.empty() || fs::exists(book, ec)) return true;
+    if (!fs::exists(place.seed, ec)) return true;  // the book starts empty then
+    fs::create_directories(book.parent_path(), ec);
+    if (ec)
+        return Fail(error, "cannot create " + book.parent_path().string() + ": " + ec.message());
+    fs::path temp = book;
+    temp += ".seed";
+    fs::copy_file(place.seed, temp, fs::copy_options::overwrite_existing, ec);
+    if (!ec) {
+        // The installed copy is read only; the player's own must not be.
+        fs::permissions(temp, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
+                        ec);
+    }
+    if (!ec) fs::rename(temp, book, ec);
+    if (ec) {
+        const std::string why = ec.message();
+        fs::remove(temp, ec);
+        return Fail(error, "cannot copy " + place.seed + " to " + book.string() + ": " + why);
+    }
+    return true;
+}
+
+std::string PrepareBook(const DataFolder& data, std::ostream& warnings) {
+    const BookPlace place =
+        ChooseBookPlace(data, PlayerDataDir(std::getenv("XDG_DATA_HOME"), HomeDir()));
+    std::string error;
+    if (!SeedBook(place, &error)) warnings << "krepogor: " << error << "\n";
+    return place.path;
+}
+
+}  // namespace krepogor

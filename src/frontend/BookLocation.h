@@ -1,0 +1,42 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "frontend/DataFolder.h"
+
+namespace krepogor {
+
+// Where the champions' book is kept.
+struct BookPlace {
+    std::string path;
+    // The book installed with the game, copied to `path` the first time the
+    // game needs a book there; empty when the book stays in the data folder.
+    std::string seed;
+};
+
+// The player's own data folder for the game: $XDG_DATA_HOME/krepogor, or
+// ~/.local/share/krepogor when XDG_DATA_HOME is unset, empty or relative.
+// Empty when neither names a folder.
+std::string PlayerDataDir(const char* xdgDataHome, const char* home);
+
+// True when the game may write its book inside `dataDir`.
+bool BookWritableIn(const std::string& dataDir);
+
+// The book stays in the data folder ("gamedata/tables/table.dat") when the
+// game may write there; an installed data folder, or one the player cannot
+// write, sends it to the player's data folder `playerDir` instead. With no
+// player folder either, the book stays where it is, read only.
+BookPlace ChooseBookPlace(const DataFolder& data, const std::string& playerDir);
+
+// Copies the installed book to the player's place when no book is there yet;
+// the copy appears whole or not at all. True when there is nothing to do or
+// the copy is made; false with the reason in `error` otherwise.
+bool SeedBook(const BookPlace& place, std::string* error);
+
+// The book file for the player running the game (the player's folder from
+// XDG_DATA_HOME and HOME), seeded when it moves there. A seed that fails is
+// told to `warnings`; the book then starts empty when the game first needs it.
+std::string PrepareBook(const DataFolder& data, std::ostream& warnings);
+
+}  // namespace krepogor
