@@ -13,6 +13,7 @@
 #include "headless/Rig.h"
 #include "render/PictureLoader.h"
 #include "render/SceneView.h"
+#include "script/ScratchGameDir.h"
 
 namespace krepogor {
 namespace {
@@ -46,17 +47,6 @@ void ExpectInvariants(const BattleState& s) {
     }
 }
 
-// An application directory sharing the game's pictures and sounds, with a
-// book of its own, so a won battle writes nothing into the source tree.
-fs::path ScratchGameDir(const fs::path& root) {
-    const fs::path dir = fs::temp_directory_path() / "krepogor-soak";
-    fs::remove_all(dir);
-    fs::create_directories(dir / "gamedata");
-    for (const char* sub : {"pics", "sounds", "music"})
-        fs::create_directory_symlink(root / "gamedata" / sub, dir / "gamedata" / sub);
-    return dir;
-}
-
 // Starts the next battle at `level`, as if the kills had brought it there.
 void NextBattle(Rig& rig, int level) {
     Game& g = rig.game;
@@ -73,7 +63,7 @@ void NextBattle(Rig& rig, int level) {
 TEST(SoakTest, LongBattlesKeepTheirInvariantsAndDrawEveryFrame) {
     const fs::path root = KREPOGOR_SOURCE_DIR;
     if (!fs::exists(root / "gamedata/pics/map.jpg")) GTEST_SKIP() << "no game data";
-    const fs::path dir = ScratchGameDir(root);
+    const fs::path dir = ScratchGameDir(root, "soak");
     Rig rig(dir.string());
     Game& g = rig.game;
     SceneView view(g);
