@@ -13,39 +13,13 @@
 #include "headless/Rig.h"
 #include "render/PictureLoader.h"
 #include "render/SceneView.h"
+#include "script/Invariants.h"
 #include "script/ScratchGameDir.h"
 
 namespace krepogor {
 namespace {
 
 namespace fs = std::filesystem;
-
-void ExpectInvariants(const BattleState& s) {
-    ASSERT_EQ(s.GunAngle % 15, 0);
-    ASSERT_GE(s.GunAngle, 0);
-    ASSERT_LE(s.GunAngle, 90);
-    ASSERT_LE(s.DtLevel, 10);
-    ASSERT_LE(s.ForceLevel, 10);
-    ASSERT_LE(s.Life, 100);
-    ASSERT_GE(s.Level, 1);
-    ASSERT_LE(s.Level, 10);
-    ASSERT_GE(s.ModPoints, 0);
-    for (int k = 1; k <= 6; ++k) {
-        if (s.MobLive(k) == -1) {
-            ASSERT_GE(s.Level, k) << "kind " << k;
-        }
-    }
-    for (int n = 0; n <= 5; ++n) {
-        ASSERT_GE(s.BumFaza(n), 1);
-        ASSERT_LE(s.BumFaza(n), 10);
-        if (!s.BumLive(n)) {
-            ASSERT_EQ(s.BumFaza(n), 1);
-        }
-        if (s.VustrelLive(n) == 0) {
-            ASSERT_EQ(s.VustrelFaza(n), 1);
-        }
-    }
-}
 
 // Starts the next battle at `level`, as if the kills had brought it there.
 void NextBattle(Rig& rig, int level) {
