@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <vector>
+
 #include "state/BattleState.h"
 
 namespace krepogor {
@@ -13,12 +16,30 @@ struct BallFate {
     int ticks = 0;
 };
 
+// The arc of a new ball at each gun angle, one point per battle tick up to
+// and with its landing, for the gun's present force and flight speed. Worked
+// out once, on a scratch copy of the flight values, with the battle's own
+// flight step.
+class Arcs {
+public:
+    struct Point {
+        float x, y;
+    };
+    const std::vector<Point>& For(const BattleState& s, int angle);
+
+private:
+    float speed_ = -1;
+    double dt_ = -1, grav_ = -1, pi_ = -1;
+    std::array<std::vector<Point>, 7> arcs_;
+    BattleState scratch_;
+};
+
 // Foresees the flight of balls against the enemies on the field, each enemy
-// assumed to walk on at its speed. It reads what the screen shows and plays
-// the arcs on a scratch copy of the flight values, never on the battle.
+// assumed to walk on at its speed. It reads what the screen shows and never
+// touches the battle.
 class Aim {
 public:
-    explicit Aim(const Game& g);
+    Aim(const Game& g, Arcs& arcs);
 
     // The ball in flight in slot i.
     BallFate InFlight(int i);
@@ -26,10 +47,19 @@ public:
     BallFate Fired(int i, int angle);
 
 private:
-    BallFate Follow(float x, float y, int angle, float t);
-    int HitAt(float x, float y, const Slots<float, 1, 6>& mobX) const;
+    struct Enemy {
+        int kind;
+        float x, y, w, h, speed;
+    };
+    // The first enemy, at the foreseen places `x`, whose picture holds the
+    // hit point of a ball at (bx, by).
+    int HitAt(float bx, float by, const float* x) const;
+    void Walk(float* x) const;
 
     const Game& g_;
+    Arcs& arcs_;
+    std::array<Enemy, 6> enemies_{};
+    int count_ = 0;
     BattleState scratch_;
 };
 

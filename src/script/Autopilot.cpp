@@ -5,7 +5,6 @@
 
 #include "battle/GunControls.h"
 #include "battle/Keys.h"
-#include "script/Aim.h"
 #include "state/Game.h"
 
 namespace krepogor {
@@ -85,7 +84,7 @@ void Autopilot::Buy() {
 // balls already flying will not finish off. No target, no shot.
 void Autopilot::Fire() {
     const BattleState& s = g_.st;
-    Aim aim(g_);
+    Aim aim(g_, arcs_);
     Slots<int, 1, 6> coming;  // balls on their way to each enemy
     for (int i = 1; i <= 3; ++i)
         if (s.KernelFly(i) == -1)

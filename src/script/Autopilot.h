@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <optional>
 
+#include "script/Aim.h"
 #include "state/Slots.h"
 
 namespace krepogor {
@@ -42,6 +43,7 @@ private:
     std::optional<int64_t> battleStart_;  // virtual ms of the battle's first tick
     int64_t hits_ = 0;                    // balls that struck an enemy
     Slots<int16_t, 1, 3> flying_;         // the balls in flight after our last keys
+    Arcs arcs_;
 };
 
 }  // namespace krepogor

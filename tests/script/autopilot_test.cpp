@@ -89,6 +89,7 @@ protected:
 // angle and every upgrade of speed and force.
 TEST_F(AimTest, ForeseesTheTickOfTheHit) {
     int hits = 0;
+    Arcs arcs;
     for (const char* upgrade : {"", "C", "V"}) {
         RunAll(d_, {"set ModPoints 1000"});
         if (*upgrade) {
@@ -99,7 +100,7 @@ TEST_F(AimTest, ForeseesTheTickOfTheHit) {
                 RunAll(d_, {"set KernelFly(1) 0", "set KernelX(1) 60", "set KernelY(1) 0",
                             "set MobLive(1) -1", "set MobHP1 3", "set MobSpeed(1) 3.5"});
                 ASSERT_TRUE(d_.Run("set MobX(1) " + std::to_string(x)));
-                const BallFate fate = Aim(d_.rig().game).Fired(1, angle);
+                const BallFate fate = Aim(d_.rig().game, arcs).Fired(1, angle);
                 while (s_.GunAngle < angle) ASSERT_TRUE(d_.Run("key Up"));
                 while (s_.GunAngle > angle) ASSERT_TRUE(d_.Run("key Down"));
                 ASSERT_TRUE(d_.Run("key Space"));

@@ -8,8 +8,8 @@
 #include <iostream>
 #include <string>
 
-#include "headless/fake/ScriptedDialogs.h"
 #include "script/Driver.h"
+#include "script/RunScript.h"
 
 int main(int argc, char** argv) {
     std::string appDir = std::filesystem::current_path().string();
@@ -36,28 +36,5 @@ int main(int argc, char** argv) {
     }
     std::istream& in = scriptPath.empty() ? std::cin : file;
     krepogor::Driver driver(appDir, resourcesDir, std::cout);
-    int lineNo = 0;
-    for (std::string line; std::getline(in, line);) {
-        ++lineNo;
-        try {
-            if (!driver.Run(line)) break;
-        } catch (const krepogor::ScriptError& e) {
-            std::cout.flush();
-            std::cerr << "line " << lineNo << ": " << e.what() << "\n";
-            return 2;
-        } catch (const krepogor::StartupError& e) {
-            std::cout.flush();
-            std::cerr << "line " << lineNo << ": the game cannot start: " << e.what() << "\n";
-            return 4;
-        } catch (const krepogor::UnansweredBox& e) {
-            std::cout.flush();
-            std::cerr << "line " << lineNo << ": " << e.what() << "\n";
-            return 3;
-        } catch (const std::runtime_error& e) {
-            std::cout.flush();
-            std::cerr << "line " << lineNo << ": " << e.what() << "\n";
-            return 3;
-        }
-    }
-    return 0;
+    return krepogor::RunScript(driver, in, std::cout, std::cerr);
 }
