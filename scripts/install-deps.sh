@@ -9,6 +9,7 @@ packages=(
   libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libfontconfig-dev
   fonts-ebgaramond fonts-liberation2 fonts-dejavu-core fonts-urw-base35
   python3 python3-pil python3-numpy lame
+  clang libclang-rt-dev
 )
 
 missing=()

@@ -8,3 +8,5 @@ bash scripts/install-deps.sh
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 cmake --workflow --preset default
 cmake --workflow --preset asan
+# A minute of each fuzzer (clang's libFuzzer) on the book and the driver.
+bash scripts/fuzz.sh 60
