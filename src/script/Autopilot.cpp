@@ -38,6 +38,10 @@ std::string Clock(int64_t ms) {
 
 void Autopilot::AfterTick() {
     const int64_t now = g_.sys.timers.Now();
+    // A new battle started over the one we played counts afresh.
+    if (g_.st.ShotCount < shots_ || g_.st.Kills < kills_) battleStart_.reset();
+    shots_ = g_.st.ShotCount;
+    kills_ = g_.st.Kills;
     if (!battleStart_) {
         battleStart_ = now - g_.frm_vustrel.Tmr_kernel.Interval();
         hits_ = 0;

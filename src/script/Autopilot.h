@@ -42,6 +42,7 @@ private:
     std::optional<uint64_t> seed_;
     std::optional<int64_t> battleStart_;  // virtual ms of the battle's first tick
     int64_t hits_ = 0;                    // balls that struck an enemy
+    int64_t shots_ = 0, kills_ = 0;       // as the last tick left them
     Slots<int16_t, 1, 3> flying_;         // the balls in flight after our last keys
     Arcs arcs_;
 };
