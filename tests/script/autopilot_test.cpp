@@ -70,6 +70,20 @@ TEST_P(AutopilotBattle, WinsFromLevelOneToTheBookWithinTwoHours) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, AutopilotBattle, ::testing::Values(1, 2, 3));
 
+TEST(AutopilotSwitch, IsOnOrOffAndLeavesTheBoxesToTheScript) {
+    const fs::path dir = ScratchGameDir(Root, "autopilot-switch");
+    std::ostringstream out;
+    Driver d(dir.string(), (Root / "resources").string(), out);
+    EXPECT_THROW(d.Run("autopilot maybe"), ScriptError);
+    EXPECT_THROW(d.Run("autopilot"), ScriptError);
+    RunAll(d, {"autopilot on", "seed 2", "start", "click frm_menu lbl_new_game", "wait 5000",
+               "set Level 10", "set Kills 1499"});
+    // The last kill wins, and the name box finds no answer queued.
+    EXPECT_THROW(d.Run("wait 60000"), UnansweredBox);
+    EXPECT_EQ(d.rig().game.st.Kills, 1500);
+    fs::remove_all(dir);
+}
+
 // A battle held by the script at a known moment: one tank on the field.
 class AimTest : public ::testing::Test {
 protected:
