@@ -107,9 +107,6 @@ void Driver::Command(const std::vector<std::string>& w, const std::string& line)
         const int64_t ms = Number(w[1], "time");
         if (ms < 0) throw ScriptError("time runs forward only");
         rig_.Wait(ms);
-    } else if (c == "autopilot") {
-        arity(1, 1);
-        AutopilotSwitch(w[1]);
     } else if (c == "key") {
         arity(1, 1);
         Key(w[1]);
@@ -142,6 +139,9 @@ void Driver::Command(const std::vector<std::string>& w, const std::string& line)
     } else if (c == "devices") {
         arity(0, 0);
         PrintDevices();
+    } else if (c == "autopilot") {
+        arity(1, 1);
+        AutopilotSwitch(w[1]);
     } else if (c == "png") {
         arity(2, 2);
         Png(w[1], w[2]);
