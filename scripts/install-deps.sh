@@ -11,6 +11,7 @@ packages=(
   python3 python3-pil python3-numpy lame
   xvfb xdotool
   desktop-file-utils appstream dpkg-dev file
+  clang libclang-rt-dev
 )
 
 missing=()

@@ -10,3 +10,5 @@ export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 export KREPOGOR_E2E_REQUIRED=1
 cmake --workflow --preset default
 cmake --workflow --preset asan
+# A minute of each fuzzer (clang's libFuzzer) on the book and the driver.
+bash scripts/fuzz.sh 60

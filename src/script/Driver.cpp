@@ -66,7 +66,11 @@ int64_t Duration(const std::string& text, int64_t now) {
 }  // namespace
 
 Driver::Driver(const std::string& appDir, const std::string& resourcesDir, std::ostream& out)
-    : rig_(appDir), scene_(rig_.game), resourcesDir_(resourcesDir), out_(out) {
+    : rig_(appDir),
+      scene_(rig_.game),
+      autopilot_(rig_.game, out),
+      resourcesDir_(resourcesDir),
+      out_(out) {
     rig_.game.view = &scene_;
 }
 
@@ -96,7 +100,9 @@ void Driver::Command(const std::vector<std::string>& w, const std::string& line)
     };
     if (c == "seed") {
         arity(1, 1);
-        rig_.random.Seed(static_cast<uint64_t>(Number(w[1], "seed")));
+        const auto seed = static_cast<uint64_t>(Number(w[1], "seed"));
+        rig_.random.Seed(seed);
+        autopilot_.Seed(seed);
     } else if (c == "rand") {
         if (w.size() < 2) throw ScriptError("rand needs numbers");
         for (size_t i = 1; i < w.size(); ++i) {
@@ -144,6 +150,9 @@ void Driver::Command(const std::vector<std::string>& w, const std::string& line)
     } else if (c == "devices") {
         arity(0, 0);
         PrintDevices();
+    } else if (c == "autopilot") {
+        arity(1, 1);
+        AutopilotSwitch(w[1]);
     } else if (c == "png") {
         arity(2, 2);
         Png(w[1], w[2]);
@@ -166,6 +175,17 @@ void Driver::Start() {
         throw StartupError(e.what());
     }
     frm_menu_Load(rig_.game);
+    // The autopilot plays between one battle tick and the next.
+    Timer& tick = rig_.game.frm_vustrel.Tmr_kernel;
+    tick.OnTimer = [this, battleTick = tick.OnTimer] {
+        battleTick();
+        if (autopilot_.IsOn()) autopilot_.AfterTick();
+    };
+}
+
+void Driver::AutopilotSwitch(const std::string& onOff) {
+    if (onOff != "on" && onOff != "off") throw ScriptError("autopilot is on or off, not " + onOff);
+    autopilot_.On(onOff == "on");
 }
 
 void Driver::Png(const std::string& form, const std::string& file) {

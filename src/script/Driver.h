@@ -7,6 +7,7 @@
 
 #include "headless/Rig.h"
 #include "render/SceneView.h"
+#include "script/Autopilot.h"
 
 namespace krepogor {
 
@@ -38,6 +39,7 @@ public:
 private:
     void Command(const std::vector<std::string>& w, const std::string& rest);
     void Start();
+    void AutopilotSwitch(const std::string& onOff);
     void Key(const std::string& name);
     void Click(const std::vector<std::string>& w, bool hover);
     void Close(const std::string& form);
@@ -55,6 +57,7 @@ private:
 
     Rig rig_;
     SceneView scene_;
+    Autopilot autopilot_;
     std::string resourcesDir_;
     std::ostream& out_;
     bool started_ = false;

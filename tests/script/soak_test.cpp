@@ -13,49 +13,13 @@
 #include "headless/Rig.h"
 #include "render/PictureLoader.h"
 #include "render/SceneView.h"
+#include "script/Invariants.h"
+#include "script/ScratchGameDir.h"
 
 namespace krepogor {
 namespace {
 
 namespace fs = std::filesystem;
-
-void ExpectInvariants(const BattleState& s) {
-    ASSERT_EQ(s.GunAngle % 15, 0);
-    ASSERT_GE(s.GunAngle, 0);
-    ASSERT_LE(s.GunAngle, 90);
-    ASSERT_LE(s.DtLevel, 10);
-    ASSERT_LE(s.ForceLevel, 10);
-    ASSERT_LE(s.Life, 100);
-    ASSERT_GE(s.Level, 1);
-    ASSERT_LE(s.Level, 10);
-    ASSERT_GE(s.ModPoints, 0);
-    for (int k = 1; k <= 6; ++k) {
-        if (s.MobLive(k) == -1) {
-            ASSERT_GE(s.Level, k) << "kind " << k;
-        }
-    }
-    for (int n = 0; n <= 5; ++n) {
-        ASSERT_GE(s.BumFaza(n), 1);
-        ASSERT_LE(s.BumFaza(n), 10);
-        if (!s.BumLive(n)) {
-            ASSERT_EQ(s.BumFaza(n), 1);
-        }
-        if (s.VustrelLive(n) == 0) {
-            ASSERT_EQ(s.VustrelFaza(n), 1);
-        }
-    }
-}
-
-// An application directory sharing the game's pictures and sounds, with a
-// book of its own, so a won battle writes nothing into the source tree.
-fs::path ScratchGameDir(const fs::path& root) {
-    const fs::path dir = fs::temp_directory_path() / "krepogor-soak";
-    fs::remove_all(dir);
-    fs::create_directories(dir / "gamedata");
-    for (const char* sub : {"pics", "sounds", "music"})
-        fs::create_directory_symlink(root / "gamedata" / sub, dir / "gamedata" / sub);
-    return dir;
-}
 
 // Starts the next battle at `level`, as if the kills had brought it there.
 void NextBattle(Rig& rig, int level) {
@@ -73,7 +37,7 @@ void NextBattle(Rig& rig, int level) {
 TEST(SoakTest, LongBattlesKeepTheirInvariantsAndDrawEveryFrame) {
     const fs::path root = KREPOGOR_SOURCE_DIR;
     if (!fs::exists(root / "gamedata/pics/map.jpg")) GTEST_SKIP() << "no game data";
-    const fs::path dir = ScratchGameDir(root);
+    const fs::path dir = ScratchGameDir(root, "soak");
     Rig rig(dir.string());
     Game& g = rig.game;
     SceneView view(g);

@@ -4,8 +4,10 @@
 
 namespace krepogor {
 
-ScriptedDialogs::Answer ScriptedDialogs::Next(const std::string& title) {
+ScriptedDialogs::Answer ScriptedDialogs::Next(const std::string& title, bool input,
+                                              MsgButtons buttons) {
     if (const int64_t ms = std::exchange(openMs_, 0); ms > 0 && waitWhileOpen) waitWhileOpen(ms);
+    if (answers_.empty() && answerWhenNone) return answerWhenNone(input, buttons);
     if (answers_.empty()) throw UnansweredBox(title);
     Answer a = std::move(answers_.front());
     answers_.pop_front();
@@ -14,7 +16,7 @@ ScriptedDialogs::Answer ScriptedDialogs::Next(const std::string& title) {
 
 MsgAnswer ScriptedDialogs::MsgBox(const std::string& text, const std::string& title,
                                   MsgButtons buttons) {
-    const Answer a = Next(title);
+    const Answer a = Next(title, false, buttons);
     MsgAnswer result = MsgAnswer::OK;
     if (buttons == MsgButtons::YesNo) {
         if (a.kind != Answer::Yes && a.kind != Answer::No)
@@ -29,7 +31,7 @@ MsgAnswer ScriptedDialogs::MsgBox(const std::string& text, const std::string& ti
 }
 
 std::string ScriptedDialogs::InputBox(const std::string& prompt, const std::string& title) {
-    const Answer a = Next(title);
+    const Answer a = Next(title, true, MsgButtons::OK);
     std::string result;
     if (a.kind == Answer::Text)
         result = a.text;

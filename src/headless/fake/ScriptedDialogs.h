@@ -33,6 +33,10 @@ public:
     // `waitWhileOpen` runs the program's timers, as a box's own loop does.
     void OpenFor(int64_t ms) { openMs_ = ms; }
     std::function<void(int64_t)> waitWhileOpen;
+    // Answers a box when no answer is queued (a player at random); without it
+    // such a box throws UnansweredBox. Told whether the box asks for text and,
+    // if not, which buttons it has.
+    std::function<Answer(bool input, MsgButtons buttons)> answerWhenNone;
     size_t Pending() const { return answers_.size(); }
 
     MsgAnswer MsgBox(const std::string& text, const std::string& title,
@@ -40,7 +44,7 @@ public:
     std::string InputBox(const std::string& prompt, const std::string& title) override;
 
 private:
-    Answer Next(const std::string& title);
+    Answer Next(const std::string& title, bool input, MsgButtons buttons);
     EventLog& log_;
     std::deque<Answer> answers_;
     int64_t openMs_ = 0;

@@ -11,8 +11,8 @@
 
 #include "frontend/BookLocation.h"
 #include "frontend/DataFolder.h"
-#include "headless/fake/ScriptedDialogs.h"
 #include "script/Driver.h"
+#include "script/RunScript.h"
 
 int main(int argc, char** argv) {
     std::string appDir;
@@ -59,33 +59,11 @@ int main(int argc, char** argv) {
     std::istream& in = scriptPath.empty() ? std::cin : file;
     krepogor::Driver driver(data.dir, resourcesDir, std::cout);
     driver.rig().platform.bookPath = krepogor::PrepareBook(data, std::cerr);
-    int lineNo = 0;
-    for (std::string line; std::getline(in, line);) {
-        ++lineNo;
-        try {
-            if (!driver.Run(line)) break;
-        } catch (const krepogor::ScriptError& e) {
-            std::cout.flush();
-            std::cerr << "line " << lineNo << ": " << e.what() << "\n";
-            return 2;
-        } catch (const krepogor::StartupError& e) {
-            std::cout.flush();
-            std::cerr << "line " << lineNo << ": the game cannot start: " << e.what() << "\n";
-            return 4;
-        } catch (const krepogor::UnansweredBox& e) {
-            std::cout.flush();
-            std::cerr << "line " << lineNo << ": " << e.what() << "\n";
-            return 3;
-        } catch (const std::runtime_error& e) {
-            std::cout.flush();
-            std::cerr << "line " << lineNo << ": " << e.what() << "\n";
-            return 3;
-        }
-    }
-    if (in.bad()) {
+    const int status = krepogor::RunScript(driver, in, std::cout, std::cerr);
+    if (status == 0 && in.bad()) {
         std::cerr << "krepogor-script: cannot read "
                   << (scriptPath.empty() ? "the script" : scriptPath) << "\n";
         return 1;
     }
-    return 0;
+    return status;
 }
