@@ -12,7 +12,7 @@ TEST_F(MediaDeviceTest, OutputRunsOnTheSilentDriver) {
     EXPECT_EQ(audio->FrameBytes(), 4);
 }
 
-TEST_F(MediaDeviceTest, OpenDecodesTheWholeFileAndStartsAtZero) {
+TEST_F(MediaDeviceTest, OpenReadsTheLengthAndStartsAtZero) {
     auto dev = Opened(bum);
     EXPECT_NEAR(dev->Length(), 1100, 100);
     EXPECT_EQ(dev->Position(), 0);
@@ -77,20 +77,22 @@ TEST_F(MediaDeviceTest, EndOfTrackIsReportedOnlyByDeliverFinished) {
     };
     dev->Command("Play");
     Sleep(200);
-    // The mixer has run out of the track, but the main thread has not heard of it.
+    // The mixer has run out of the track: the position says so at once, but
+    // the main thread hears of it only from the main loop.
     EXPECT_EQ(statuses, 0);
-    EXPECT_LT(dev->Position(), dev->Length());
+    EXPECT_EQ(dev->Position(), dev->Length());
     media.DeliverFinished();
     EXPECT_EQ(statuses, 1);
     EXPECT_EQ(dev->Position(), dev->Length());
     media.DeliverFinished();
     EXPECT_EQ(statuses, 1);
-    // At its end "Play" has nothing left to play.
+    // "Play" at the end plays nothing and ends again.
     dev->Command("Play");
-    Sleep(100);
-    media.DeliverFinished();
-    EXPECT_EQ(statuses, 1);
     EXPECT_EQ(dev->Position(), dev->Length());
+    media.DeliverFinished();
+    EXPECT_EQ(statuses, 2);
+    media.DeliverFinished();
+    EXPECT_EQ(statuses, 2);
 }
 
 TEST_F(MediaDeviceTest, HaltingIsNeverAnEndOfTrack) {
@@ -113,16 +115,40 @@ TEST_F(MediaDeviceTest, HaltingIsNeverAnEndOfTrack) {
     EXPECT_EQ(dev->Position(), 0);
 }
 
-TEST_F(MediaDeviceTest, StopAfterTheTrackRanOutKeepsTheEnd) {
+TEST_F(MediaDeviceTest, AnEndBeforeACommandIsSettledFirstAndNotReportedAfterIt) {
     auto dev = Opened(ShortWav(40));
     int statuses = 0;
     dev->OnStatus = [&] { ++statuses; };
+    // Music switched off just after the track ran out: stopped at its end, no
+    // track change after the "Stop".
     dev->Command("Play");
     Sleep(150);
     dev->Command("Stop");
     EXPECT_EQ(dev->Position(), dev->Length());
     media.DeliverFinished();
+    EXPECT_EQ(statuses, 0);
+    // Switched on again: "Play" at the end reports the end, and the track changes.
+    dev->Command("Play");
+    media.DeliverFinished();
     EXPECT_EQ(statuses, 1);
+    // Ran out before "Prev" and "Play": from the top, with no stale end.
+    dev->Command("Prev");
+    dev->Command("Play");
+    Sleep(150);
+    dev->Command("Prev");
+    EXPECT_EQ(dev->Position(), 0);
+    dev->Command("Play");
+    EXPECT_LT(dev->Position(), dev->Length());
+    media.DeliverFinished();
+    EXPECT_EQ(statuses, 1);
+    ASSERT_TRUE(WaitFor(300, [&] { return statuses == 2; }));
+    // Ran out before "Close": nothing is reported for the closed file.
+    dev->Command("Prev");
+    dev->Command("Play");
+    Sleep(150);
+    dev->Command("Close");
+    media.DeliverFinished();
+    EXPECT_EQ(statuses, 2);
 }
 
 TEST_F(MediaDeviceTest, MissingFileLeavesASilentDevice) {

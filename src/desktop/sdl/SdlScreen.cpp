@@ -65,11 +65,13 @@ FontSpec SdlScreen::UiFont(bool bold) {
 }
 
 SdlScreen::SdlScreen(const std::string& resourcesDir) : resourcesDir_(resourcesDir) {
+    // Every pixel is drawn on the CPU: the window's own surface takes the
+    // frame straight to the window system, with no OpenGL in between.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     window_ = SDL_CreateWindow("Крепогор", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 659, 398,
                                SDL_WINDOW_HIDDEN);
     if (!window_) throw ResourceError(std::string("cannot open a window: ") + SDL_GetError());
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
-    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (!renderer_)
         throw ResourceError(std::string("cannot draw in the window: ") + SDL_GetError());
     canvas_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
