@@ -1,4 +1,5 @@
 #include "desktop/AudioFixture.h"
+#include "headless/fake/Mp3Duration.h"
 #include "platform/MediaSequences.h"
 
 namespace krepogor {
@@ -20,6 +21,23 @@ TEST_F(MediaDeviceTest, OpenReadsTheLengthAndStartsAtZero) {
     EXPECT_GT(longer->Length(), dev->Length());
     auto wav = Opened(shot);
     EXPECT_NEAR(wav->Length(), 850, 50);
+}
+
+TEST_F(MediaDeviceTest, EveryShippedFileIsAsLongAsTheHeadlessDevicesSay) {
+    int files = 0;
+    for (const char* dir : {"gamedata/music", "gamedata/sounds"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+            if (entry.path().extension() != ".mp3") continue;
+            const std::string path = entry.path().string();
+            const auto read = ReadMp3Duration(path);
+            ASSERT_TRUE(read) << path;
+            EXPECT_EQ(Opened(path)->Length(), read->Milliseconds()) << path;
+            ++files;
+        }
+    }
+    EXPECT_EQ(files, 16);
+    EXPECT_EQ(ReadMp3Duration(shot), std::nullopt);
+    EXPECT_EQ(ReadMp3Duration("gamedata/sounds/no-such-file.mp3"), std::nullopt);
 }
 
 TEST_F(MediaDeviceTest, PlayAdvancesStopFreezesAndPlayResumes) {
