@@ -60,15 +60,19 @@ std::unique_ptr<SoundSource> OpenMp3Source(const std::string& path, int frequenc
     mpg123_param(h, MPG123_FORCE_RATE, frequency, 0.0);
     mpg123_format_none(h);
     const int layout = channels == 2 ? MPG123_STEREO : MPG123_MONO;
+    long rate = 0;
+    int ch = 0, enc = 0;
     if (mpg123_format(h, frequency, layout, MPG123_ENC_SIGNED_16) != MPG123_OK ||
-        mpg123_open(h, path.c_str()) != MPG123_OK || mpg123_scan(h) != MPG123_OK) {
+        mpg123_open(h, path.c_str()) != MPG123_OK ||
+        mpg123_getformat(h, &rate, &ch, &enc) != MPG123_OK || rate != frequency || ch != channels) {
         mpg123_delete(h);
         return nullptr;
     }
-    long rate = 0;
-    int ch = 0, enc = 0;
-    if (mpg123_getformat(h, &rate, &ch, &enc) != MPG123_OK || rate != frequency || ch != channels ||
-        mpg123_length(h) <= 0) {
+    // The encoder's header frame gives the exact length; only a file without
+    // one is read through once for its frames.
+    long accurate = 0;
+    mpg123_getstate(h, MPG123_ACCURATE, &accurate, nullptr);
+    if ((!accurate && mpg123_scan(h) != MPG123_OK) || mpg123_length(h) <= 0) {
         mpg123_delete(h);
         return nullptr;
     }

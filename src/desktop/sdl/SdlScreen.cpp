@@ -148,8 +148,12 @@ void SdlScreen::UpgradePointer(bool on) {
 }
 
 void SdlScreen::Draw(const Game& g) {
-    SetColour(renderer_, 0);
-    SDL_RenderClear(renderer_);
+    // The battle frame and the menu bar cover the battle window: only the
+    // other windows, or a battle window before its first frame, are cleared.
+    if (!shown_ || !shown_->menuBar || !hasFrame_) {
+        SetColour(renderer_, 0);
+        SDL_RenderClear(renderer_);
+    }
     if (!shown_) return;
     if (shown_->menuBar) {
         if (hasFrame_) {
