@@ -1,3 +1,5 @@
+#include <SDL.h>
+
 #include "desktop/AudioFixture.h"
 #include "headless/fake/Mp3Duration.h"
 #include "platform/MediaSequences.h"
@@ -111,6 +113,18 @@ TEST_F(MediaDeviceTest, EndOfTrackIsReportedOnlyByDeliverFinished) {
     EXPECT_EQ(statuses, 2);
     media.DeliverFinished();
     EXPECT_EQ(statuses, 2);
+}
+
+TEST_F(MediaDeviceTest, TheEndOfATrackWakesAWaitingMainLoop) {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0);
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    auto dev = Opened(ShortWav(40));
+    dev->Command("Play");
+    SDL_Event e{};
+    ASSERT_EQ(SDL_WaitEventTimeout(&e, 2000), 1);
+    EXPECT_EQ(e.type, static_cast<Uint32>(SDL_USEREVENT));
+    EXPECT_EQ(dev->Position(), dev->Length());
+    SDL_QuitSubSystem(SDL_INIT_EVENTS);
 }
 
 TEST_F(MediaDeviceTest, HaltingIsNeverAnEndOfTrack) {

@@ -1,5 +1,7 @@
 #include "desktop/sdl/SdlChannelWatch.h"
 
+#include <SDL.h>
+
 #include <array>
 #include <cstring>
 
@@ -29,7 +31,13 @@ void ChannelWatch::Feed(int channel, void* stream, int len, void* /*udata*/) {
     if (play != 0 && src && w.ended.load() != play) {
         filled = src->Read(out, len);
         w.played.fetch_add(filled);
-        if (filled < len) w.ended.store(play);
+        if (filled < len) {
+            w.ended.store(play);
+            // Wakes the main loop, which hands the end over to the device.
+            SDL_Event e{};
+            e.type = SDL_USEREVENT;
+            SDL_PushEvent(&e);
+        }
     }
     std::memset(out + filled, 0, static_cast<size_t>(len - filled));
 }

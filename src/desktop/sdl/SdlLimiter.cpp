@@ -30,7 +30,8 @@ void SdlLimiter::Process(int16_t* samples, int count) {
         if (static_cast<float>(loudest) * gain_ > ceiling)
             gain_ = ceiling / static_cast<float>(loudest);
         for (int c = 0; c < channels_; ++c) {
-            const auto out = static_cast<int16_t>(std::lround(samples[i + c] * gain_));
+            const float scaled = static_cast<float>(samples[i + c]) * gain_;
+            const auto out = static_cast<int16_t>(scaled + (scaled < 0 ? -0.5f : 0.5f));
             samples[i + c] = out;
             peakOut = std::max(peakOut, std::abs(static_cast<int>(out)));
         }

@@ -77,9 +77,16 @@ SdlScreen::SdlScreen(const std::string& resourcesDir) : resourcesDir_(resourcesD
     canvas_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                 Canvas::Width, Canvas::Height);
 
-    for (const char* name :
-         {"frm_menu", "FrmRecords", "FrmRules", "frm_credits", "FrmLost", "FrmWin"})
-        backgrounds_[name] = LoadTexture(LookOf(name)->background);
+    // The main menu's picture is needed at once; the other screens' are
+    // only looked for now and decoded when their screen first shows.
+    backgrounds_["frm_menu"] = LoadTexture(LookOf("frm_menu")->background);
+    for (const char* name : {"FrmRecords", "FrmRules", "frm_credits", "FrmLost", "FrmWin"}) {
+        const std::string path = resourcesDir_ + "/" + LookOf(name)->background;
+        if (SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb"))
+            SDL_RWclose(file);
+        else
+            throw ResourceError(path + ": " + SDL_GetError());
+    }
 
     const std::string iconPath = resourcesDir_ + "/icon.png";
     if (SDL_Surface* icon = IMG_Load(iconPath.c_str())) {
@@ -113,6 +120,12 @@ SDL_Texture* SdlScreen::LoadTexture(const std::string& file) {
     const std::string path = resourcesDir_ + "/" + file;
     SDL_Texture* t = IMG_LoadTexture(renderer_, path.c_str());
     if (!t) throw ResourceError(path + ": " + IMG_GetError());
+    return t;
+}
+
+SDL_Texture* SdlScreen::Background(const WindowLook& look) {
+    SDL_Texture*& t = backgrounds_[look.name];
+    if (!t && look.background) t = LoadTexture(look.background);
     return t;
 }
 
@@ -160,7 +173,7 @@ void SdlScreen::Draw(const Game& g) {
             const SDL_Rect dst{0, MenuBarHeight, Canvas::Width, Canvas::Height};
             SDL_RenderCopy(renderer_, canvas_, nullptr, &dst);
         }
-    } else if (SDL_Texture* bg = backgrounds_[shown_->name]) {
+    } else if (SDL_Texture* bg = Background(*shown_)) {
         // Pictures taller than the window (the credits) show their top rows.
         int w = 0, h = 0;
         SDL_QueryTexture(bg, nullptr, nullptr, &w, &h);
