@@ -13,7 +13,7 @@ namespace krepogor {
 
 // The sound card, opened through the mixer at 44.1 kHz, 16-bit stereo, with a
 // pool of mixer channels that the media devices and the WAV player take one
-// each of.
+// each of, and a limiter as the last stage of the mix.
 //
 // When no sound card can be opened, the output falls back to SDL's silent
 // "dummy" driver, which still consumes sound in real time: devices then
