@@ -249,6 +249,20 @@ TEST_F(MediaDeviceTest, StartOrRestartOnARealDevice) {
     EXPECT_TRUE(WaitFor(300, [&] { return dev->Position() == dev->Length(); }));
 }
 
+TEST_F(MediaDeviceTest, AHitJustAfterTheEndRestartsTheExplosion) {
+    auto dev = Opened(ShortWav(40));
+    int statuses = 0;
+    dev->OnStatus = [&] { ++statuses; };
+    dev->Command("Play");
+    Sleep(150);
+    // Ran out on the audio thread; the main loop has not passed since.
+    StartOrRestart(*dev, true);
+    EXPECT_LT(dev->Position(), dev->Length());
+    media.DeliverFinished();
+    EXPECT_EQ(statuses, 0);
+    ASSERT_TRUE(WaitFor(300, [&] { return statuses == 1; }));
+}
+
 TEST_F(MediaDeviceTest, LoopTrackFromTheStatusPlaysTheTrackAgain) {
     auto dev = Opened(ShortWav(50));
     int statuses = 0;
