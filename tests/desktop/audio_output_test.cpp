@@ -13,8 +13,9 @@ TEST(AudioOutputTest, FallsBackToTheSilentDriverWhenNoneOpens) {
         SdlAudioOutput audio;
         EXPECT_TRUE(audio.IsOpen());
         EXPECT_EQ(audio.Driver(), "dummy");
-        EXPECT_EQ(audio.BytesToMs(44100 * 4), 1000);
-        EXPECT_EQ(audio.MsToBytes(1000), 44100 * 4);
+        EXPECT_EQ(audio.FramesToMs(44100), 1000);
+        EXPECT_EQ(audio.FramesToMs(44099), 999);
+        EXPECT_NE(audio.Limiter(), nullptr);
     }
     // The fallback does not stick: the next output asks for the driver again.
     setenv("SDL_AUDIODRIVER", "dummy", 1);

@@ -1,4 +1,7 @@
+#include <SDL.h>
+
 #include "desktop/AudioFixture.h"
+#include "headless/fake/Mp3Duration.h"
 #include "platform/MediaSequences.h"
 
 namespace krepogor {
@@ -12,7 +15,7 @@ TEST_F(MediaDeviceTest, OutputRunsOnTheSilentDriver) {
     EXPECT_EQ(audio->FrameBytes(), 4);
 }
 
-TEST_F(MediaDeviceTest, OpenDecodesTheWholeFileAndStartsAtZero) {
+TEST_F(MediaDeviceTest, OpenReadsTheLengthAndStartsAtZero) {
     auto dev = Opened(bum);
     EXPECT_NEAR(dev->Length(), 1100, 100);
     EXPECT_EQ(dev->Position(), 0);
@@ -20,6 +23,23 @@ TEST_F(MediaDeviceTest, OpenDecodesTheWholeFileAndStartsAtZero) {
     EXPECT_GT(longer->Length(), dev->Length());
     auto wav = Opened(shot);
     EXPECT_NEAR(wav->Length(), 850, 50);
+}
+
+TEST_F(MediaDeviceTest, EveryShippedFileIsAsLongAsTheHeadlessDevicesSay) {
+    int files = 0;
+    for (const char* dir : {"gamedata/music", "gamedata/sounds"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+            if (entry.path().extension() != ".mp3") continue;
+            const std::string path = entry.path().string();
+            const auto read = ReadMp3Duration(path);
+            ASSERT_TRUE(read) << path;
+            EXPECT_EQ(Opened(path)->Length(), read->Milliseconds()) << path;
+            ++files;
+        }
+    }
+    EXPECT_EQ(files, 16);
+    EXPECT_EQ(ReadMp3Duration(shot), std::nullopt);
+    EXPECT_EQ(ReadMp3Duration("gamedata/sounds/no-such-file.mp3"), std::nullopt);
 }
 
 TEST_F(MediaDeviceTest, PlayAdvancesStopFreezesAndPlayResumes) {
@@ -77,20 +97,34 @@ TEST_F(MediaDeviceTest, EndOfTrackIsReportedOnlyByDeliverFinished) {
     };
     dev->Command("Play");
     Sleep(200);
-    // The mixer has run out of the track, but the main thread has not heard of it.
+    // The mixer has run out of the track: the position says so at once, but
+    // the main thread hears of it only from the main loop.
     EXPECT_EQ(statuses, 0);
-    EXPECT_LT(dev->Position(), dev->Length());
+    EXPECT_EQ(dev->Position(), dev->Length());
     media.DeliverFinished();
     EXPECT_EQ(statuses, 1);
     EXPECT_EQ(dev->Position(), dev->Length());
     media.DeliverFinished();
     EXPECT_EQ(statuses, 1);
-    // At its end "Play" has nothing left to play.
+    // "Play" at the end plays nothing and ends again.
     dev->Command("Play");
-    Sleep(100);
-    media.DeliverFinished();
-    EXPECT_EQ(statuses, 1);
     EXPECT_EQ(dev->Position(), dev->Length());
+    media.DeliverFinished();
+    EXPECT_EQ(statuses, 2);
+    media.DeliverFinished();
+    EXPECT_EQ(statuses, 2);
+}
+
+TEST_F(MediaDeviceTest, TheEndOfATrackWakesAWaitingMainLoop) {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0);
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    auto dev = Opened(ShortWav(40));
+    dev->Command("Play");
+    SDL_Event e{};
+    ASSERT_EQ(SDL_WaitEventTimeout(&e, 2000), 1);
+    EXPECT_EQ(e.type, static_cast<Uint32>(SDL_USEREVENT));
+    EXPECT_EQ(dev->Position(), dev->Length());
+    SDL_QuitSubSystem(SDL_INIT_EVENTS);
 }
 
 TEST_F(MediaDeviceTest, HaltingIsNeverAnEndOfTrack) {
@@ -113,16 +147,40 @@ TEST_F(MediaDeviceTest, HaltingIsNeverAnEndOfTrack) {
     EXPECT_EQ(dev->Position(), 0);
 }
 
-TEST_F(MediaDeviceTest, StopAfterTheTrackRanOutKeepsTheEnd) {
+TEST_F(MediaDeviceTest, AnEndBeforeACommandIsSettledFirstAndNotReportedAfterIt) {
     auto dev = Opened(ShortWav(40));
     int statuses = 0;
     dev->OnStatus = [&] { ++statuses; };
+    // Music switched off just after the track ran out: stopped at its end, no
+    // track change after the "Stop".
     dev->Command("Play");
     Sleep(150);
     dev->Command("Stop");
     EXPECT_EQ(dev->Position(), dev->Length());
     media.DeliverFinished();
+    EXPECT_EQ(statuses, 0);
+    // Switched on again: "Play" at the end reports the end, and the track changes.
+    dev->Command("Play");
+    media.DeliverFinished();
     EXPECT_EQ(statuses, 1);
+    // Ran out before "Prev" and "Play": from the top, with no stale end.
+    dev->Command("Prev");
+    dev->Command("Play");
+    Sleep(150);
+    dev->Command("Prev");
+    EXPECT_EQ(dev->Position(), 0);
+    dev->Command("Play");
+    EXPECT_LT(dev->Position(), dev->Length());
+    media.DeliverFinished();
+    EXPECT_EQ(statuses, 1);
+    ASSERT_TRUE(WaitFor(300, [&] { return statuses == 2; }));
+    // Ran out before "Close": nothing is reported for the closed file.
+    dev->Command("Prev");
+    dev->Command("Play");
+    Sleep(150);
+    dev->Command("Close");
+    media.DeliverFinished();
+    EXPECT_EQ(statuses, 2);
 }
 
 TEST_F(MediaDeviceTest, MissingFileLeavesASilentDevice) {
@@ -189,6 +247,20 @@ TEST_F(MediaDeviceTest, StartOrRestartOnARealDevice) {
     StartOrRestart(*dev, true);  // at its end: from the top again
     EXPECT_LT(dev->Position(), dev->Length());
     EXPECT_TRUE(WaitFor(300, [&] { return dev->Position() == dev->Length(); }));
+}
+
+TEST_F(MediaDeviceTest, AHitJustAfterTheEndRestartsTheExplosion) {
+    auto dev = Opened(ShortWav(40));
+    int statuses = 0;
+    dev->OnStatus = [&] { ++statuses; };
+    dev->Command("Play");
+    Sleep(150);
+    // Ran out on the audio thread; the main loop has not passed since.
+    StartOrRestart(*dev, true);
+    EXPECT_LT(dev->Position(), dev->Length());
+    media.DeliverFinished();
+    EXPECT_EQ(statuses, 0);
+    ASSERT_TRUE(WaitFor(300, [&] { return statuses == 1; }));
 }
 
 TEST_F(MediaDeviceTest, LoopTrackFromTheStatusPlaysTheTrackAgain) {

@@ -80,6 +80,21 @@ TEST_F(MediaTest, EndOfTrackRaisesTheStatusAndLoops) {
     EXPECT_TRUE(Words().empty());
 }
 
+TEST_F(MediaTest, PlayAtTheEndEndsAgainAtTheNextTick) {
+    int statuses = 0;
+    dev->OnStatus = [&] { ++statuses; };
+    dev->Command("Play");
+    media.AdvanceTo(100);
+    dev->Command("Stop");
+    dev->Command("Play");
+    EXPECT_EQ(statuses, 1);
+    media.AdvanceTo(101);
+    EXPECT_EQ(statuses, 2);
+    EXPECT_EQ(dev->Position(), dev->Length());
+    media.AdvanceTo(200);
+    EXPECT_EQ(statuses, 2);
+}
+
 TEST_F(MediaTest, MissingFileOpensSilentWithLengthZero) {
     auto other = media.Create("about");
     other->FileName("/no/such/file.mp3");

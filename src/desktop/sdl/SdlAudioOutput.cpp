@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 
 #include "desktop/sdl/SdlChannelWatch.h"
+#include "desktop/sdl/SdlLimiter.h"
 
 namespace krepogor {
 
@@ -21,7 +22,10 @@ SdlAudioOutput::SdlAudioOutput() {
     driver_ = driver ? driver : "";
     taken_.assign(ChannelWatch::kChannels, false);
     Mix_AllocateChannels(ChannelWatch::kChannels);
-    Mix_ChannelFinished(&ChannelWatch::OnChannelFinished);
+    zeros_.assign(static_cast<size_t>(frameBytes_) * 1024, 0);
+    silence_ = Mix_QuickLoad_RAW(zeros_.data(), static_cast<Uint32>(zeros_.size()));
+    limiter_ = std::make_unique<SdlLimiter>(frequency_, frameBytes_ / 2);
+    Mix_SetPostMix(&SdlLimiter::PostMix, limiter_.get());
 }
 
 bool SdlAudioOutput::TryOpen() {
@@ -45,7 +49,8 @@ bool SdlAudioOutput::TryOpen() {
 SdlAudioOutput::~SdlAudioOutput() {
     if (!open_) return;
     Mix_HaltChannel(-1);
-    Mix_ChannelFinished(nullptr);
+    Mix_SetPostMix(nullptr, nullptr);
+    if (silence_) Mix_FreeChunk(silence_);
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
@@ -62,8 +67,8 @@ int SdlAudioOutput::AcquireChannel() {
 
 void SdlAudioOutput::ReleaseChannel(int channel) {
     if (channel < 0 || static_cast<size_t>(channel) >= taken_.size()) return;
-    ChannelWatch::Of(channel).Disarm();
     Mix_HaltChannel(channel);
+    ChannelWatch::Of(channel).Arm(0, nullptr);
     taken_[static_cast<size_t>(channel)] = false;
 }
 
@@ -72,13 +77,9 @@ Mix_Chunk* SdlAudioOutput::Decode(const std::string& path) const {
     return Mix_LoadWAV(path.c_str());
 }
 
-int64_t SdlAudioOutput::BytesToMs(int64_t bytes) const {
-    if (frameBytes_ == 0) return 0;
-    return bytes / frameBytes_ * 1000 / frequency_;
-}
-
-int64_t SdlAudioOutput::MsToBytes(int64_t ms) const {
-    return ms * frequency_ / 1000 * frameBytes_;
+int64_t SdlAudioOutput::FramesToMs(int64_t frames) const {
+    if (frequency_ == 0) return 0;
+    return frames * 1000 / frequency_;
 }
 
 }  // namespace krepogor

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "desktop/sdl/SdlLimiter.h"
 
 struct Mix_Chunk;
 
@@ -10,7 +13,7 @@ namespace krepogor {
 
 // The sound card, opened through the mixer at 44.1 kHz, 16-bit stereo, with a
 // pool of mixer channels that the media devices and the WAV player take one
-// each of.
+// each of, and a limiter as the last stage of the mix.
 //
 // When no sound card can be opened, the output falls back to SDL's silent
 // "dummy" driver, which still consumes sound in real time: devices then
@@ -32,6 +35,8 @@ public:
     SdlAudioOutput& operator=(const SdlAudioOutput&) = delete;
 
     bool IsOpen() const { return open_; }
+    // The last stage of the mix; nullptr when the output is closed.
+    SdlLimiter* Limiter() const { return limiter_.get(); }
     // The SDL driver that plays, e.g. "pulseaudio" or "dummy"; "" when closed.
     const std::string& Driver() const { return driver_; }
 
@@ -42,11 +47,15 @@ public:
     // The whole file decoded to the output's format, or nullptr when the
     // output is closed or the file is missing or undecodable.
     Mix_Chunk* Decode(const std::string& path) const;
+    // A short stretch of silence in the output's format, for looping.
+    Mix_Chunk* Silence() const { return silence_; }
 
-    // Bytes of one sample frame (all channels of one sample) in the output format.
+    // Sample frames a second, and bytes of one sample frame (all channels of
+    // one 16-bit sample) in the output format.
+    int Frequency() const { return frequency_; }
     int FrameBytes() const { return frameBytes_; }
-    int64_t BytesToMs(int64_t bytes) const;
-    int64_t MsToBytes(int64_t ms) const;
+    // Whole milliseconds in `frames` sample frames.
+    int64_t FramesToMs(int64_t frames) const;
 
 private:
     bool TryOpen();
@@ -56,6 +65,9 @@ private:
     int frequency_ = 0;
     int frameBytes_ = 0;
     std::vector<bool> taken_;
+    std::vector<uint8_t> zeros_;
+    Mix_Chunk* silence_ = nullptr;
+    std::unique_ptr<SdlLimiter> limiter_;
 };
 
 }  // namespace krepogor

@@ -7,11 +7,13 @@
 #include "desktop/sdl/SdlAudioOutput.h"
 #include "desktop/sdl/SdlChannelWatch.h"
 #include "desktop/sdl/SdlMediaSystem.h"
+#include "desktop/sdl/SdlSoundSource.h"
 
 namespace krepogor {
 
-SdlMediaDevice::SdlMediaDevice(SdlMediaSystem& system, SdlAudioOutput& audio)
+SdlMediaDevice::SdlMediaDevice(SdlMediaSystem& system, SdlAudioOutput& audio, int volume)
     : system_(system), audio_(audio), channel_(audio.AcquireChannel()) {
+    if (channel_ >= 0) Mix_Volume(channel_, volume);
     system_.Register(this);
 }
 
@@ -25,6 +27,8 @@ void SdlMediaDevice::Command(const std::string& command) {
     const std::string word = CanonicalCommand(command);
     if (word.empty()) return;
     Settle();
+    // An end not yet reported belongs to a play that this command comes after.
+    endUnreported_ = false;
     if (word == "Open") {
         Open();
     } else if (word == "Play") {
@@ -33,20 +37,18 @@ void SdlMediaDevice::Command(const std::string& command) {
         Halt();
     } else if (word == "Prev") {
         Halt();
-        positionBytes_ = 0;
-        endUnreported_ = false;
+        positionFrames_ = 0;
     } else if (word == "Close") {
         Close();
     }
 }
 
 int64_t SdlMediaDevice::Position() const {
-    const int64_t bytes = playing_ ? PlayedBytes() : positionBytes_;
-    if (totalBytes_ == 0) return 0;
-    // Only a finished track sits at its length: until the main thread hears
-    // of the end, a track that has just run out is one millisecond short.
-    if (!playing_ && bytes >= totalBytes_) return length_;
-    return std::min(audio_.BytesToMs(bytes), length_ - 1);
+    if (frames_ == 0) return 0;
+    if (RanOut()) return length_;
+    const int64_t frames = playing_ ? PlayedFrames() : positionFrames_;
+    if (frames >= frames_) return length_;
+    return std::min(audio_.FramesToMs(frames), length_ - 1);
 }
 
 bool SdlMediaDevice::TakeEnd() {
@@ -58,26 +60,26 @@ bool SdlMediaDevice::TakeEnd() {
 
 void SdlMediaDevice::Open() {
     Close();
-    decoded_ = audio_.Decode(file_);
-    if (!decoded_) return;
-    totalBytes_ = decoded_->alen - decoded_->alen % audio_.FrameBytes();
-    length_ = totalBytes_ > 0 ? std::max<int64_t>(1, audio_.BytesToMs(totalBytes_)) : 0;
+    source_ = OpenSoundSource(audio_, file_);
+    if (!source_) return;
+    frames_ = source_->Frames();
+    length_ = frames_ > 0 ? std::max<int64_t>(1, audio_.FramesToMs(frames_)) : 0;
 }
 
 void SdlMediaDevice::Play() {
-    if (playing_ || channel_ < 0 || positionBytes_ >= totalBytes_) return;
-    if (slice_) Mix_FreeChunk(slice_);
-    startBytes_ = positionBytes_;
-    slice_ = Mix_QuickLoad_RAW(decoded_->abuf + startBytes_,
-                               static_cast<Uint32>(totalBytes_ - startBytes_));
-    if (!slice_) return;
+    if (playing_ || channel_ < 0 || !source_) return;
+    if (positionFrames_ >= frames_) {
+        endUnreported_ = true;
+        return;
+    }
+    source_->Seek(positionFrames_);
+    startFrames_ = positionFrames_;
     if (++play_ == 0) ++play_;
-    ChannelWatch& watch = ChannelWatch::Of(channel_);
-    watch.Arm(play_);
+    ChannelWatch::Of(channel_).Arm(play_, source_.get());
     Mix_UnregisterAllEffects(channel_);
-    Mix_RegisterEffect(channel_, &ChannelWatch::CountPlayed, nullptr, nullptr);
-    if (Mix_PlayChannel(channel_, slice_, 0) < 0) {
-        watch.Disarm();
+    Mix_RegisterEffect(channel_, &ChannelWatch::Feed, nullptr, nullptr);
+    if (Mix_PlayChannel(channel_, audio_.Silence(), -1) < 0) {
+        ChannelWatch::Of(channel_).Arm(0, nullptr);
         return;
     }
     playing_ = true;
@@ -85,31 +87,33 @@ void SdlMediaDevice::Play() {
 
 void SdlMediaDevice::Halt() {
     if (!playing_) return;
-    ChannelWatch::Of(channel_).Disarm();
     Mix_HaltChannel(channel_);
-    positionBytes_ = PlayedBytes();
+    positionFrames_ = PlayedFrames();
+    ChannelWatch::Of(channel_).Arm(0, nullptr);
     playing_ = false;
 }
 
 void SdlMediaDevice::Close() {
     Halt();
-    if (slice_) Mix_FreeChunk(slice_);
-    if (decoded_) Mix_FreeChunk(decoded_);
-    slice_ = decoded_ = nullptr;
-    totalBytes_ = length_ = positionBytes_ = startBytes_ = 0;
-    endUnreported_ = false;
+    source_.reset();
+    frames_ = length_ = positionFrames_ = startFrames_ = 0;
 }
 
 void SdlMediaDevice::Settle() {
-    if (!playing_ || !ChannelWatch::Of(channel_).Ended(play_)) return;
-    playing_ = false;
-    positionBytes_ = totalBytes_;
+    if (!RanOut()) return;
+    Halt();
+    positionFrames_ = frames_;
     endUnreported_ = true;
 }
 
-int64_t SdlMediaDevice::PlayedBytes() const {
-    const int64_t bytes = startBytes_ + ChannelWatch::Of(channel_).PlayedBytes();
-    return std::min(bytes - bytes % audio_.FrameBytes(), totalBytes_);
+bool SdlMediaDevice::RanOut() const {
+    return playing_ && (ChannelWatch::Of(channel_).Ended(play_) || PlayedFrames() >= frames_);
+}
+
+int64_t SdlMediaDevice::PlayedFrames() const {
+    const int64_t frames =
+        startFrames_ + ChannelWatch::Of(channel_).PlayedBytes() / audio_.FrameBytes();
+    return std::min(frames, frames_);
 }
 
 }  // namespace krepogor

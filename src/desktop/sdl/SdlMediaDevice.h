@@ -1,25 +1,32 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "platform/MediaDevice.h"
-
-struct Mix_Chunk;
 
 namespace krepogor {
 
 class SdlAudioOutput;
 class SdlMediaSystem;
+class SoundSource;
 
-// A media device on one mixer channel of its own. "Open" decodes the whole
-// file into memory; "Play" plays the rest of it from the current position, and
-// the position counts the bytes the mixer has taken from it. Position and
-// length are in milliseconds, and the position equals the length exactly when
-// the track has played to its end and the main thread has been told so.
+// A media device on one mixer channel of its own. "Open" reads the file's
+// length (an MP3 file is decoded only as it plays); "Play" plays it from the
+// current position, and the position counts the samples the mixer has taken.
+// Position and length are in milliseconds.
+//
+// The audio thread finds the end; the device takes it over on the main thread
+// before every command and when the main loop asks (TakeEnd), so the commands
+// see the end in the order it happened: a track that ran out before a "Stop"
+// is stopped at its end. From the moment the last sample has been mixed the
+// position reads the length. An end is reported to OnStatus at most once, and
+// never after a later command; "Play" at the end plays nothing and reports the
+// end again, as a device that has played the rest of its track.
 class SdlMediaDevice : public IMediaDevice {
 public:
-    SdlMediaDevice(SdlMediaSystem& system, SdlAudioOutput& audio);
+    SdlMediaDevice(SdlMediaSystem& system, SdlAudioOutput& audio, int volume);
     ~SdlMediaDevice() override;
     SdlMediaDevice(const SdlMediaDevice&) = delete;
     SdlMediaDevice& operator=(const SdlMediaDevice&) = delete;
@@ -29,8 +36,8 @@ public:
     int64_t Length() const override { return length_; }
     int64_t Position() const override;
 
-    // Takes over an end the mixer reported since the last call; true when
-    // that end has not been reported to OnStatus yet (and now counts as reported).
+    // Takes over an end the audio thread reached; true when that end has
+    // not been reported to OnStatus yet (and now counts as reported).
     bool TakeEnd();
 
 private:
@@ -38,20 +45,20 @@ private:
     void Play();
     void Halt();
     void Close();
-    // Takes the end state when the chunk has run out on the audio thread.
+    // Takes the end state over when the sound ran out on the audio thread.
     void Settle();
-    int64_t PlayedBytes() const;
+    bool RanOut() const;
+    int64_t PlayedFrames() const;
 
     SdlMediaSystem& system_;
     SdlAudioOutput& audio_;
     int channel_;
     std::string file_;
-    Mix_Chunk* decoded_ = nullptr;
-    Mix_Chunk* slice_ = nullptr;  // the rest of `decoded_` from where play started
-    int64_t totalBytes_ = 0;
+    std::unique_ptr<SoundSource> source_;
+    int64_t frames_ = 0;
     int64_t length_ = 0;
-    int64_t positionBytes_ = 0;  // while stopped
-    int64_t startBytes_ = 0;     // while playing
+    int64_t positionFrames_ = 0;  // while stopped
+    int64_t startFrames_ = 0;     // while playing
     bool playing_ = false;
     bool endUnreported_ = false;
     uint32_t play_ = 0;

@@ -3,11 +3,12 @@
 #include <algorithm>
 
 #include "desktop/sdl/SdlMediaDevice.h"
+#include "desktop/sdl/SdlMixLevels.h"
 
 namespace krepogor {
 
-std::unique_ptr<IMediaDevice> SdlMediaSystem::Create(const std::string& /*name*/) {
-    return std::make_unique<SdlMediaDevice>(*this, audio_);
+std::unique_ptr<IMediaDevice> SdlMediaSystem::Create(const std::string& name) {
+    return std::make_unique<SdlMediaDevice>(*this, audio_, DeviceVolume(name));
 }
 
 void SdlMediaSystem::DeliverFinished() {

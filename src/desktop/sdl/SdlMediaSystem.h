@@ -14,11 +14,11 @@ class SdlMediaDevice;
 
 // Media devices that play through the mixer, one channel each.
 //
-// The mixer finds a track's end on its audio thread; the device learns of it
-// only in DeliverFinished, which the main loop calls on every iteration: there
-// the device stops at position == length and raises OnStatus. OnStatus is never
-// raised from any other place, and never for a track halted by "Stop", "Prev"
-// or "Close".
+// The mixer finds a track's end on its audio thread and wakes the main loop;
+// the device takes the end over before its next command or in DeliverFinished,
+// which the main loop calls on every iteration: there it raises OnStatus.
+// OnStatus is never raised from any other place, never for a track halted by
+// "Stop", "Prev" or "Close", and never after a later command to the device.
 //
 // The system must outlive its devices, and the audio output the system.
 class SdlMediaSystem : public IMediaSystem {

@@ -67,19 +67,28 @@ FontSpec SdlScreen::UiFont(bool bold) {
 }
 
 SdlScreen::SdlScreen(const std::string& resourcesDir) : resourcesDir_(resourcesDir) {
+    // Every pixel is drawn on the CPU: the window's own surface takes the
+    // frame straight to the window system, with no OpenGL in between.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     window_ = SDL_CreateWindow("Крепогор", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 659, 398,
                                SDL_WINDOW_HIDDEN);
     if (!window_) throw ResourceError(std::string("cannot open a window: ") + SDL_GetError());
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
-    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (!renderer_)
         throw ResourceError(std::string("cannot draw in the window: ") + SDL_GetError());
     canvas_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                 Canvas::Width, Canvas::Height);
 
-    for (const char* name :
-         {"frm_menu", "FrmRecords", "FrmRules", "frm_credits", "FrmLost", "FrmWin"})
-        backgrounds_[name] = LoadTexture(LookOf(name)->background);
+    // The main menu's picture is needed at once; the other screens' are
+    // only looked for now and decoded when their screen first shows.
+    backgrounds_["frm_menu"] = LoadTexture(LookOf("frm_menu")->background);
+    for (const char* name : {"FrmRecords", "FrmRules", "frm_credits", "FrmLost", "FrmWin"}) {
+        const std::string path = resourcesDir_ + "/" + LookOf(name)->background;
+        if (SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb"))
+            SDL_RWclose(file);
+        else
+            throw ResourceError(path + ": " + SDL_GetError());
+    }
 
     const std::string iconPath = resourcesDir_ + "/icon.png";
     RequireFitPicture(iconPath);
@@ -116,6 +125,12 @@ SDL_Texture* SdlScreen::LoadTexture(const std::string& file) {
     RequireFitPicture(path);
     SDL_Texture* t = IMG_LoadTexture(renderer_, path.c_str());
     if (!t) throw ResourceError(path + ": " + IMG_GetError());
+    return t;
+}
+
+SDL_Texture* SdlScreen::Background(const WindowLook& look) {
+    SDL_Texture*& t = backgrounds_[look.name];
+    if (!t && look.background) t = LoadTexture(look.background);
     return t;
 }
 
@@ -160,15 +175,19 @@ void SdlScreen::UpgradePointer(bool on) {
 }
 
 void SdlScreen::Draw(const Game& g) {
-    SetColour(renderer_, 0);
-    SDL_RenderClear(renderer_);
+    // The battle frame and the menu bar cover the battle window: only the
+    // other windows, or a battle window before its first frame, are cleared.
+    if (!shown_ || !shown_->menuBar || !hasFrame_) {
+        SetColour(renderer_, 0);
+        SDL_RenderClear(renderer_);
+    }
     if (!shown_) return;
     if (shown_->menuBar) {
         if (hasFrame_) {
             const SDL_Rect dst{0, MenuBarHeight, Canvas::Width, Canvas::Height};
             SDL_RenderCopy(renderer_, canvas_, nullptr, &dst);
         }
-    } else if (SDL_Texture* bg = backgrounds_[shown_->name]) {
+    } else if (SDL_Texture* bg = Background(*shown_)) {
         // Pictures taller than the window (the credits) show their top rows.
         int w = 0, h = 0;
         SDL_QueryTexture(bg, nullptr, nullptr, &w, &h);

@@ -67,6 +67,8 @@ private:
     void DrawMenuBar(const Game& g);
     void DrawLabels(const Game& g);
     SDL_Texture* LoadTexture(const std::string& file);
+    // The screen's background picture, decoded on its first use.
+    SDL_Texture* Background(const WindowLook& look);
 
     std::string resourcesDir_;
     SDL_Window* window_ = nullptr;

@@ -33,8 +33,9 @@
 namespace krepogor {
 namespace {
 
-// The longest the loop sleeps: ends of tracks are noticed by polling.
-constexpr int kMaxIdleMs = 50;
+// The longest the loop sleeps when no timer is due: the end of a track wakes
+// it with an event of its own.
+constexpr int kMaxIdleMs = 1000;
 
 // What the labels and menu marks show; a change means a redraw.
 std::string Shows(const Game& g) {

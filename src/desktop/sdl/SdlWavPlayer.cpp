@@ -3,11 +3,14 @@
 #include <SDL_mixer.h>
 
 #include "desktop/sdl/SdlAudioOutput.h"
+#include "desktop/sdl/SdlMixLevels.h"
 
 namespace krepogor {
 
 SdlWavPlayer::SdlWavPlayer(SdlAudioOutput& audio)
-    : audio_(audio), channel_(audio.AcquireChannel()) {}
+    : audio_(audio), channel_(audio.AcquireChannel()) {
+    if (channel_ >= 0) Mix_Volume(channel_, kWavVolume);
+}
 
 SdlWavPlayer::~SdlWavPlayer() {
     audio_.ReleaseChannel(channel_);

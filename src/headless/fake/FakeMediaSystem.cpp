@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "headless/fake/Mp3Duration.h"
+
 namespace krepogor {
 
 std::unique_ptr<IMediaDevice> FakeMediaSystem::Create(const std::string& name) {
@@ -42,12 +44,18 @@ void FakeMediaDevice::Command(const std::string& command) {
         std::error_code ec;
         open_ = std::filesystem::is_regular_file(file_, ec);
         const auto bytes = open_ ? std::filesystem::file_size(file_, ec) : 0;
-        // As long as the file plays at 128 kbit/s (16 bytes a millisecond).
-        length_ = open_ && !ec ? std::max<int64_t>(1, static_cast<int64_t>(bytes / 16)) : 0;
+        if (const auto mp3 = open_ ? ReadMp3Duration(file_) : std::nullopt) {
+            length_ = std::max<int64_t>(1, mp3->Milliseconds());
+        } else {
+            // Not MPEG audio (a test's stand-in): as long as the file would
+            // play at 128 kbit/s (16 bytes a millisecond).
+            length_ = open_ && !ec ? std::max<int64_t>(1, static_cast<int64_t>(bytes / 16)) : 0;
+        }
         position_ = 0;
         playing_ = false;
     } else if (word == "Play") {
-        playing_ = open_ && position_ < length_;
+        // At the end "Play" plays nothing and ends again at the next tick.
+        playing_ = open_ && length_ > 0;
     } else if (word == "Stop") {
         playing_ = false;
     } else if (word == "Prev") {

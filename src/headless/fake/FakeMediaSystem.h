@@ -13,9 +13,13 @@ namespace krepogor {
 class FakeMediaDevice;
 
 // Recording media devices on a virtual clock. Every command is logged; a device
-// opened on an existing file is as long as the file would play at 128 kbit/s
-// (a test may set another length), and a playing device advances with the
-// clock, stops at its end and raises its status notification there.
+// opened on an MP3 file is as long as the file plays (read from its frame
+// headers, to the millisecond of the desktop's devices), one opened on another
+// existing file as long as it would play at 128 kbit/s (a test may set another
+// length). A playing device advances with the clock, stops at its end and
+// raises its status notification there; "Play" at the end raises it at the
+// next tick of the clock, as the desktop's devices do in the next pass of
+// their loop.
 class FakeMediaSystem : public IMediaSystem {
 public:
     FakeMediaSystem(EventLog& log, std::string appDir) : log_(log), appDir_(std::move(appDir)) {}
