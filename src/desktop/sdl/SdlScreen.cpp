@@ -80,15 +80,11 @@ SdlScreen::SdlScreen(const std::string& resourcesDir) : resourcesDir_(resourcesD
                                 Canvas::Width, Canvas::Height);
 
     // The main menu's picture is needed at once; the other screens' are
-    // only looked for now and decoded when their screen first shows.
+    // checked whole from their headers now and decoded when their screen
+    // first shows, so a spoilt one still stops the start.
     backgrounds_["frm_menu"] = LoadTexture(LookOf("frm_menu")->background);
-    for (const char* name : {"FrmRecords", "FrmRules", "frm_credits", "FrmLost", "FrmWin"}) {
-        const std::string path = resourcesDir_ + "/" + LookOf(name)->background;
-        if (SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb"))
-            SDL_RWclose(file);
-        else
-            throw ResourceError(path + ": " + SDL_GetError());
-    }
+    for (const char* name : {"FrmRecords", "FrmRules", "frm_credits", "FrmLost", "FrmWin"})
+        RequireFitPicture(resourcesDir_ + "/" + LookOf(name)->background);
 
     const std::string iconPath = resourcesDir_ + "/icon.png";
     RequireFitPicture(iconPath);
