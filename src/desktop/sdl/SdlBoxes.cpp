@@ -13,22 +13,7 @@
 namespace krepogor {
 namespace {
 
-constexpr uint32_t kFace = 0xD4D0C8;
-constexpr uint32_t kLight = 0xFFFFFF;
-constexpr uint32_t kShadow = 0x808080;
-constexpr uint32_t kDark = 0x404040;
-constexpr uint32_t kText = 0x000000;
-constexpr uint32_t kTitleFrom = 0x0A246A;
 constexpr uint32_t kTitleTo = 0xA6CAF0;
-
-void Bevel(SDL_Renderer* r, const Rect& rc, uint32_t topLeft, uint32_t bottomRight) {
-    SetColour(r, topLeft);
-    SDL_RenderDrawLine(r, rc.x, rc.y, rc.Right() - 1, rc.y);
-    SDL_RenderDrawLine(r, rc.x, rc.y, rc.x, rc.Bottom() - 1);
-    SetColour(r, bottomRight);
-    SDL_RenderDrawLine(r, rc.x, rc.Bottom() - 1, rc.Right() - 1, rc.Bottom() - 1);
-    SDL_RenderDrawLine(r, rc.Right() - 1, rc.y, rc.Right() - 1, rc.Bottom() - 1);
-}
 
 Rect Inset(const Rect& rc, int d) {
     return {rc.x + d, rc.y + d, rc.w - 2 * d, rc.h - 2 * d};
@@ -157,26 +142,26 @@ void SdlBoxes::Draw(const BoxLayout& b, const std::string& title,
     const SDL_Rect shadow{b.panel.x + 5, b.panel.y + 5, b.panel.w, b.panel.h};
     SDL_RenderFillRect(r, &shadow);
     SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
-    Fill(r, b.panel, kFace);
-    Bevel(r, b.panel, kFace, kDark);
-    Bevel(r, Inset(b.panel, 1), kLight, kShadow);
+    Fill(r, b.panel, kBoxFace);
+    Bevel(r, b.panel, kBoxFace, kBoxDark);
+    Bevel(r, Inset(b.panel, 1), kBoxLight, kBoxShadow);
 
     const Rect t = b.titleBar;
     for (int x = 0; x < t.w; ++x) {
-        SetColour(r, Mix(kTitleFrom, kTitleTo, x, t.w));
+        SetColour(r, Mix(kBoxTitle, kTitleTo, x, t.w));
         SDL_RenderDrawLine(r, t.x + x, t.y, t.x + x, t.Bottom() - 1);
     }
     const FontSpec bold = SdlScreen::UiFont(true);
-    fonts.Draw(r, bold, title, kLight, t.x + 6, t.y + (t.h - fonts.LineHeight(bold)) / 2);
+    fonts.Draw(r, bold, title, kBoxLight, t.x + 6, t.y + (t.h - fonts.LineHeight(bold)) / 2);
 
     for (size_t i = 0; i < b.lines.size(); ++i)
-        fonts.Draw(r, font, b.lines[i], kText, b.text.x, b.text.y + static_cast<int>(i) * lineH);
+        fonts.Draw(r, font, b.lines[i], kBoxText, b.text.x, b.text.y + static_cast<int>(i) * lineH);
 
     if (field) {
         const Rect f = b.field;
-        Fill(r, f, kLight);
-        Bevel(r, f, kShadow, kLight);
-        Bevel(r, Inset(f, 1), kDark, kFace);
+        Fill(r, f, kBoxLight);
+        Bevel(r, f, kBoxShadow, kBoxLight);
+        Bevel(r, Inset(f, 1), kBoxDark, kBoxFace);
         // Keep the caret in sight: a text too long for the field scrolls left.
         const Rect inner = Inset(f, 4);
         const int caretX = fonts.Width(font, field->Text().substr(0, field->Caret()));
@@ -184,9 +169,9 @@ void SdlBoxes::Draw(const BoxLayout& b, const std::string& title,
         const SDL_Rect clip{inner.x, inner.y - 2, inner.w, inner.h + 4};
         SDL_RenderSetClipRect(r, &clip);
         const int y = f.y + (f.h - lineH) / 2;
-        fonts.Draw(r, font, field->Text(), kText, inner.x - scroll, y);
+        fonts.Draw(r, font, field->Text(), kBoxText, inner.x - scroll, y);
         if (SDL_GetTicks64() / 530 % 2 == 0) {
-            SetColour(r, kText);
+            SetColour(r, kBoxText);
             SDL_RenderDrawLine(r, inner.x - scroll + caretX, y + 1, inner.x - scroll + caretX,
                                y + lineH - 2);
         }
@@ -196,21 +181,21 @@ void SdlBoxes::Draw(const BoxLayout& b, const std::string& title,
     for (size_t i = 0; i < buttons.size(); ++i) {
         const Rect rc = b.buttons[i];
         const bool down = pressed == static_cast<int>(i) && hot == pressed;
-        Fill(r, rc, kFace);
+        Fill(r, rc, kBoxFace);
         Rect body = rc;
         if (i == 0) {  // the default button, the one Enter presses
-            Bevel(r, rc, kText, kText);
+            Bevel(r, rc, kBoxText, kBoxText);
             body = Inset(rc, 1);
         }
         if (down) {
-            Bevel(r, body, kShadow, kShadow);
+            Bevel(r, body, kBoxShadow, kBoxShadow);
         } else {
-            Bevel(r, body, kLight, kDark);
-            Bevel(r, Inset(body, 1), kFace, kShadow);
+            Bevel(r, body, kBoxLight, kBoxDark);
+            Bevel(r, Inset(body, 1), kBoxFace, kBoxShadow);
         }
         const int w = fonts.Width(font, buttons[i]);
         const int shift = down ? 1 : 0;
-        fonts.Draw(r, font, buttons[i], kText, rc.x + (rc.w - w) / 2 + shift,
+        fonts.Draw(r, font, buttons[i], kBoxText, rc.x + (rc.w - w) / 2 + shift,
                    rc.y + (rc.h - lineH) / 2 + shift);
     }
 }

@@ -9,12 +9,6 @@
 namespace krepogor {
 namespace {
 
-constexpr uint32_t kFace = 0xD4D0C8;
-constexpr uint32_t kLight = 0xFFFFFF;
-constexpr uint32_t kDark = 0x404040;
-constexpr uint32_t kText = 0x000000;
-constexpr uint32_t kTitle = 0x0A246A;
-
 const FontSpec kFont{"Liberation Sans", false, false, 13};
 const FontSpec kBold{"Liberation Sans", true, false, 13};
 
@@ -23,31 +17,23 @@ Rect Moved(const Rect& r, const Rect& panel) {
     return {r.x - panel.x, r.y - panel.y, r.w, r.h};
 }
 
-void Frame(SDL_Renderer* r, const Rect& rc, uint32_t topLeft, uint32_t bottomRight) {
-    SetColour(r, topLeft);
-    SDL_RenderDrawLine(r, rc.x, rc.y, rc.Right() - 1, rc.y);
-    SDL_RenderDrawLine(r, rc.x, rc.y, rc.x, rc.Bottom() - 1);
-    SetColour(r, bottomRight);
-    SDL_RenderDrawLine(r, rc.x, rc.Bottom() - 1, rc.Right() - 1, rc.Bottom() - 1);
-    SDL_RenderDrawLine(r, rc.Right() - 1, rc.y, rc.Right() - 1, rc.Bottom() - 1);
-}
-
 void Draw(SDL_Renderer* r, SdlFonts& fonts, const BoxLayout& b, const std::string& title) {
     const Rect panel{0, 0, b.panel.w, b.panel.h};
-    Fill(r, panel, kFace);
-    Frame(r, panel, kLight, kDark);
+    Fill(r, panel, kBoxFace);
+    Bevel(r, panel, kBoxLight, kBoxDark);
     const Rect bar = Moved(b.titleBar, b.panel);
-    Fill(r, bar, kTitle);
-    fonts.Draw(r, kBold, title, kLight, bar.x + 6, bar.y + (bar.h - fonts.LineHeight(kBold)) / 2);
+    Fill(r, bar, kBoxTitle);
+    fonts.Draw(r, kBold, title, kBoxLight, bar.x + 6,
+               bar.y + (bar.h - fonts.LineHeight(kBold)) / 2);
     const Rect text = Moved(b.text, b.panel);
     const int lineH = fonts.LineHeight(kFont);
     for (size_t i = 0; i < b.lines.size(); ++i)
-        fonts.Draw(r, kFont, b.lines[i], kText, text.x, text.y + static_cast<int>(i) * lineH);
+        fonts.Draw(r, kFont, b.lines[i], kBoxText, text.x, text.y + static_cast<int>(i) * lineH);
     const Rect ok = Moved(b.buttons[0], b.panel);
-    Fill(r, ok, kFace);
-    Frame(r, ok, kText, kText);
-    Frame(r, {ok.x + 1, ok.y + 1, ok.w - 2, ok.h - 2}, kLight, kDark);
-    fonts.Draw(r, kFont, "OK", kText, ok.x + (ok.w - fonts.Width(kFont, "OK")) / 2,
+    Fill(r, ok, kBoxFace);
+    Bevel(r, ok, kBoxText, kBoxText);
+    Bevel(r, {ok.x + 1, ok.y + 1, ok.w - 2, ok.h - 2}, kBoxLight, kBoxDark);
+    fonts.Draw(r, kFont, "OK", kBoxText, ok.x + (ok.w - fonts.Width(kFont, "OK")) / 2,
                ok.y + (ok.h - lineH) / 2);
     SDL_RenderPresent(r);
 }

@@ -15,12 +15,7 @@
 namespace krepogor {
 namespace {
 
-// Colours of the menu bar: a classic grey desktop.
-constexpr uint32_t kFace = 0xD4D0C8;
-constexpr uint32_t kLight = 0xFFFFFF;
-constexpr uint32_t kShadow = 0x808080;
-constexpr uint32_t kDark = 0x404040;
-constexpr uint32_t kText = 0x000000;
+// The menu bar is drawn in the boxes' grey; its selection in their title blue.
 constexpr uint32_t kSelection = 0x0A246A;
 
 // The game's label fonts: 96 dots per inch, so a point is 4/3 pixels.
@@ -35,19 +30,6 @@ constexpr uint32_t kScoreColour = 0xFFFF00;
 void HLine(SDL_Renderer* r, int x0, int x1, int y, uint32_t rgb) {
     SetColour(r, rgb);
     SDL_RenderDrawLine(r, x0, y, x1, y);
-}
-
-void VLine(SDL_Renderer* r, int x, int y0, int y1, uint32_t rgb) {
-    SetColour(r, rgb);
-    SDL_RenderDrawLine(r, x, y0, x, y1);
-}
-
-// A one-pixel bevel: `topLeft` along the top and left edges, `bottomRight` along the others.
-void Bevel(SDL_Renderer* r, const Rect& rc, uint32_t topLeft, uint32_t bottomRight) {
-    HLine(r, rc.x, rc.Right() - 1, rc.y, topLeft);
-    VLine(r, rc.x, rc.y, rc.Bottom() - 1, topLeft);
-    HLine(r, rc.x, rc.Right() - 1, rc.Bottom() - 1, bottomRight);
-    VLine(r, rc.Right() - 1, rc.y, rc.Bottom() - 1, bottomRight);
 }
 
 void CheckMark(SDL_Renderer* r, int x, int y, uint32_t rgb) {
@@ -231,28 +213,28 @@ void SdlScreen::DrawMenuBar(const Game& g) {
     const MenuBar& m = *menu_;
     const FontSpec font = UiFont();
     const int lineH = fonts_.LineHeight(font);
-    Fill(renderer_, m.Bar(), kFace);
-    HLine(renderer_, 0, m.Bar().w - 1, m.Bar().Bottom() - 1, kShadow);
+    Fill(renderer_, m.Bar(), kBoxFace);
+    HLine(renderer_, 0, m.Bar().w - 1, m.Bar().Bottom() - 1, kBoxShadow);
     for (size_t i = 0; i < m.Menus().size(); ++i) {
         const Rect t = m.TitleRect(static_cast<int>(i));
-        if (m.Open() == static_cast<int>(i)) Bevel(renderer_, t, kShadow, kLight);
+        if (m.Open() == static_cast<int>(i)) Bevel(renderer_, t, kBoxShadow, kBoxLight);
         const int shift = m.Open() == static_cast<int>(i) ? 1 : 0;
-        fonts_.Draw(renderer_, font, m.Menus()[i].title, kText, t.x + 8 + shift,
+        fonts_.Draw(renderer_, font, m.Menus()[i].title, kBoxText, t.x + 8 + shift,
                     t.y + (t.h - lineH) / 2 + shift);
     }
     if (m.Open() < 0) return;
 
     const krepogor::Menu& menu = m.Menus()[static_cast<size_t>(m.Open())];
     const Rect d = m.DropRect(m.Open());
-    Fill(renderer_, d, kFace);
-    Bevel(renderer_, d, kFace, kDark);
-    Bevel(renderer_, {d.x + 1, d.y + 1, d.w - 2, d.h - 2}, kLight, kShadow);
+    Fill(renderer_, d, kBoxFace);
+    Bevel(renderer_, d, kBoxFace, kBoxDark);
+    Bevel(renderer_, {d.x + 1, d.y + 1, d.w - 2, d.h - 2}, kBoxLight, kBoxShadow);
     for (size_t i = 0; i < menu.items.size(); ++i) {
         const MenuItem& item = menu.items[i];
         const Rect rc = m.ItemRect(m.Open(), static_cast<int>(i));
         const bool hot = m.Hot() == static_cast<int>(i);
         if (hot) Fill(renderer_, rc, kSelection);
-        const uint32_t colour = hot ? kLight : kText;
+        const uint32_t colour = hot ? kBoxLight : kBoxText;
         const bool checked = (item.name == "Music" && g.frm_vustrel.Music_Checked) ||
                              (item.name == "Sound" && g.frm_vustrel.Sound_Checked);
         if (checked) CheckMark(renderer_, rc.x + 6, rc.y + rc.h / 2 - 4, colour);
