@@ -64,7 +64,11 @@ void TimerQueue::RunUntil(int64_t until) {
             // A handler may have stopped, removed or restarted a timer meanwhile.
             if (std::find(timers_.begin(), timers_.end(), t) == timers_.end()) continue;
             if (!t->enabled_ || t->due_ > until) continue;
-            t->due_ = now_ + t->interval_;
+            // A timer woken a little late keeps its beat, so a 20 ms tick
+            // comes fifty times a second and timers started together wake
+            // the program together; one a whole period late starts afresh.
+            const int64_t beat = t->due_ + t->interval_;
+            t->due_ = beat > now_ ? beat : now_ + t->interval_;
             if (t->OnTimer) t->OnTimer();
         }
         return;

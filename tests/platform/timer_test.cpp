@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace krepogor {
 namespace {
@@ -72,6 +73,24 @@ TEST(TimerQueueTest, RealTimeDoesNotCatchUp) {
     EXPECT_EQ(fires, 1);
     q.RunUntil(1020);
     EXPECT_EQ(fires, 2);
+}
+
+TEST(TimerQueueTest, RealTimeKeepsTheBeatOfALateTimer) {
+    TimerQueue q(true);
+    std::vector<std::string> fired;
+    Timer tick(q, "tick", 20, true);
+    Timer slow(q, "slow", 50, true);
+    tick.OnTimer = [&] { fired.push_back("tick@" + std::to_string(q.Now())); };
+    slow.OnTimer = [&] { fired.push_back("slow@" + std::to_string(q.Now())); };
+    q.RunUntil(23);  // woken 3 ms late: the next tick is still due at 40
+    q.RunUntil(39);
+    q.RunUntil(40);
+    q.RunUntil(50);
+    q.RunUntil(60);
+    q.RunUntil(80);
+    q.RunUntil(100);  // both come due together, in creation order
+    EXPECT_EQ(fired, (std::vector<std::string>{"tick@23", "tick@40", "slow@50", "tick@60",
+                                               "tick@80", "tick@100", "slow@100"}));
 }
 
 }  // namespace
