@@ -81,10 +81,16 @@ SdlScreen::SdlScreen(const std::string& resourcesDir) : resourcesDir_(resourcesD
     harrow_ = SDL_CreateColorCursor(pointer, 0, 0);
     SDL_FreeSurface(pointer);
     arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+}
 
-    menu_ = std::make_unique<MenuBar>(Canvas::Width, MenuBarHeight, [this](const std::string& s) {
-        return fonts_.Width(UiFont(), s);
-    });
+MenuBar& SdlScreen::Menu() {
+    // Laid out when first needed: measuring its captions loads the fonts,
+    // which the main menu, the first window, does not show.
+    if (!menu_)
+        menu_ = std::make_unique<MenuBar>(
+            Canvas::Width, MenuBarHeight,
+            [this](const std::string& s) { return fonts_.Width(UiFont(), s); });
+    return *menu_;
 }
 
 SdlScreen::~SdlScreen() {
@@ -120,7 +126,7 @@ bool SdlScreen::Follow(const std::string& visible) {
     SDL_GetWindowPosition(window_, &at.x, &at.y);
     const WindowLook* before = shown_;
     shown_ = look;
-    menu_->Close();
+    if (menu_) menu_->Close();
     UpgradePointer(false);
     if (!look) {
         SDL_HideWindow(window_);
@@ -210,7 +216,7 @@ void SdlScreen::DrawLabels(const Game& g) {
 }
 
 void SdlScreen::DrawMenuBar(const Game& g) {
-    const MenuBar& m = *menu_;
+    const MenuBar& m = Menu();
     const FontSpec font = UiFont();
     const int lineH = fonts_.LineHeight(font);
     Fill(renderer_, m.Bar(), kBoxFace);

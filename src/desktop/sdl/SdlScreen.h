@@ -42,7 +42,7 @@ public:
     SDL_Window* Window() const { return window_; }
     SDL_Renderer* Renderer() const { return renderer_; }
     SdlFonts& Fonts() { return fonts_; }
-    MenuBar& Menu() { return *menu_; }
+    MenuBar& Menu();
 
     // Follows the game's visible window (its size, caption and place); true
     // when it changed.
