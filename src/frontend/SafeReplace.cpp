@@ -69,7 +69,16 @@ bool SafeReplace(IFileCalls& files, const std::string& target, const std::string
     if (files.Close(fd) != 0 && why.empty()) why = CallError("cannot close " + temp);
     if (why.empty() && files.Rename(temp, target) != 0)
         why = CallError("cannot rename " + temp + " to " + target);
-    if (why.empty()) return true;
+    if (why.empty()) {
+        // The new book is in place and whole; syncing its folder makes the
+        // rename outlast a power cut. Should that fail, either book a cut
+        // could leave is whole, so the save stands and only the detail is told.
+        const std::filesystem::path folder = std::filesystem::path(target).parent_path();
+        if (files.SyncFolder(folder.empty() ? "." : folder.string()) != 0)
+            std::fprintf(stderr, "krepogor: %s\n",
+                         CallError("cannot push to the disk the folder of " + target).c_str());
+        return true;
+    }
     error = why;
     files.Remove(temp);
     return false;

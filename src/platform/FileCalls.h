@@ -38,6 +38,8 @@ public:
     virtual int PathInfo(const std::string& path, FileInfo& out) = 0;
     virtual int ReadLink(const std::string& path, std::string& target) = 0;
     virtual int Rename(const std::string& from, const std::string& to) = 0;
+    // Pushes a folder's own entries (a rename made in it) to the disk.
+    virtual int SyncFolder(const std::string& path) = 0;
     virtual int Remove(const std::string& path) = 0;
     // Creates the folder and any missing folders above it.
     virtual int MakeDirs(const std::string& path) = 0;

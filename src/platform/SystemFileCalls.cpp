@@ -32,6 +32,15 @@ public:
     long Write(int fd, const char* buf, size_t n) override { return ::write(fd, buf, n); }
     int Sync(int fd) override { return ::fsync(fd); }
     int Close(int fd) override { return ::close(fd); }
+    int SyncFolder(const std::string& path) override {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) return -1;
+        const int r = ::fsync(fd);
+        const int saved = errno;
+        ::close(fd);
+        errno = saved;
+        return r;
+    }
     int Lock(int fd) override {
         int r;
         do r = ::flock(fd, LOCK_EX);

@@ -103,6 +103,30 @@ TEST_F(BookFaults, EveryCallOfAVictoryFailingInTurnKeepsTheBookWhole) {
     }
 }
 
+// The rename is pushed to the disk with the book's folder; a folder that
+// cannot be synced leaves the new book in place, whole, and asks nothing.
+TEST_F(BookFaults, TheRenameIsSyncedWithItsFolder) {
+    PutBook(kOldBook);
+    FaultyFileCalls clean;
+    ASSERT_EQ(Victory(clean, 1000, false), BookOutcome::Written);
+    const std::string newBook = BookBytes();
+    const auto rename = std::find(clean.calls.begin(), clean.calls.end(), "Rename");
+    ASSERT_NE(rename, clean.calls.end());
+    ASSERT_NE(rename + 1, clean.calls.end());
+    EXPECT_EQ(*(rename + 1), "SyncFolder");
+
+    PutBook(kOldBook);
+    Messages();
+    FaultyFileCalls faulty;
+    faulty.failAt = static_cast<int>(rename - clean.calls.begin() + 1);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Victory(faulty, 1000, false), BookOutcome::Written);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot push to the disk the folder"),
+              std::string::npos);
+    EXPECT_EQ(BookBytes(), newBook);
+    EXPECT_TRUE(Messages().empty());
+}
+
 TEST_F(BookFaults, FailedSavesAreToldWithThePathAndKeepTheWinnerInMemory) {
     for (const char* call : {"Write", "Sync", "Close", "Rename", "Lock", "CreateNew"}) {
         SCOPED_TRACE(call);

@@ -58,6 +58,9 @@ public:
     int Rename(const std::string& f, const std::string& t) override {
         return Go("Rename") ? real_.Rename(f, t) : -1;
     }
+    int SyncFolder(const std::string& p) override {
+        return Go("SyncFolder") ? real_.SyncFolder(p) : -1;
+    }
     int Remove(const std::string& p) override { return Go("Remove") ? real_.Remove(p) : -1; }
     int MakeDirs(const std::string& p) override { return Go("MakeDirs") ? real_.MakeDirs(p) : -1; }
 
