@@ -3,10 +3,15 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <ostream>
 #include <system_error>
+
+#include "frontend/BookLock.h"
+#include "frontend/SafeReplace.h"
+#include "platform/FileCalls.h"
 
 namespace krepogor {
 
@@ -16,6 +21,8 @@ namespace {
 
 constexpr const char* kBookInData = "gamedata/tables/table.dat";
 constexpr const char* kBookInPlayerDir = "tables/table.dat";
+// More than any book holds: the installed one is five records.
+constexpr size_t kSeedLimit = 4096;
 
 bool MayWrite(const fs::path& p) {
     return ::access(p.c_str(), W_OK) == 0;
@@ -64,25 +71,27 @@ BookPlace ChooseBookPlace(const DataFolder& data, const std::string& playerDir) 
 bool SeedBook(const BookPlace& place, std::string* error) {
     std::error_code ec;
     const fs::path book(place.path);
-    if (place.seed.empty() || fs::exists(book, ec)) return true;
-    if (!fs::exists(place.seed, ec)) return true;  // the book starts empty then
+    // Whatever stands in the book's place, even a link leading nowhere, is the player's.
+    if (place.seed.empty() || fs::exists(fs::symlink_status(book, ec))) return true;
+    IFileCalls& files = SystemFileCalls();
+    const int fd = files.OpenToRead(place.seed, true);
+    if (fd < 0) {
+        if (errno == ENOENT) return true;  // the book starts empty then
+        return Fail(error, CallError("cannot read " + place.seed));
+    }
+    FileInfo info;
+    std::string bytes;
+    const bool read =
+        files.Info(fd, info) == 0 && info.regular && ReadUpTo(files, fd, kSeedLimit, bytes);
+    const std::string why = read ? "" : CallError("cannot read " + place.seed);
+    files.Close(fd);
+    if (!read) return Fail(error, why);
     fs::create_directories(book.parent_path(), ec);
     if (ec)
         return Fail(error, "cannot create " + book.parent_path().string() + ": " + ec.message());
-    fs::path temp = book;
-    temp += ".seed";
-    fs::copy_file(place.seed, temp, fs::copy_options::overwrite_existing, ec);
-    if (!ec) {
-        // The installed copy is read only; the player's own must not be.
-        fs::permissions(temp, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
-                        ec);
-    }
-    if (!ec) fs::rename(temp, book, ec);
-    if (ec) {
-        const std::string why = ec.message();
-        fs::remove(temp, ec);
-        return Fail(error, "cannot copy " + place.seed + " to " + book.string() + ": " + why);
-    }
+    // The copy is made as every save of the book is: whole or not at all.
+    std::string failed;
+    if (!SafeReplace(files, book.string(), bytes, failed)) return Fail(error, failed);
     return true;
 }
 

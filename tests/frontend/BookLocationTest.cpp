@@ -137,6 +137,27 @@ TEST_F(Folders, TheSeedIsCopiedOnceAndNeverOverTheBookOfThePlayer) {
     EXPECT_EQ(Read(place.path), "the player's own book");
 }
 
+TEST_F(Folders, SeedingFollowsNoLinkPlantedBesideTheBook) {
+    const fs::path seed = root / "share" / "table.dat";
+    Put(seed, "installed book");
+    Put(root / "victim", "not the game's");
+    fs::create_directories(root / "home" / "tables");
+    const fs::path book = root / "home" / "tables" / "table.dat";
+    fs::create_symlink(root / "victim", book.string() + ".seed");
+    std::string error;
+    ASSERT_TRUE(SeedBook({book.string(), seed.string()}, &error)) << error;
+    EXPECT_EQ(Read(book), "installed book");
+    EXPECT_EQ(Read(root / "victim"), "not the game's");
+
+    // A link leading nowhere in the book's own place is the player's: left alone.
+    const fs::path other = root / "other" / "table.dat";
+    fs::create_directories(other.parent_path());
+    fs::create_symlink(root / "nowhere", other);
+    ASSERT_TRUE(SeedBook({other.string(), seed.string()}, &error)) << error;
+    EXPECT_TRUE(fs::is_symlink(other));
+    EXPECT_FALSE(fs::exists(root / "nowhere"));
+}
+
 TEST_F(Folders, NoSeedLeavesTheBookToStartEmpty) {
     const BookPlace place{(root / "home" / "tables" / "table.dat").string(),
                           (root / "missing.dat").string()};
