@@ -100,14 +100,14 @@ bool ParsePictureHeader(const std::string& bytes, PictureHeader& out, std::strin
     return Fail(error, bytes.empty() ? "файл пуст" : "это не картинка PNG или JPEG");
 }
 
-bool ReadPictureHeader(const std::string& path, PictureHeader& out, std::string& error) {
+bool ReadPictureFile(const std::string& path, std::string& bytes, std::string& error) {
     // Only a regular file is read, and nothing waits: a pipe in a picture's
     // place is refused at once.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return Fail(error, errno == ENOENT ? "файла нет" : "файл не открывается");
     struct stat st {};
-    std::string bytes;
     const char* why = nullptr;
+    bytes.clear();
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
         why = "это не обычный файл";
     else if (st.st_size > kLargestFile)
@@ -125,7 +125,12 @@ bool ReadPictureHeader(const std::string& path, PictureHeader& out, std::string&
     }
     ::close(fd);
     if (why) return Fail(error, why);
-    return ParsePictureHeader(bytes, out, error);
+    return true;
+}
+
+bool ReadPictureHeader(const std::string& path, PictureHeader& out, std::string& error) {
+    std::string bytes;
+    return ReadPictureFile(path, bytes, error) && ParsePictureHeader(bytes, out, error);
 }
 
 }  // namespace krepogor

@@ -13,6 +13,11 @@ struct PictureHeader {
     int height = 0;
 };
 
+// The whole of a picture file, read at once; false, with the reason in
+// Russian in `error`, when it is missing, unreadable, not a regular file or
+// far too big for a picture of ours.
+bool ReadPictureFile(const std::string& path, std::string& bytes, std::string& error);
+
 // False, with the reason in Russian in `error`, when the file is missing,
 // unreadable, truncated, neither PNG nor JPEG, or claims no size.
 bool ReadPictureHeader(const std::string& path, PictureHeader& out, std::string& error);

@@ -1,6 +1,7 @@
 #include "render/PictureLoader.h"
 
 #include <filesystem>
+#include <vector>
 
 #include "state/AppPath.h"
 
@@ -38,6 +39,14 @@ void LoadPictures(PictureSet& pics, IPictureDecoder& decoder, const std::string&
     pics.ForEachSprite([&](Picture& p) {
         Load(p, decoder, (std::filesystem::path(resourcesDir) / ResourceFileName(p.Name)).string());
     });
+}
+
+void TakePictures(PictureSet& to, PictureSet& from) {
+    std::vector<Picture*> sources;
+    from.ForEachSprite([&](Picture& p) { sources.push_back(&p); });
+    size_t i = 0;
+    to.ForEachSprite([&](Picture& p) { p.Pixels = std::move(sources[i++]->Pixels); });
+    to.MapPic.Pixels = std::move(from.MapPic.Pixels);
 }
 
 }  // namespace krepogor

@@ -22,4 +22,7 @@ public:
 void LoadPictures(PictureSet& pics, IPictureDecoder& decoder, const std::string& resourcesDir,
                   const std::string& appDir);
 
+// Moves the pixels of every picture of `from` into the same picture of `to`.
+void TakePictures(PictureSet& to, PictureSet& from);
+
 }  // namespace krepogor

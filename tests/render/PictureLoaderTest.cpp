@@ -115,5 +115,22 @@ TEST_F(PictureLoaderTest, TheBackgroundIsRequired) {
     EXPECT_NE(LoadError().find("app/gamedata/pics/map.jpg"), std::string::npos);
 }
 
+// Pictures loaded into one set reach the game's own set picture by picture.
+TEST_F(PictureLoaderTest, TakenPicturesLandInTheSamePictures) {
+    ASSERT_EQ(LoadError(), "");
+    PictureSet game;
+    TakePictures(game, pics);
+    EXPECT_EQ(game.MapPic.Pixels.at(0),
+              static_cast<uint32_t>(std::distance(
+                  decoder.files.begin(), decoder.files.find("app/gamedata/pics/map.jpg"))));
+    game.ForEachSprite([&](Picture& p) {
+        ASSERT_TRUE(p.HasPixels()) << p.Name;
+        const auto it = decoder.files.find("res/" + ResourceFileName(p.Name));
+        EXPECT_EQ(p.Pixels.at(0), static_cast<uint32_t>(std::distance(decoder.files.begin(), it)))
+            << p.Name;
+    });
+    pics.ForEachSprite([](Picture& p) { EXPECT_FALSE(p.HasPixels()) << p.Name; });
+}
+
 }  // namespace
 }  // namespace krepogor

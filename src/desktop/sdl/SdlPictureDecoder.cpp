@@ -3,7 +3,6 @@
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
 
-#include <cstring>
 #include <memory>
 
 #include "render/PictureHeader.h"
@@ -20,36 +19,50 @@ using Surface = std::unique_ptr<SDL_Surface, SurfaceFree>;
 
 bool SdlPictureDecoder::Measure(const std::string& path, int& width, int& height,
                                 std::string& error) {
+    measuredPath_.clear();
     PictureHeader header;
-    if (!ReadPictureHeader(path, header, error)) return false;
+    if (!ReadPictureFile(path, measured_, error) || !ParsePictureHeader(measured_, header, error))
+        return false;
+    measuredPath_ = path;
     width = header.width;
     height = header.height;
     return true;
 }
 
 bool SdlPictureDecoder::Decode(const std::string& path, Picture& out, std::string& error) {
-    Surface loaded(IMG_Load(path.c_str()));
+    std::string bytes;
+    if (path == measuredPath_)
+        bytes.swap(measured_);
+    else if (!ReadPictureFile(path, bytes, error))
+        return false;
+    measuredPath_.clear();
+    Surface loaded(
+        IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1));
     if (!loaded) {
         error = IMG_GetError();
         return false;
     }
-    // RGB888 keeps each pixel as 0x00RRGGBB in one 32-bit word.
-    Surface rgb(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_RGB888, 0));
-    if (!rgb) {
+    // Straight into the picture's own pixels: RGB888 keeps each pixel as
+    // 0x00RRGGBB in one 32-bit word.
+    out.Width = loaded->w;
+    out.Height = loaded->h;
+    out.Pixels.resize(static_cast<size_t>(loaded->w) * loaded->h);
+    const uint32_t format = loaded->format->format;
+    if (SDL_ISPIXELFORMAT_INDEXED(format)) {
+        // A picture with a palette is first spread out to whole pixels.
+        loaded.reset(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_RGB888, 0));
+        if (!loaded) {
+            error = SDL_GetError();
+            return false;
+        }
+    }
+    if (SDL_ConvertPixels(loaded->w, loaded->h, loaded->format->format, loaded->pixels,
+                          loaded->pitch, SDL_PIXELFORMAT_RGB888, out.Pixels.data(),
+                          loaded->w * 4) != 0) {
         error = SDL_GetError();
         return false;
     }
-    out.Width = rgb->w;
-    out.Height = rgb->h;
-    out.Pixels.resize(static_cast<size_t>(rgb->w) * rgb->h);
-    SDL_LockSurface(rgb.get());
-    for (int y = 0; y < rgb->h; ++y) {
-        const auto* row = reinterpret_cast<const uint32_t*>(
-            static_cast<const uint8_t*>(rgb->pixels) + static_cast<size_t>(y) * rgb->pitch);
-        uint32_t* dst = &out.Pixels[static_cast<size_t>(y) * rgb->w];
-        for (int x = 0; x < rgb->w; ++x) dst[x] = row[x] & 0x00FFFFFFu;
-    }
-    SDL_UnlockSurface(rgb.get());
+    for (uint32_t& p : out.Pixels) p &= 0x00FFFFFFu;
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 
 #include "desktop/HotAreas.h"
 #include "desktop/sdl/SdlDraw.h"
@@ -48,7 +49,10 @@ FontSpec SdlScreen::UiFont(bool bold) {
     return {"Liberation Sans", bold, false, 13};
 }
 
-SdlScreen::SdlScreen(const std::string& resourcesDir) : resourcesDir_(resourcesDir) {
+SdlScreen::SdlScreen(const std::string& resourcesDir, SDL_Surface* menuBackground)
+    : resourcesDir_(resourcesDir) {
+    std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> menuPicture(menuBackground,
+                                                                     SDL_FreeSurface);
     // Every pixel is drawn on the CPU: the window's own surface takes the
     // frame straight to the window system, with no OpenGL in between.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -64,7 +68,7 @@ SdlScreen::SdlScreen(const std::string& resourcesDir) : resourcesDir_(resourcesD
     // The main menu's picture is needed at once; the other screens' are
     // checked whole from their headers now and decoded when their screen
     // first shows, so a spoilt one still stops the start.
-    backgrounds_["frm_menu"] = LoadTexture(LookOf("frm_menu")->background);
+    backgrounds_["frm_menu"] = LoadTexture(LookOf("frm_menu")->background, menuPicture.get());
     for (const char* name : {"FrmRecords", "FrmRules", "frm_credits", "FrmLost", "FrmWin"})
         RequireFitPicture(resourcesDir_ + "/" + LookOf(name)->background);
 
@@ -104,10 +108,11 @@ SdlScreen::~SdlScreen() {
     if (window_) SDL_DestroyWindow(window_);
 }
 
-SDL_Texture* SdlScreen::LoadTexture(const std::string& file) {
+SDL_Texture* SdlScreen::LoadTexture(const std::string& file, SDL_Surface* decoded) {
     const std::string path = resourcesDir_ + "/" + file;
     RequireFitPicture(path);
-    SDL_Texture* t = IMG_LoadTexture(renderer_, path.c_str());
+    SDL_Texture* t = decoded ? SDL_CreateTextureFromSurface(renderer_, decoded)
+                             : IMG_LoadTexture(renderer_, path.c_str());
     if (!t) throw ResourceError(path + ": " + IMG_GetError());
     return t;
 }

@@ -15,6 +15,7 @@ struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
 struct SDL_Cursor;
+struct SDL_Surface;
 
 namespace krepogor {
 
@@ -34,7 +35,9 @@ public:
     // Opens the window (hidden) and its renderer and loads the screens'
     // pictures, the icon and the pointer; throws ResourceError naming a
     // picture that is missing.
-    explicit SdlScreen(const std::string& resourcesDir);
+    // `menuBackground`, when given, is the main menu's background already
+    // decoded; the screen frees it.
+    explicit SdlScreen(const std::string& resourcesDir, SDL_Surface* menuBackground = nullptr);
     ~SdlScreen();
     SdlScreen(const SdlScreen&) = delete;
     SdlScreen& operator=(const SdlScreen&) = delete;
@@ -66,7 +69,7 @@ public:
 private:
     void DrawMenuBar(const Game& g);
     void DrawLabels(const Game& g);
-    SDL_Texture* LoadTexture(const std::string& file);
+    SDL_Texture* LoadTexture(const std::string& file, SDL_Surface* decoded = nullptr);
     // The screen's background picture, decoded on its first use.
     SDL_Texture* Background(const WindowLook& look);
 

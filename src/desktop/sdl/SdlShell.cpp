@@ -12,10 +12,11 @@
 #include "desktop/KeyCodes.h"
 #include "desktop/KeyRouting.h"
 #include "desktop/StartupText.h"
+#include "desktop/WindowLooks.h"
 #include "desktop/sdl/SdlAudioOutput.h"
 #include "desktop/sdl/SdlBoxes.h"
 #include "desktop/sdl/SdlMediaSystem.h"
-#include "desktop/sdl/SdlPictureDecoder.h"
+#include "desktop/sdl/SdlPicturePreload.h"
 #include "desktop/sdl/SdlScreen.h"
 #include "desktop/sdl/SdlStartup.h"
 #include "desktop/sdl/SdlWavPlayer.h"
@@ -51,9 +52,9 @@ std::string Shows(const Game& g) {
 
 class Shell : public BoxHost {
 public:
-    explicit Shell(const ShellOptions& options)
+    Shell(const ShellOptions& options, SdlPicturePreload& pictures)
         : options_(options),
-          screen_(options.resourcesDir),
+          screen_(options.resourcesDir, pictures.TakeMenuBackground()),
           media_(audio_),
           wav_(audio_),
           timers_(true),
@@ -61,8 +62,7 @@ public:
           platform_{timers_, media_, boxes_, wav_, random_, options.appDir, options.bookPath},
           game_(platform_),
           view_(game_) {
-        SdlPictureDecoder decoder;
-        LoadPictures(game_.pics, decoder, options.resourcesDir, options.appDir);
+        pictures.TakeInto(game_.pics);
         view_.SetPresenter([this](const Canvas& frame) {
             screen_.TakeFrame(frame);
             dirty_ = true;
@@ -240,6 +240,9 @@ private:
 int RunDesktopGame(const ShellOptions& options) {
     int status = 0;
     try {
+        // The pictures are decoded while the window system starts.
+        SdlPicturePreload pictures(options.resourcesDir, LookOf("frm_menu")->background,
+                                   options.appDir);
         std::string error;
         if (!StartVideo(error)) {
             ReportFailure(StartupFailureText(NoDisplayReason(error)));
@@ -249,7 +252,7 @@ int RunDesktopGame(const ShellOptions& options) {
         // Typed text is wanted only in the name box.
         SDL_StopTextInput();
         try {
-            Shell shell(options);
+            Shell shell(options, pictures);
             try {
                 shell.Run();
             } catch (const ProgramEnded&) {

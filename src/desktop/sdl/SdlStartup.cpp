@@ -56,11 +56,14 @@ void ReportFailure(const std::string& text) {
                                  WrapToColumns(text, kBoxColumns).c_str(), nullptr);
 }
 
+bool FitsOnScreen(const PictureHeader& header) {
+    return header.width <= kLargestSide && header.height <= kLargestSide;
+}
+
 void RequireFitPicture(const std::string& path) {
     PictureHeader header;
     std::string why;
-    if (ReadPictureHeader(path, header, why) &&
-        (header.width > kLargestSide || header.height > kLargestSide))
+    if (ReadPictureHeader(path, header, why) && !FitsOnScreen(header))
         why = std::to_string(header.width) + " x " + std::to_string(header.height) + " точек";
     if (!why.empty()) throw ResourceError("картинка «" + path + "» не годится: " + why + ".");
 }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "render/PictureHeader.h"
+
 namespace krepogor {
 
 // Starts SDL's video on a real display. When the user named no driver in
@@ -18,5 +20,8 @@ void ReportFailure(const std::string& text);
 // Throws ResourceError, in Russian, unless the picture file is whole and no
 // bigger than a screen, judged from its header before anything is decoded.
 void RequireFitPicture(const std::string& path);
+
+// Whether a picture of the header's size is one the game could show.
+bool FitsOnScreen(const PictureHeader& header);
 
 }  // namespace krepogor

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <future>
+#include <string>
+
+#include "state/PictureSet.h"
+
+struct SDL_Surface;
+
+namespace krepogor {
+
+// The pictures the start needs, read and decoded on a helper thread while the
+// window system starts up, which mostly waits on the display server: first
+// the main menu's background, then the battle window's pictures. The helper
+// touches nothing but its own pictures and runs no game code; the game takes
+// them over on its own thread at the moments it always loaded them, and a
+// picture that would not load stops the start there, as before.
+class SdlPicturePreload {
+public:
+    SdlPicturePreload(const std::string& resourcesDir, const std::string& menuBackground,
+                      const std::string& appDir);
+    // Waits for the helper: nothing of it outlives the start.
+    ~SdlPicturePreload();
+    SdlPicturePreload(const SdlPicturePreload&) = delete;
+    SdlPicturePreload& operator=(const SdlPicturePreload&) = delete;
+
+    // The main menu's background, decoded, for the caller to free; null when
+    // it is not a picture of a sensible size or would not decode (the caller
+    // then loads it itself and says why).
+    SDL_Surface* TakeMenuBackground();
+    // Waits for the helper, then moves every picture's pixels into `pics`.
+    // Throws what the loading threw (PictureLoadError, std::bad_alloc).
+    void TakeInto(PictureSet& pics);
+
+private:
+    PictureSet loaded_;
+    std::promise<SDL_Surface*> menu_;
+    std::future<SDL_Surface*> menuReady_;
+    std::future<void> done_;
+};
+
+}  // namespace krepogor
