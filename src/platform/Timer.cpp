@@ -42,10 +42,20 @@ Timer* TimerQueue::EarliestDue(int64_t until) const {
     return best;
 }
 
+void TimerQueue::FireOnTime(Timer* t) {
+    now_ = std::max(now_, t->due_);
+    t->due_ = now_ + t->interval_;
+    if (t->OnTimer) t->OnTimer();
+}
+
 bool TimerQueue::FireNext(int64_t until) {
     Timer* t = EarliestDue(until);
     if (!t) return false;
-    now_ = realTime_ ? std::max(now_, until) : std::max(now_, t->due_);
+    if (!realTime_) {
+        FireOnTime(t);
+        return true;
+    }
+    now_ = std::max(now_, until);
     t->due_ = now_ + t->interval_;
     if (t->OnTimer) t->OnTimer();
     return true;
@@ -75,6 +85,11 @@ void TimerQueue::RunUntil(int64_t until) {
     }
     while (FireNext(until)) {
     }
+    SetNow(until);
+}
+
+void TimerQueue::CatchUp(int64_t until) {
+    while (Timer* t = EarliestDue(until)) FireOnTime(t);
     SetNow(until);
 }
 

@@ -54,6 +54,10 @@ public:
     bool FireNext(int64_t until);
     // Fires everything due up to `until`, then sets the clock to `until`.
     void RunUntil(int64_t until);
+    // Fires every period due up to `until` that has not fired yet, each at
+    // its own due time and in due order, as the virtual clock does, then sets
+    // the clock to `until`: for a program that let its timers wait.
+    void CatchUp(int64_t until);
     // Moves the clock forward without firing anything.
     void SetNow(int64_t now);
 
@@ -64,6 +68,8 @@ private:
     void Add(Timer* t) { timers_.push_back(t); }
     void Remove(Timer* t);
     Timer* EarliestDue(int64_t until) const;
+    // Fires `t` at its own due time.
+    void FireOnTime(Timer* t);
 
     bool realTime_;
     int64_t now_ = 0;

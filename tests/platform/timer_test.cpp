@@ -93,5 +93,28 @@ TEST(TimerQueueTest, RealTimeKeepsTheBeatOfALateTimer) {
                                                "tick@80", "tick@100", "slow@100"}));
 }
 
+// Timers left waiting fire every period they missed, at its own time and in
+// due order, and then keep their beat on the real clock.
+TEST(TimerQueueTest, CatchingUpFiresEveryMissedPeriodOnTime) {
+    TimerQueue q(true);
+    std::vector<std::string> fired;
+    Timer fast(q, "fast", 20, true);
+    Timer slow(q, "slow", 50, true);
+    Timer late(q, "late", 30, false);
+    fast.OnTimer = [&] { fired.push_back("fast@" + std::to_string(q.Now())); };
+    slow.OnTimer = [&] {
+        fired.push_back("slow@" + std::to_string(q.Now()));
+        late.Enabled(true);  // started at the slow timer's own time, 50
+    };
+    late.OnTimer = [&] { fired.push_back("late@" + std::to_string(q.Now())); };
+    q.CatchUp(95);
+    EXPECT_EQ(fired, (std::vector<std::string>{"fast@20", "fast@40", "slow@50", "fast@60",
+                                               "fast@80", "late@80"}));
+    EXPECT_EQ(q.Now(), 95);
+    fired.clear();
+    q.RunUntil(101);
+    EXPECT_EQ(fired, (std::vector<std::string>{"fast@101", "slow@101"}));
+}
+
 }  // namespace
 }  // namespace krepogor

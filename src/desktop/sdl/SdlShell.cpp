@@ -12,6 +12,7 @@
 #include "desktop/KeyCodes.h"
 #include "desktop/KeyRouting.h"
 #include "desktop/StartupText.h"
+#include "desktop/TimersMayWait.h"
 #include "desktop/WindowLooks.h"
 #include "desktop/sdl/SdlAudioOutput.h"
 #include "desktop/sdl/SdlBoxes.h"
@@ -34,19 +35,29 @@
 namespace krepogor {
 namespace {
 
-// The longest the loop sleeps when no timer is due: the end of a track wakes
-// it with an event of its own.
+// The longest the loop sleeps when no timer is due or the timers may wait:
+// the end of a track wakes it with an event of its own.
 constexpr int kMaxIdleMs = 1000;
 
-// What the labels and menu marks show; a change means a redraw.
+// What the shown window's labels and menu marks show; a change means a
+// redraw. The hidden battle window's countdown, ticking below zero behind the
+// main menu, is no reason to draw the menu again.
 std::string Shows(const Game& g) {
-    std::string s = g.frm_vustrel.Lbl_Count.Caption;
-    s += g.frm_vustrel.Lbl_Count.Visible ? '+' : '-';
-    s += g.frm_vustrel.Music_Checked ? 'M' : 'm';
-    s += g.frm_vustrel.Sound_Checked ? 'S' : 's';
-    s += g.LblScore.Caption + '|';
-    for (int i = 0; i < 5; ++i)
-        s += g.FrmRecords.LabelName(i) + '|' + g.FrmRecords.LabelScore(i) + '|';
+    const std::string shown = g.windows.Visible();
+    std::string s = shown + '|';
+    if (shown == "frm_vustrel") {
+        const BattleForm& f = g.frm_vustrel;
+        s += f.Lbl_Count.Caption;
+        s += f.Lbl_Count.Visible ? '+' : '-';
+        s += f.Music_Checked ? 'M' : 'm';
+        s += f.Sound_Checked ? 'S' : 's';
+    } else if (shown == "FrmWin") {
+        s += g.LblScore.Caption;
+        s += g.LblScore.Visible ? '+' : '-';
+    } else if (shown == "FrmRecords") {
+        for (int i = 0; i < 5; ++i)
+            s += g.FrmRecords.LabelName(i) + '|' + g.FrmRecords.LabelScore(i) + '|';
+    }
     return s;
 }
 
@@ -86,7 +97,7 @@ public:
             SDL_Event e;
             if (!SDL_WaitEventTimeout(&e, IdleMs())) continue;
             do {
-                timers_.RunUntil(static_cast<int64_t>(SDL_GetTicks64()));
+                RunTimers();
                 Handle(e);
             } while (SDL_PollEvent(&e));
         }
@@ -94,7 +105,7 @@ public:
 
     void Service() override {
         if (screen_.Follow(game_.windows.Visible())) dirty_ = true;
-        timers_.RunUntil(static_cast<int64_t>(SDL_GetTicks64()));
+        RunTimers();
         media_.DeliverFinished();
         if (screen_.Follow(game_.windows.Visible())) dirty_ = true;
         if (options_.onPass) options_.onPass(game_);
@@ -102,7 +113,7 @@ public:
 
     int IdleMs() override {
         const auto due = timers_.NextDue();
-        if (!due) return kMaxIdleMs;
+        if (!due || TimersMayWait(game_)) return kMaxIdleMs;
         const int64_t wait = *due - static_cast<int64_t>(SDL_GetTicks64());
         return static_cast<int>(std::clamp<int64_t>(wait, 0, kMaxIdleMs));
     }
@@ -116,6 +127,16 @@ public:
 
 private:
     std::string Visible() const { return game_.windows.Visible(); }
+
+    // Fires the timers due by now: on the real clock's beat while they drive
+    // what the player sees and hears, else every period they waited through.
+    void RunTimers() {
+        const auto now = static_cast<int64_t>(SDL_GetTicks64());
+        if (TimersMayWait(game_))
+            timers_.CatchUp(now);
+        else
+            timers_.RunUntil(now);
+    }
 
     void Handle(const SDL_Event& e) {
         const bool closeBox = e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE;
