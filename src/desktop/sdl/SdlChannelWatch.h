@@ -14,7 +14,8 @@ class SoundSource;
 // A device's channel plays endless silence, and the channel's effect `Feed`
 // overwrites it with the device's source. When the source runs dry, the feed
 // records the play number as `ended`, posts an SDL_USEREVENT to wake the main
-// loop, and plays silence until the main thread halts the channel. `played` counts the bytes taken from the source.
+// loop, and plays silence until the main thread halts the channel. `played` counts the bytes taken
+// from the source.
 struct ChannelWatch {
     static constexpr int kChannels = 32;
 

@@ -21,7 +21,14 @@ SDL_Surface* DecodeFit(const std::string& path) {
     if (!ReadPictureFile(path, bytes, error) || !ParsePictureHeader(bytes, header, error) ||
         !FitsOnScreen(header))
         return nullptr;
-    return IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+    SDL_Surface* decoded =
+        IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+    if (!decoded) return nullptr;
+    // In the pixels of the window's textures, so that making the texture is
+    // a plain copy.
+    SDL_Surface* converted = SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_RGB888, 0);
+    SDL_FreeSurface(decoded);
+    return converted;
 }
 
 }  // namespace

@@ -62,8 +62,6 @@ SdlScreen::SdlScreen(const std::string& resourcesDir, SDL_Surface* menuBackgroun
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (!renderer_)
         throw ResourceError(std::string("cannot draw in the window: ") + SDL_GetError());
-    canvas_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                Canvas::Width, Canvas::Height);
 
     // The main menu's picture is needed at once; the other screens' are
     // checked whole from their headers now and decoded when their screen
@@ -151,6 +149,11 @@ bool SdlScreen::Follow(const std::string& visible) {
 }
 
 void SdlScreen::TakeFrame(const Canvas& frame) {
+    // Made with the first battle frame: the main menu, the first window,
+    // shows none.
+    if (!canvas_)
+        canvas_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                    Canvas::Width, Canvas::Height);
     if (!canvas_) return;
     SDL_UpdateTexture(canvas_, nullptr, frame.Pixels(), Canvas::Width * 4);
     hasFrame_ = true;
