@@ -1,6 +1,7 @@
 // The start-up's pictures, decoded beside the window system's start.
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -19,8 +20,8 @@ class PicturePreloadTest : public ::testing::Test {
 protected:
     PicturePreloadTest()
         : dir_(fs::temp_directory_path() /
-               ("krepogor_preload_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()))) {
+               ("krepogor_preload_" + std::to_string(getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         fs::copy(fs::path(KREPOGOR_SOURCE_DIR) / "resources", dir_ / "resources",
