@@ -42,8 +42,8 @@ Timer* TimerQueue::EarliestDue(int64_t until) const {
     return best;
 }
 
-void TimerQueue::FireOnTime(Timer* t) {
-    now_ = std::max(now_, t->due_);
+void TimerQueue::Fire(Timer* t, int64_t at) {
+    now_ = std::max(now_, at);
     t->due_ = now_ + t->interval_;
     if (t->OnTimer) t->OnTimer();
 }
@@ -51,13 +51,7 @@ void TimerQueue::FireOnTime(Timer* t) {
 bool TimerQueue::FireNext(int64_t until) {
     Timer* t = EarliestDue(until);
     if (!t) return false;
-    if (!realTime_) {
-        FireOnTime(t);
-        return true;
-    }
-    now_ = std::max(now_, until);
-    t->due_ = now_ + t->interval_;
-    if (t->OnTimer) t->OnTimer();
+    Fire(t, realTime_ ? until : t->due_);
     return true;
 }
 
@@ -83,13 +77,11 @@ void TimerQueue::RunUntil(int64_t until) {
         }
         return;
     }
-    while (FireNext(until)) {
-    }
-    SetNow(until);
+    CatchUp(until);
 }
 
 void TimerQueue::CatchUp(int64_t until) {
-    while (Timer* t = EarliestDue(until)) FireOnTime(t);
+    while (Timer* t = EarliestDue(until)) Fire(t, t->due_);
     SetNow(until);
 }
 

@@ -68,8 +68,9 @@ private:
     void Add(Timer* t) { timers_.push_back(t); }
     void Remove(Timer* t);
     Timer* EarliestDue(int64_t until) const;
-    // Fires `t` at its own due time.
-    void FireOnTime(Timer* t);
+    // Fires `t` with the clock at `at` (or later, should it be there already);
+    // its next period starts from then.
+    void Fire(Timer* t, int64_t at);
 
     bool realTime_;
     int64_t now_ = 0;

@@ -1,5 +1,4 @@
 // The start-up's pictures, decoded beside the window system's start.
-#include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -43,14 +42,15 @@ protected:
 
 TEST_F(PicturePreloadTest, GivesWhatTheGamesOwnLoadGives) {
     SdlPicturePreload preload(Resources(), "frm_menu.png", App());
-    SDL_Surface* menu = preload.TakeMenuBackground();
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->w, 659);
-    EXPECT_EQ(menu->h, 398);
-    SDL_FreeSurface(menu);
+    const Picture menu = preload.TakeMenuBackground();
     PictureSet taken, loaded;
     preload.TakeInto(taken);
     SdlPictureDecoder decoder;
+    Picture own;
+    std::string error;
+    ASSERT_TRUE(decoder.Decode(Resources() + "/frm_menu.png", own, error)) << error;
+    EXPECT_EQ(menu.Width, 659);
+    EXPECT_EQ(menu.Pixels, own.Pixels);
     LoadPictures(loaded, decoder, Resources(), App());
     EXPECT_EQ(taken.MapPic.Pixels, loaded.MapPic.Pixels);
     std::vector<const Picture*> mine;
@@ -67,7 +67,7 @@ TEST_F(PicturePreloadTest, GivesWhatTheGamesOwnLoadGives) {
 TEST_F(PicturePreloadTest, ASpoiltSpriteStopsTheStartWhenTaken) {
     Spoil("ImgMobPic3.png", "\x89PNG\r\n\x1a\n");
     SdlPicturePreload preload(Resources(), "frm_menu.png", App());
-    SDL_FreeSurface(preload.TakeMenuBackground());
+    EXPECT_TRUE(preload.TakeMenuBackground().HasPixels());
     PictureSet pics;
     try {
         preload.TakeInto(pics);
@@ -87,14 +87,14 @@ TEST_F(PicturePreloadTest, AnUnfitMenuBackgroundIsLeftToTheScreen) {
     Spoil("frm_menu.png", "not a picture");
     {
         SdlPicturePreload preload(Resources(), "frm_menu.png", App());
-        EXPECT_EQ(preload.TakeMenuBackground(), nullptr);
+        EXPECT_FALSE(preload.TakeMenuBackground().HasPixels());
     }
     SdlPicturePreload preload(Resources(), "huge.jpg", App());
-    EXPECT_EQ(preload.TakeMenuBackground(), nullptr);
+    EXPECT_FALSE(preload.TakeMenuBackground().HasPixels());
 }
 
 // Ended before anything was taken (no display, say): the helper is waited
-// for and what it decoded is freed.
+// for.
 TEST_F(PicturePreloadTest, EndsCleanlyWhenNothingIsTaken) {
     SdlPicturePreload preload(Resources(), "frm_menu.png", App());
 }

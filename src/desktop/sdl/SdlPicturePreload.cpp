@@ -1,6 +1,5 @@
 #include "desktop/sdl/SdlPicturePreload.h"
 
-#include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
 
 #include <system_error>
@@ -14,21 +13,16 @@ namespace krepogor {
 namespace {
 
 // The picture at `path`, decoded only when its header promises a size the
-// game could show; null otherwise.
-SDL_Surface* DecodeFit(const std::string& path) {
-    std::string bytes, error;
+// game could show; without pixels otherwise.
+Picture DecodeFit(const std::string& path) {
+    SdlPictureDecoder decoder;
+    Picture picture;
+    std::string error;
     PictureHeader header;
-    if (!ReadPictureFile(path, bytes, error) || !ParsePictureHeader(bytes, header, error) ||
-        !FitsOnScreen(header))
-        return nullptr;
-    SDL_Surface* decoded =
-        IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
-    if (!decoded) return nullptr;
-    // In the pixels of the window's textures, so that making the texture is
-    // a plain copy.
-    SDL_Surface* converted = SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_RGB888, 0);
-    SDL_FreeSurface(decoded);
-    return converted;
+    if (decoder.Measure(path, header.width, header.height, error) && FitsOnScreen(header) &&
+        decoder.Decode(path, picture, error))
+        return picture;
+    return {};
 }
 
 }  // namespace
@@ -41,13 +35,13 @@ SdlPicturePreload::SdlPicturePreload(const std::string& resourcesDir,
     IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG);
     const std::string menuPath = resourcesDir + "/" + menuBackground;
     auto load = [this, resourcesDir, menuPath, appDir] {
-        SDL_Surface* menu = nullptr;
+        Picture menu;
         try {
             menu = DecodeFit(menuPath);
         } catch (...) {
             // The game's own load of it will say what went wrong.
         }
-        menu_.set_value(menu);
+        menu_.set_value(std::move(menu));
         SdlPictureDecoder decoder;
         LoadPictures(loaded_, decoder, resourcesDir, appDir);
     };
@@ -62,11 +56,10 @@ SdlPicturePreload::SdlPicturePreload(const std::string& resourcesDir,
 
 SdlPicturePreload::~SdlPicturePreload() {
     if (done_.valid()) done_.wait();
-    if (menuReady_.valid()) SDL_FreeSurface(menuReady_.get());
 }
 
-SDL_Surface* SdlPicturePreload::TakeMenuBackground() {
-    return menuReady_.valid() ? menuReady_.get() : nullptr;
+Picture SdlPicturePreload::TakeMenuBackground() {
+    return menuReady_.valid() ? menuReady_.get() : Picture{};
 }
 
 void SdlPicturePreload::TakeInto(PictureSet& pics) {

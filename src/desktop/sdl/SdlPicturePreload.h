@@ -5,8 +5,6 @@
 
 #include "state/PictureSet.h"
 
-struct SDL_Surface;
-
 namespace krepogor {
 
 // The pictures the start needs, read and decoded on a helper thread while the
@@ -24,18 +22,18 @@ public:
     SdlPicturePreload(const SdlPicturePreload&) = delete;
     SdlPicturePreload& operator=(const SdlPicturePreload&) = delete;
 
-    // The main menu's background, decoded, for the caller to free; null when
-    // it is not a picture of a sensible size or would not decode (the caller
-    // then loads it itself and says why).
-    SDL_Surface* TakeMenuBackground();
+    // The main menu's background, decoded; without pixels when it is not a
+    // picture of a sensible size or would not decode (the caller then loads
+    // it itself and says why).
+    Picture TakeMenuBackground();
     // Waits for the helper, then moves every picture's pixels into `pics`.
     // Throws what the loading threw (PictureLoadError, std::bad_alloc).
     void TakeInto(PictureSet& pics);
 
 private:
     PictureSet loaded_;
-    std::promise<SDL_Surface*> menu_;
-    std::future<SDL_Surface*> menuReady_;
+    std::promise<Picture> menu_;
+    std::future<Picture> menuReady_;
     std::future<void> done_;
 };
 

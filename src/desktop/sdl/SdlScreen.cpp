@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
 
 #include "desktop/HotAreas.h"
 #include "desktop/sdl/SdlDraw.h"
@@ -49,10 +48,8 @@ FontSpec SdlScreen::UiFont(bool bold) {
     return {"Liberation Sans", bold, false, 13};
 }
 
-SdlScreen::SdlScreen(const std::string& resourcesDir, SDL_Surface* menuBackground)
+SdlScreen::SdlScreen(const std::string& resourcesDir, const Picture& menuBackground)
     : resourcesDir_(resourcesDir) {
-    std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> menuPicture(menuBackground,
-                                                                     SDL_FreeSurface);
     // Every pixel is drawn on the CPU: the window's own surface takes the
     // frame straight to the window system, with no OpenGL in between.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -66,7 +63,7 @@ SdlScreen::SdlScreen(const std::string& resourcesDir, SDL_Surface* menuBackgroun
     // The main menu's picture is needed at once; the other screens' are
     // checked whole from their headers now and decoded when their screen
     // first shows, so a spoilt one still stops the start.
-    backgrounds_["frm_menu"] = LoadTexture(LookOf("frm_menu")->background, menuPicture.get());
+    backgrounds_["frm_menu"] = LoadTexture(LookOf("frm_menu")->background, menuBackground);
     for (const char* name : {"FrmRecords", "FrmRules", "frm_credits", "FrmLost", "FrmWin"})
         RequireFitPicture(resourcesDir_ + "/" + LookOf(name)->background);
 
@@ -106,11 +103,19 @@ SdlScreen::~SdlScreen() {
     if (window_) SDL_DestroyWindow(window_);
 }
 
-SDL_Texture* SdlScreen::LoadTexture(const std::string& file, SDL_Surface* decoded) {
+SDL_Texture* SdlScreen::LoadTexture(const std::string& file, const Picture& decoded) {
     const std::string path = resourcesDir_ + "/" + file;
     RequireFitPicture(path);
-    SDL_Texture* t = decoded ? SDL_CreateTextureFromSurface(renderer_, decoded)
-                             : IMG_LoadTexture(renderer_, path.c_str());
+    SDL_Texture* t = nullptr;
+    if (decoded.HasPixels()) {
+        // The pixels are the window textures' own: the texture is a copy.
+        SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
+            const_cast<uint32_t*>(decoded.Pixels.data()), decoded.Width, decoded.Height, 32,
+            decoded.Width * 4, SDL_PIXELFORMAT_RGB888);
+        if (s) t = SDL_CreateTextureFromSurface(renderer_, s);
+        SDL_FreeSurface(s);
+    }
+    if (!t) t = IMG_LoadTexture(renderer_, path.c_str());
     if (!t) throw ResourceError(path + ": " + IMG_GetError());
     return t;
 }

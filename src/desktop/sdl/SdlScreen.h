@@ -10,12 +10,12 @@
 #include "desktop/WindowLooks.h"
 #include "desktop/WindowPlacement.h"
 #include "desktop/sdl/SdlFonts.h"
+#include "state/Picture.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
 struct SDL_Cursor;
-struct SDL_Surface;
 
 namespace krepogor {
 
@@ -37,7 +37,7 @@ public:
     // picture that is missing.
     // `menuBackground`, when given, is the main menu's background already
     // decoded; the screen frees it.
-    explicit SdlScreen(const std::string& resourcesDir, SDL_Surface* menuBackground = nullptr);
+    explicit SdlScreen(const std::string& resourcesDir, const Picture& menuBackground = {});
     ~SdlScreen();
     SdlScreen(const SdlScreen&) = delete;
     SdlScreen& operator=(const SdlScreen&) = delete;
@@ -69,7 +69,7 @@ public:
 private:
     void DrawMenuBar(const Game& g);
     void DrawLabels(const Game& g);
-    SDL_Texture* LoadTexture(const std::string& file, SDL_Surface* decoded = nullptr);
+    SDL_Texture* LoadTexture(const std::string& file, const Picture& decoded = {});
     // The screen's background picture, decoded on its first use.
     SDL_Texture* Background(const WindowLook& look);
 
