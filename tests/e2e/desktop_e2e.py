@@ -45,11 +45,14 @@ BOOK = ("Рекорды", (656, 396))
 
 
 def start_xvfb():
-    """Starts Xvfb on a free display; returns (process, ":N") or None."""
+    """Starts Xvfb on a free display; returns (process, ":N") or None.
+
+    -noreset: by default the server resets when its last client leaves, and a
+    game starting in that moment finds no display ("x11 not available")."""
     read_end, write_end = os.pipe()
     proc = subprocess.Popen(
         ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
-         "-nolisten", "tcp"],
+         "-nolisten", "tcp", "-noreset"],
         pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
     number = b""
@@ -131,6 +134,7 @@ class Game:
         # leaks are checked by the unit tests on SDL's dummy drivers.
         options = [o for o in env.get("ASAN_OPTIONS", "").split(":") if o]
         env["ASAN_OPTIONS"] = ":".join(options + ["detect_leaks=0"])
+        self.log_path = log
         self.log = open(log, "wb")
         self.proc = subprocess.Popen([path], env=env, stdout=self.log, stderr=self.log)
         self.window = None
@@ -147,7 +151,15 @@ class Game:
 
     def alive(self, step):
         if self.proc.poll() is not None:
-            raise Failure(f"{step}: the program ended (status {self.proc.returncode})")
+            raise Failure(f"{step}: the program ended (status {self.proc.returncode})"
+                          + self.output())
+
+    def output(self):
+        """The program's last lines, for a failure's report."""
+        self.log.flush()
+        with open(self.log_path, "rb") as f:
+            lines = f.read().decode("utf-8", "replace").splitlines()[-15:]
+        return "".join("\n  | " + line for line in lines)
 
     def geometry(self):
         g = dict(line.split("=", 1) for line in
@@ -208,7 +220,7 @@ class Game:
         except subprocess.TimeoutExpired:
             raise Failure(f"{step}: the program did not end")
         if status != 0:
-            raise Failure(f"{step}: the program ended with status {status}")
+            raise Failure(f"{step}: the program ended with status {status}" + self.output())
         print(f"ok   {step}: the program ended with status 0", flush=True)
 
     def stop(self):
