@@ -105,17 +105,20 @@ SdlScreen::~SdlScreen() {
 
 SDL_Texture* SdlScreen::LoadTexture(const std::string& file, const Picture& decoded) {
     const std::string path = resourcesDir_ + "/" + file;
-    RequireFitPicture(path);
     SDL_Texture* t = nullptr;
     if (decoded.HasPixels()) {
-        // The pixels are the window textures' own: the texture is a copy.
+        // Decoded only after its header was found whole and of a size to show;
+        // the texture takes a copy of the pixels.
         SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
             const_cast<uint32_t*>(decoded.Pixels.data()), decoded.Width, decoded.Height, 32,
             decoded.Width * 4, SDL_PIXELFORMAT_RGB888);
         if (s) t = SDL_CreateTextureFromSurface(renderer_, s);
         SDL_FreeSurface(s);
     }
-    if (!t) t = IMG_LoadTexture(renderer_, path.c_str());
+    if (!t) {
+        RequireFitPicture(path);
+        t = IMG_LoadTexture(renderer_, path.c_str());
+    }
     if (!t) throw ResourceError(path + ": " + IMG_GetError());
     return t;
 }

@@ -35,8 +35,8 @@ public:
     // Opens the window (hidden) and its renderer and loads the screens'
     // pictures, the icon and the pointer; throws ResourceError naming a
     // picture that is missing.
-    // `menuBackground`, when given, is the main menu's background already
-    // decoded; the screen frees it.
+    // `menuBackground`, when it has pixels, is the main menu's background
+    // already decoded (and checked); the screen copies it into its texture.
     explicit SdlScreen(const std::string& resourcesDir, const Picture& menuBackground = {});
     ~SdlScreen();
     SdlScreen(const SdlScreen&) = delete;
