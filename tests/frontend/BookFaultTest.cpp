@@ -302,5 +302,97 @@ TEST_F(BookFaults, WriterWaitsForTheLockAndRanksIntoTheBookReplacedMeanwhile) {
     EXPECT_EQ(BookBytes().substr(0, 52), Row("top", 2000) + Row("\xDF\xED", 1000));
 }
 
+// A file that is no book (a player's notes behind the book's name, or behind
+// a link in its place) is never cut to a book: the winner is told at once,
+// before typing a name for nothing.
+TEST_F(BookFaults, AFileThatIsNoBookIsLeftAsItIs) {
+    std::string notes;
+    while (notes.size() < 1892) notes += "notes of the player, ";
+    const std::string kNotABook = "Файл «" + Book().string() + "» — не книга чемпионов";
+    PutBook(notes);
+    FaultyFileCalls files;
+    EXPECT_EQ(Victory(files, 1000, false), BookOutcome::Unreadable);
+    auto told = Messages();
+    EXPECT_TRUE(StartsWith(told, kNotABook)) << (told.empty() ? "" : told[0]);
+    EXPECT_FALSE(nameAsked);
+    EXPECT_EQ(BookBytes(), notes);
+
+    // A link in the book's place to such a file; the check holds under the
+    // lock too, should the file change after the first look.
+    const fs::path elsewhere = dir / "notes.txt";
+    std::ofstream(elsewhere, std::ios::binary) << notes;
+    fs::remove(Book());
+    fs::create_symlink(elsewhere, Book());
+    EXPECT_EQ(Victory(files, 1000, false), BookOutcome::Unreadable);
+    Messages();
+    EXPECT_EQ(BookBytes(), notes);
+    fs::remove(Book());
+    PutBook(kOldBook);
+    rig.game.st.FinalScore = 1000;
+    rig.dialogs.Queue({Answer::Text, "Ян"});
+    rig.dialogs.Queue({Answer::OK, ""});
+    rig.dialogs.waitWhileOpen = [&](int64_t) { PutBook(notes); };
+    rig.dialogs.OpenFor(1);
+    EXPECT_EQ(BookUpdate(rig.game, files), BookOutcome::Unreadable);
+    EXPECT_EQ(BookBytes(), notes);
+}
+
+// A book the save itself makes (there was none) is whole or not there at all,
+// and starts from the installed book when the game has one.
+TEST_F(BookFaults, ABookTheSaveMakesIsWholeOrNotThere) {
+    FaultyFileCalls full;
+    full.writeBudget = 0;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Victory(full), BookOutcome::WriteFailed);
+    testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(StartsWith(Messages(), kSaveFailed));
+    EXPECT_EQ(Folder(), std::vector<std::string>{});
+
+    const fs::path installed = dir / "installed.dat";
+    std::ofstream(installed, std::ios::binary) << kOldBook;
+    rig.platform.bookSeed = installed.string();
+    FaultyFileCalls files;
+    EXPECT_EQ(Victory(files, 850), BookOutcome::Written);
+    EXPECT_EQ(BookBytes(),
+              Row("a", 900) + Row("\xDF\xED", 850) + Row("b", 800) + Row("c", 700) + Row("d", 600));
+}
+
+// A save killed between its write and its rename leaves its fresh file; the
+// next save, holding the lock, removes such files and nothing else.
+TEST_F(BookFaults, LeftoversOfKilledSavesGoAtTheNextSave) {
+    PutBook(kOldBook);
+    const std::vector<std::string> others = {".table.dat.0123456789AB", ".table.dat.0123456789a",
+                                             ".table.dat.aaaaaaaaaaaa", "table.dat",
+                                             "table.dat.0123456789ab"};
+    for (const char* leftover : {".table.dat.0123456789ab", ".table.dat.ffffffffffff"})
+        std::ofstream(Tables() / leftover) << kOldBook.substr(0, 60);
+    std::ofstream(Tables() / ".table.dat.0123456789AB") << "mine";
+    std::ofstream(Tables() / ".table.dat.0123456789a") << "mine";
+    std::ofstream(Tables() / "table.dat.0123456789ab") << "mine";
+    fs::create_directory(Tables() / ".table.dat.aaaaaaaaaaaa");
+    FaultyFileCalls files;
+    EXPECT_EQ(Victory(files), BookOutcome::Written);
+    EXPECT_EQ(Folder(), others);
+}
+
+// With no folder for the player's own book, the installed book is shown and
+// never written; a victory says why its score cannot be kept.
+TEST_F(BookFaults, WithNoPlaceForABookTheInstalledOneIsOnlyRead) {
+    PutBook(kOldBook);
+    rig.platform.bookNotKept = "нет папки";
+    FaultyFileCalls files;
+    EXPECT_EQ(Victory(files, 1000, false), BookOutcome::NotKept);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Ваш результат негде сохранить: нет папки."});
+    EXPECT_FALSE(nameAsked);
+    EXPECT_EQ(BookBytes(), kOldBook);
+    EXPECT_FALSE(WriteAllRows(rig.game));
+    EXPECT_EQ(BookBytes(), kOldBook);
+
+    Records_Click(rig.game);
+    EXPECT_EQ(rig.game.FrmRecords.LabelName(0), "a");
+    EXPECT_EQ(rig.game.FrmRecords.LabelScore(4), "500");
+    EXPECT_TRUE(Messages().empty());
+}
+
 }  // namespace
 }  // namespace krepogor
