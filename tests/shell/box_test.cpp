@@ -3,8 +3,8 @@
 #include "desktop/BoxButtons.h"
 #include "desktop/BoxLayout.h"
 #include "desktop/TextField.h"
-#include "frontend/BookName.h"
 #include "desktop/Utf8.h"
+#include "frontend/BookName.h"
 
 namespace krepogor {
 namespace {
