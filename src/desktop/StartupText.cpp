@@ -31,8 +31,4 @@ std::string NoDisplayReason(const std::string& detail) {
     return "не найден экран для окна игры; запустите её в графическом сеансе (" + detail + ").";
 }
 
-std::string NoWindowReason(const std::string& detail) {
-    return "не удалось открыть окно игры (" + detail + ").";
-}
-
 }  // namespace krepogor

@@ -41,7 +41,7 @@ expect_failure("missing sprite" "ImgZifra_11.png» не годится: файл
 file(COPY_FILE ${WORK}/resources/ImgGunPic_1.png ${zifra})
 expect_failure("sprite of the wrong size" "(нужна ImgZifra(11), 18 x 18 точек)" ${dummy})
 file(COPY_FILE ${fixtures}/damaged.png ${zifra})
-expect_failure("damaged sprite" "ImgZifra_11.png» не годится:" ${dummy})
+expect_failure("damaged sprite" "ImgZifra_11.png» не годится: её данные испорчены (нужна" ${dummy})
 file(RENAME ${zifra}.kept ${zifra})
 
 # The battlefield truncated, or claiming a size that would take gigabytes.
@@ -51,6 +51,8 @@ execute_process(COMMAND head -c 20000 ${map}.kept OUTPUT_FILE ${map})
 expect_failure("truncated map" "map.jpg» не годится: файл JPEG обрезан" ${dummy})
 file(COPY_FILE ${fixtures}/huge.jpg ${map})
 expect_failure("map claiming 24000 x 24000" "24000 x 24000 точек" ${dummy})
+file(COPY_FILE ${fixtures}/cmyk.jpg ${map})
+expect_failure("map in CMYK" "map.jpg» не годится: файл JPEG в цветах печати (CMYK)" ${dummy})
 file(RENAME ${map}.kept ${map})
 
 # A window's background that is no picture at all.
