@@ -59,4 +59,9 @@ file(RENAME ${map}.kept ${map})
 file(WRITE ${WORK}/resources/FrmRules.png "not a picture")
 expect_failure("spoilt window picture" "FrmRules.png» не годится: это не картинка" ${dummy})
 
+# No font at all: fontconfig finds none, so no label or box could show a word.
+file(WRITE ${WORK}/no-fonts.conf "<?xml version=\"1.0\"?>\n<fontconfig><cachedir>${WORK}/fc</cachedir></fontconfig>\n")
+expect_failure("no fonts" "шрифт «Liberation Sans» не загружается, и в системе нет шрифта ему на замену"
+               FONTCONFIG_FILE=${WORK}/no-fonts.conf ${dummy})
+
 file(REMOVE_RECURSE ${WORK})

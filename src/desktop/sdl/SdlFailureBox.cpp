@@ -5,12 +5,13 @@
 #include "desktop/BoxLayout.h"
 #include "desktop/sdl/SdlDraw.h"
 #include "desktop/sdl/SdlFonts.h"
+#include "desktop/sdl/SdlGameFonts.h"
 
 namespace krepogor {
 namespace {
 
-const FontSpec kFont{"Liberation Sans", false, false, 13};
-const FontSpec kBold{"Liberation Sans", true, false, 13};
+const FontSpec& kFont = kUiFont;
+const FontSpec& kBold = kUiBoldFont;
 
 // The box's rectangles, moved so that its panel fills the window.
 Rect Moved(const Rect& r, const Rect& panel) {
@@ -63,7 +64,7 @@ void Wait(SDL_Renderer* r, SdlFonts& fonts, const BoxLayout& b, const std::strin
 
 bool ShowFailureBox(const std::string& title, const std::string& text) {
     SdlFonts fonts;
-    if (fonts.LineHeight(kFont) <= 0) return false;
+    if (!fonts.Get(kFont) || !fonts.Get(kBold)) return false;
     const TextMetrics metrics{[&](const std::string& s) { return fonts.Width(kFont, s); },
                               [&](const std::string& s) { return fonts.Width(kBold, s); },
                               fonts.LineHeight(kFont)};

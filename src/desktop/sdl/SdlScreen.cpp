@@ -9,6 +9,7 @@
 #include "desktop/HotAreas.h"
 #include "desktop/StartupText.h"
 #include "desktop/sdl/SdlDraw.h"
+#include "desktop/sdl/SdlGameFonts.h"
 #include "desktop/sdl/SdlPictureDecoder.h"
 #include "desktop/sdl/SdlStartup.h"
 #include "render/Canvas.h"
@@ -20,10 +21,6 @@ namespace {
 // The menu bar is drawn in the boxes' grey; its selection in their title blue.
 constexpr uint32_t kSelection = 0x0A246A;
 
-// The game's label fonts: 96 dots per inch, so a point is 4/3 pixels.
-const FontSpec kCountFont{"Garamond", true, false, 64};  // 48 pt
-const FontSpec kBookFont{"Arial", true, true, 24};       // 18 pt
-const FontSpec kScoreFont{"Arial", true, false, 37};     // 27.75 pt
 constexpr uint32_t kCountColour = 0x004040;
 constexpr uint32_t kNameColour = 0x004000;
 constexpr uint32_t kBookScoreColour = 0xFFFF80;
@@ -47,10 +44,11 @@ enum class Align { Left, Right, Centre };
 }  // namespace
 
 FontSpec SdlScreen::UiFont(bool bold) {
-    return {"Liberation Sans", bold, false, 13};
+    return bold ? kUiBoldFont : kUiFont;
 }
 
-SdlScreen::SdlScreen(const std::string& resourcesDir, const Picture& menuBackground)
+SdlScreen::SdlScreen(const std::string& resourcesDir, const Picture& menuBackground,
+                     const FontFiles& fontFiles)
     : resourcesDir_(resourcesDir) {
     // Every pixel is drawn on the CPU: the window's own surface takes the
     // frame straight to the window system, with no OpenGL in between.
@@ -64,6 +62,11 @@ SdlScreen::SdlScreen(const std::string& resourcesDir, const Picture& menuBackgro
         throw ResourceError(kFewColoursText);
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (!renderer_) throw ResourceError(kNoWindowText);
+    // No label or box is ever drawn blank: a font that will not load stops
+    // the start here.
+    fonts_.Know(fontFiles);
+    for (const FontSpec& spec : kGameFonts)
+        if (!fonts_.Get(spec)) throw ResourceError(NoFontReason(SystemFamily(spec.family)));
 
     // The main menu's picture is needed at once; the other screens' are
     // checked whole from their headers now and decoded when their screen

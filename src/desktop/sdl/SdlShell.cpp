@@ -65,7 +65,7 @@ class Shell : public BoxHost {
 public:
     Shell(const ShellOptions& options, SdlPicturePreload& pictures)
         : options_(options),
-          screen_(options.resourcesDir, pictures.TakeMenuBackground()),
+          screen_(options.resourcesDir, pictures.TakeMenuBackground(), pictures.TakeFontFiles()),
           media_(audio_),
           wav_(audio_),
           timers_(true),
