@@ -59,6 +59,17 @@ file(RENAME ${map}.kept ${map})
 file(WRITE ${WORK}/resources/FrmRules.png "not a picture")
 expect_failure("spoilt window picture" "FrmRules.png» не годится: это не картинка" ${dummy})
 
+# A sound of 1 Hz (converted whole it would take gigabytes), or no sound at all.
+set(shot ${WORK}/gamedata/sounds/shot.wav)
+file(RENAME ${shot} ${shot}.kept)
+file(COPY_FILE ${fixtures}/one-hertz.wav ${shot})
+expect_failure("1 Hz shot" "shot.wav» не годится: частота звука 1 Гц" ${dummy})
+file(RENAME ${shot}.kept ${shot})
+file(RENAME ${WORK}/gamedata/music/3.mp3 ${WORK}/gamedata/music/3.mp3.kept)
+file(WRITE ${WORK}/gamedata/music/3.mp3 "not a sound")
+expect_failure("music that is no sound" "3.mp3» не годится: это не звук MP3" ${dummy})
+file(RENAME ${WORK}/gamedata/music/3.mp3.kept ${WORK}/gamedata/music/3.mp3)
+
 # No font at all: fontconfig finds none, so no label or box could show a word.
 file(WRITE ${WORK}/no-fonts.conf "<?xml version=\"1.0\"?>\n<fontconfig><cachedir>${WORK}/fc</cachedir></fontconfig>\n")
 expect_failure("no fonts" "шрифт «Liberation Sans» не загружается, и в системе нет шрифта ему на замену"

@@ -19,6 +19,7 @@
 #include "desktop/sdl/SdlMediaSystem.h"
 #include "desktop/sdl/SdlPicturePreload.h"
 #include "desktop/sdl/SdlScreen.h"
+#include "desktop/sdl/SdlSoundCheck.h"
 #include "desktop/sdl/SdlStartup.h"
 #include "desktop/sdl/SdlWavPlayer.h"
 #include "frontend/BattleMenu.h"
@@ -273,6 +274,7 @@ int RunDesktopGame(const ShellOptions& options) {
         // Typed text is wanted only in the name box.
         SDL_StopTextInput();
         try {
+            RequireSounds(options.appDir);
             Shell shell(options, pictures);
             try {
                 shell.Run();
