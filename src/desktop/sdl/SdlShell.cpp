@@ -14,6 +14,7 @@
 #include "desktop/StartupText.h"
 #include "desktop/TimersMayWait.h"
 #include "desktop/WindowLooks.h"
+#include "desktop/sdl/DisplayLoss.h"
 #include "desktop/sdl/SdlAudioOutput.h"
 #include "desktop/sdl/SdlBoxes.h"
 #include "desktop/sdl/SdlMediaSystem.h"
@@ -266,6 +267,7 @@ int RunDesktopGame(const ShellOptions& options) {
         SdlPicturePreload pictures(options.resourcesDir, LookOf("frm_menu")->background,
                                    options.appDir);
         std::string error;
+        EndOnLostDisplay();
         if (!StartVideo(error)) {
             ReportFailure(StartupFailureText(NoDisplayReason(error)));
             SDL_Quit();
