@@ -56,8 +56,11 @@ expect_failure("map in CMYK" "map.jpg» не годится: файл JPEG в ц
 file(RENAME ${map}.kept ${map})
 
 # A window's background that is no picture at all.
-file(WRITE ${WORK}/resources/FrmRules.png "not a picture")
+set(rules ${WORK}/resources/FrmRules.png)
+file(RENAME ${rules} ${rules}.kept)
+file(WRITE ${rules} "not a picture")
 expect_failure("spoilt window picture" "FrmRules.png» не годится: это не картинка" ${dummy})
+file(RENAME ${rules}.kept ${rules})
 
 # A sound of 1 Hz (converted whole it would take gigabytes), or no sound at all.
 set(shot ${WORK}/gamedata/sounds/shot.wav)

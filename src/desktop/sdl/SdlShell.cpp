@@ -276,8 +276,10 @@ int RunDesktopGame(const ShellOptions& options) {
         // Typed text is wanted only in the name box.
         SDL_StopTextInput();
         try {
-            RequireSounds(options.appDir);
             Shell shell(options, pictures);
+            // Once the start's helper is done with the font files: the box
+            // that says why asks fontconfig too.
+            RequireSounds(options.appDir);
             try {
                 shell.Run();
             } catch (const ProgramEnded&) {
