@@ -403,18 +403,25 @@ def failed_start(desk, path, step, reason, env=None, shot=True):
             [path], stdout=log, stderr=log,
             env=dict(desk.env, SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="dummy", **(env or {})))
         try:
-            time.sleep(3)
-            with open(log_path, "rb") as f:
-                said = f.read().decode("utf-8", "replace")
+            deadline = time.time() + 15
+            said = ""
+            while reason not in said and proc.poll() is None and time.time() < deadline:
+                time.sleep(0.2)
+                with open(log_path, "rb") as f:
+                    said = f.read().decode("utf-8", "replace")
+            time.sleep(1)  # the box opens after the line
             if proc.poll() is not None or reason not in said:
                 raise Failure(f"{step}: wanted a box saying {reason!r}, status {proc.poll()}:"
                               f"\n{said}")
-            if shot:
+            while shot:
                 image = desk.screenshot(step, (0, 0, SCREEN[0], SCREEN[1]))
                 middle = image.crop((SCREEN[0] // 2 - 100, SCREEN[1] // 2 - 200,
                                      SCREEN[0] // 2 + 100, SCREEN[1] // 2 + 200))
-                if middle.convert("L").getextrema()[1] == 0:
+                if middle.convert("L").getextrema()[1] > 0:
+                    break
+                if time.time() > deadline:
                     raise Failure(f"{step}: no box on the screen")
+                time.sleep(0.2)
             proc.send_signal(signal.SIGTERM)
             try:
                 status = proc.wait(5)
