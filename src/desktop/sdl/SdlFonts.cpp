@@ -69,9 +69,20 @@ std::string Lookup(const std::string& family, bool bold, bool italic) {
 
 }  // namespace
 
-std::string FindFontFile(const std::string& family, bool bold, bool italic) {
+std::string SystemFamily(const std::string& family) {
     const char* sub = Substitute(family);
-    return Lookup(sub ? sub : family, bold, italic);
+    return sub ? sub : family;
+}
+
+std::string FindFontFile(const std::string& family, bool bold, bool italic) {
+    return Lookup(SystemFamily(family), bold, italic);
+}
+
+FontFiles FindFontFiles(std::span<const FontSpec> specs) {
+    FontFiles files;
+    for (const FontSpec& spec : specs)
+        files[spec] = FindFontFile(spec.family, spec.bold, spec.italic);
+    return files;
 }
 
 SdlFonts::SdlFonts() {
@@ -87,12 +98,21 @@ SdlFonts::~SdlFonts() {
     if (looked_) FcFini();
 }
 
+void SdlFonts::Know(const FontFiles& files) {
+    known_.insert(files.begin(), files.end());
+    // They were looked up in this process: its caches are given back here.
+    looked_ = looked_ || !files.empty();
+}
+
 TTF_Font* SdlFonts::Get(const FontSpec& spec) {
     auto it = fonts_.find(spec);
     if (it != fonts_.end()) return it->second;
     TTF_Font* font = nullptr;
     if (ttf_) {
-        const std::string file = FindFontFile(spec.family, spec.bold, spec.italic);
+        const auto known = known_.find(spec);
+        const std::string file = known != known_.end()
+                                     ? known->second
+                                     : FindFontFile(spec.family, spec.bold, spec.italic);
         looked_ = true;
         if (!file.empty()) font = TTF_OpenFont(file.c_str(), spec.pixels);
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <span>
 #include <string>
 #include <tuple>
 
@@ -20,6 +21,9 @@ struct FontSpec {
     auto operator<=>(const FontSpec&) const = default;
 };
 
+// Which file holds each font, as fontconfig found them.
+using FontFiles = std::map<FontSpec, std::string>;
+
 // The fonts of the desktop, found through fontconfig and opened with SDL_ttf
 // once each. A font that cannot be found draws nothing and measures 0.
 class SdlFonts {
@@ -29,6 +33,10 @@ public:
     SdlFonts(const SdlFonts&) = delete;
     SdlFonts& operator=(const SdlFonts&) = delete;
 
+    // Fonts whose files were already looked up (on another thread): they
+    // open without asking fontconfig again.
+    void Know(const FontFiles& files);
+    // The font, opened; nullptr when no file of it or in its place opens.
     _TTF_Font* Get(const FontSpec& spec);
     // Width of the text in pixels.
     int Width(const FontSpec& spec, const std::string& utf8);
@@ -47,6 +55,7 @@ private:
         int w, h;
     };
     std::map<FontSpec, _TTF_Font*> fonts_;
+    FontFiles known_;
     std::map<std::tuple<FontSpec, std::string, uint32_t>, Cached> texts_;
     bool ttf_ = false;
     bool looked_ = false;  // fontconfig was asked
@@ -54,5 +63,9 @@ private:
 
 // The file of the system font that best fits the family and style, or "".
 std::string FindFontFile(const std::string& family, bool bold, bool italic);
+// The family asked of the system for one the game names.
+std::string SystemFamily(const std::string& family);
+// The files of the fonts, found in one go.
+FontFiles FindFontFiles(std::span<const FontSpec> specs);
 
 }  // namespace krepogor

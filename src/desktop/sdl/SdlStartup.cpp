@@ -1,7 +1,10 @@
 #include "desktop/sdl/SdlStartup.h"
 
 #include <SDL.h>
+#include <langinfo.h>
 
+#include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -19,6 +22,22 @@ constexpr int kLargestSide = 4096;
 // Drivers that draw where no person sees.
 bool Unseen(std::string_view driver) {
     return driver == "offscreen" || driver == "dummy" || driver == "evdev";
+}
+
+// The system's box draws with the display server's fonts, in the characters
+// of the program's locale, which is "C" (Latin letters only) until it is set:
+// the player's own locale when it is a UTF-8 one, else C.UTF-8.
+void UseUtf8Locale() {
+    if (!std::setlocale(LC_CTYPE, "") || std::string_view(nl_langinfo(CODESET)) != "UTF-8")
+        std::setlocale(LC_CTYPE, "C.UTF-8");
+}
+
+// The system's box waits in a loop of its own that reads none of the events a
+// signal turns into: while it shows, SIGTERM, SIGINT and SIGHUP end the
+// program at once, with the status of a start that failed.
+void EndOnSignals() {
+    const auto end = [](int) { std::_Exit(1); };
+    for (int s : {SIGTERM, SIGINT, SIGHUP}) std::signal(s, end);
 }
 
 }  // namespace
@@ -50,10 +69,18 @@ void ReportFailure(const std::string& text) {
     std::fprintf(stderr, "krepogor: %s\n", text.c_str());
     const char* driver = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetCurrentVideoDriver() : nullptr;
     // The game's own box draws Russian with the game's font whatever the
-    // system's locale; the system's box is the fallback.
-    if (driver && !Unseen(driver) && !ShowFailureBox("Крепогор", text))
+    // system's locale; the system's box is the fallback (no font, a display
+    // of too few colours for a renderer).
+    if (driver && !Unseen(driver) && !ShowFailureBox("Крепогор", text)) {
+        UseUtf8Locale();
+        EndOnSignals();
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Крепогор",
                                  WrapToColumns(text, kBoxColumns).c_str(), nullptr);
+    }
+}
+
+std::string PictureRefusal(const std::string& path, const std::string& why) {
+    return "картинка «" + path + "» не годится: " + why + ".";
 }
 
 bool FitsOnScreen(const PictureHeader& header) {
@@ -65,7 +92,7 @@ void RequireFitPicture(const std::string& path) {
     std::string why;
     if (ReadPictureHeader(path, header, why) && !FitsOnScreen(header))
         why = std::to_string(header.width) + " x " + std::to_string(header.height) + " точек";
-    if (!why.empty()) throw ResourceError("картинка «" + path + "» не годится: " + why + ".");
+    if (!why.empty()) throw ResourceError(PictureRefusal(path, why));
 }
 
 }  // namespace krepogor
