@@ -8,6 +8,9 @@ bash scripts/install-deps.sh
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 # The end-to-end tests start an X server of their own (Xvfb): here they must run.
 export KREPOGOR_E2E_REQUIRED=1
+# The build a package is made from: the game alone, here with warnings as errors.
+cmake --preset release -DKREPOGOR_WERROR=ON
+cmake --build --preset release
 cmake --workflow --preset default
 cmake --workflow --preset asan
 # A minute of each fuzzer (clang's libFuzzer) on the book and the driver.
