@@ -1,11 +1,25 @@
 // krepogor: the game in a desktop window.
 #include <iostream>
+#include <string>
+#include <vector>
 
+#include "desktop/DisplayOptions.h"
 #include "desktop/sdl/SdlShell.h"
 #include "frontend/BookLocation.h"
 #include "frontend/DataFolder.h"
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    krepogor::DisplayOptions display;
+    for (size_t i = 0; i < args.size(); ++i) {
+        std::string error;
+        if (!krepogor::TakeDisplayOption(args, i, display, error))
+            error = "неизвестный параметр «" + args[i] + "»";
+        if (!error.empty()) {
+            std::cerr << "krepogor: " << error << "\n";
+            return 2;
+        }
+    }
     const std::string exeDir = krepogor::ExecutableDir(argc > 0 ? argv[0] : "");
     auto data = krepogor::FindDataFolder(exeDir);
     if (!data) {
@@ -17,5 +31,6 @@ int main(int argc, char** argv) {
     options.appDir = data->dir;
     options.resourcesDir = data->dir + "/resources";
     options.bookPath = krepogor::PrepareBook(*data, std::cerr);
+    options.display = display;
     return krepogor::RunDesktopGame(options);
 }

@@ -65,7 +65,7 @@ class Shell : public BoxHost {
 public:
     Shell(const ShellOptions& options, SdlPicturePreload& pictures)
         : options_(options),
-          screen_(options.resourcesDir, pictures.TakeMenuBackground()),
+          screen_(options.resourcesDir, pictures.TakeMenuBackground(), options.display),
           media_(audio_),
           wav_(audio_),
           timers_(true),
@@ -74,10 +74,7 @@ public:
           game_(platform_),
           view_(game_) {
         pictures.TakeInto(game_.pics);
-        view_.SetPresenter([this](const Canvas& frame) {
-            screen_.TakeFrame(frame);
-            dirty_ = true;
-        });
+        view_.SetPresenter([this](const Canvas& frame) { screen_.TakeFrame(frame); });
         game_.view = &view_;
     }
 
@@ -88,11 +85,14 @@ public:
         while (true) {
             Service();
             const std::string shows = Shows(game_);
-            if (dirty_ || shows != shows_) {
+            if (dirty_ || shows != shows_ || screen_.IsWholeDue()) {
                 shows_ = shows;
                 dirty_ = false;
                 DrawWindow();
-                SDL_RenderPresent(screen_.Renderer());
+                screen_.Present();
+            } else {
+                // A battle frame alone goes to the window system as the tiles it changed.
+                screen_.PresentChanges(game_);
             }
             SDL_Event e;
             if (!SDL_WaitEventTimeout(&e, IdleMs())) continue;
@@ -150,6 +150,7 @@ private:
                     closes_.WindowClosed();
                     Close();
                 } else {
+                    if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) screen_.Resized();
                     dirty_ = true;
                 }
                 break;
@@ -160,10 +161,15 @@ private:
                 keys_.Up(e.key.keysym.scancode);
                 break;
             case SDL_MOUSEMOTION:
-                Move(e.motion.x, e.motion.y);
+                // Over the black bars the pointer is over nothing of the game.
+                if (const auto at = screen_.ToClient(e.motion.x, e.motion.y))
+                    Move(at->x, at->y);
+                else
+                    Move(-1, -1);
                 break;
             case SDL_MOUSEBUTTONDOWN:
-                if (e.button.button == SDL_BUTTON_LEFT) Click(e.button.x, e.button.y);
+                if (e.button.button != SDL_BUTTON_LEFT) break;
+                if (const auto at = screen_.ToClient(e.button.x, e.button.y)) Click(at->x, at->y);
                 break;
             default:
                 break;
@@ -180,6 +186,13 @@ private:
         MenuBar& menu = screen_.Menu();
         const bool menuOpen = menu.Open() >= 0;
         const int scancode = k.keysym.scancode;
+        if (TogglesFullscreen(scancode, (k.keysym.mod & KMOD_ALT) != 0)) {
+            if (!k.repeat) {
+                screen_.ToggleFullscreen();
+                dirty_ = true;
+            }
+            return;
+        }
         switch (keys_.Down(shown, scancode, k.repeat != 0, menuOpen)) {
             case KeyUse::Ignore:
                 break;

@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "desktop/DisplayOptions.h"
+
 namespace krepogor {
 
 class Game;
@@ -11,6 +13,7 @@ struct ShellOptions {
     std::string appDir;        // the directory that holds "gamedata"
     std::string resourcesDir;  // the program's own pictures
     std::string bookPath;      // the champions' book file
+    DisplayOptions display;    // the factor and fullscreen the player chose
     // Called on every pass of the event loops, a box's included: lets a test
     // push input and watch the game.
     std::function<void(const Game&)> onPass;
