@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libfontconfig-dev
   libmpg123-dev
-  xvfb xdotool libxdamage-dev
+  xvfb xdotool libxdamage-dev openbox
   fonts-ebgaramond fonts-liberation2 fonts-dejavu-core fonts-urw-base35
   python3 python3-pil python3-numpy lame
   desktop-file-utils appstream dpkg-dev file

@@ -21,6 +21,7 @@
 #include "desktop/sdl/SdlScreen.h"
 #include "desktop/sdl/SdlStartup.h"
 #include "desktop/sdl/SdlWavPlayer.h"
+#include "desktop/sdl/SdlWindowClass.h"
 #include "frontend/BattleMenu.h"
 #include "frontend/CloseBox.h"
 #include "frontend/InfoScreens.h"
@@ -277,6 +278,7 @@ int RunDesktopGame(const ShellOptions& options) {
         // The pictures are decoded while the window system starts.
         SdlPicturePreload pictures(options.resourcesDir, LookOf("frm_menu")->background,
                                    options.appDir);
+        NameWindowClass();
         std::string error;
         if (!StartVideo(error)) {
             ReportFailure(StartupFailureText(NoDisplayReason(error)));
