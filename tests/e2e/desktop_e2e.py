@@ -99,9 +99,10 @@ class Desktop:
         self.display = display
         self.out = out
         self.screen = screen
-        # The settings the game remembers stay in the test's own folder.
+        # The settings the game remembers stay in the test's own folder, one
+        # for each screen, as on three machines.
         self.env = dict(os.environ, DISPLAY=display,
-                        XDG_CONFIG_HOME=os.path.join(out, "config"))
+                        XDG_CONFIG_HOME=os.path.join(out, f"config-{screen[0]}x{screen[1]}"))
         self.shots = shots
 
     def xdo(self, *args):
@@ -431,8 +432,18 @@ def filled(desk, path, menu_image):
         _, image = game.expect("box-in-a-window-by-Alt-Enter", BATTLE)
         if not box_shows(image):
             raise Failure("box-in-a-window-by-Alt-Enter: the box went")
+        game.key("alt+Return")
+        game.expect("box-fullscreen-again", screen, (0, 0))
         game.key("Return")
         game.ended("fullscreen-exit-answered-yes")
+        game.stop()
+        # The next run remembers the full screen.
+        game = Game(desk, path, os.path.join(desk.out, "remembered.log"))
+        game.expect("fullscreen-remembered", screen, (0, 0))
+        game.key("F11")
+        game.expect("menu-in-a-window-by-F11", MENU)
+        game.close_box()
+        game.ended("remembered-menu-closed")
     finally:
         game.stop()
         wm.terminate()
@@ -494,6 +505,9 @@ def main():
         return skip("Xvfb could not start")
     xvfb, display = server
     os.makedirs(args.out, exist_ok=True)
+    for old in os.listdir(args.out):
+        if old.startswith("config-"):
+            shutil.rmtree(os.path.join(args.out, old), ignore_errors=True)
     for old in os.listdir(args.out):
         if old.endswith(".png"):
             os.remove(os.path.join(args.out, old))

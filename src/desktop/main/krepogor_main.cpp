@@ -1,9 +1,11 @@
 // krepogor: the game in a desktop window.
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "desktop/DisplayOptions.h"
+#include "desktop/SettingsFile.h"
 #include "desktop/sdl/SdlShell.h"
 #include "frontend/BookLocation.h"
 #include "frontend/DataFolder.h"
@@ -32,5 +34,7 @@ int main(int argc, char** argv) {
     options.resourcesDir = data->dir + "/resources";
     options.bookPath = krepogor::PrepareBook(*data, std::cerr);
     options.display = display;
+    options.settingsPath =
+        krepogor::SettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     return krepogor::RunDesktopGame(options);
 }

@@ -9,6 +9,7 @@
 #include "desktop/KeyRouting.h"
 #include "desktop/TextField.h"
 #include "desktop/sdl/SdlDraw.h"
+#include "desktop/sdl/SdlGamepads.h"
 #include "desktop/sdl/SdlPainter.h"
 #include "desktop/sdl/SdlScreen.h"
 
@@ -79,8 +80,11 @@ int SdlBoxes::Run(const std::string& title, const std::string& text,
     screen.UpgradePointer(false);
     int hot = -1, pressed = -1;
     const int escape = EscapeButton(buttons.size());
+    // The name box is typed on the keyboard alone.
+    const PadPlace place = field ? PadPlace::NameBox : PadPlace::Box;
     while (true) {
         host_.Service();
+        host_.Pads().Repeat(place);
         const BoxLayout b = LayOutBox(title, text, static_cast<int>(buttons.size()),
                                       field != nullptr, std::max(screen.OuterWidth(), 320),
                                       std::max(screen.OuterHeight(), 200), metrics);
@@ -91,6 +95,7 @@ int SdlBoxes::Run(const std::string& title, const std::string& text,
         SDL_Event e;
         if (!SDL_WaitEventTimeout(&e, host_.IdleMs())) continue;
         do {
+            if (host_.Pads().Handle(e, place)) continue;
             CloseRequests& closes = host_.Closes();
             const bool closeBox =
                 e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE;

@@ -44,15 +44,18 @@ FontSpec SdlScreen::UiFont(bool bold) {
 }
 
 SdlScreen::SdlScreen(const std::string& resourcesDir, const Picture& menuBackground,
-                     const DisplayOptions& display)
+                     const DisplayOptions& display,
+                     const std::map<std::string, DesktopPoint>& places)
     : resourcesDir_(resourcesDir),
       frameDamage_(Canvas::Width, Canvas::Height),
       fullscreen_(display.fullscreen.value_or(false)) {
     // Every pixel is drawn on the CPU: the window's own surface takes the
     // frame straight to the window system, with no OpenGL in between.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    for (const auto& [name, at] : places) placement_.Leave(name, {at.x, at.y, 0, 0});
     if (display.scale) {
         scale_ = *display.scale;
+        scaleChosen_ = true;
     } else {
         SDL_Rect desk{0, 0, 0, 0};
         if (SDL_GetDisplayUsableBounds(0, &desk) != 0) SDL_GetDisplayBounds(0, &desk);
@@ -158,10 +161,27 @@ void SdlScreen::Resized() {
     const bool filling = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
     if (shown_ && !filling && !fullscreen_ && (w != setW_ || h != setH_)) {
         scale_ = ScaleOfResized(OuterWidth(), OuterHeight(), w, h);
+        scaleChosen_ = true;
         setW_ = w;
         setH_ = h;
     }
     Fit();
+}
+
+Settings SdlScreen::Remembered() const {
+    Settings s;
+    if (scaleChosen_) s.scale = scale_;
+    s.fullscreen = fullscreen_;
+    // The screens shown over another window open centred on it anyway.
+    for (const auto& [name, at] : placement_.Left())
+        if (const WindowLook* look = LookOf(name); look && !look->overOwner)
+            s.places[name] = {at.x, at.y};
+    // The window shown now, where it stands.
+    if (shown_ && !shown_->overOwner && !(SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN)) {
+        DesktopPoint& p = s.places[shown_->name];
+        SDL_GetWindowPosition(window_, &p.x, &p.y);
+    }
+    return s;
 }
 
 void SdlScreen::ToggleFullscreen() {
@@ -184,6 +204,8 @@ bool SdlScreen::Follow(const std::string& visible) {
     Rect at{0, 0, 0, 0};
     SDL_GetWindowPosition(window_, &at.x, &at.y);
     SDL_GetWindowSize(window_, &at.w, &at.h);
+    const bool filling = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+    if (shown_ && !filling) placement_.Leave(shown_->name, at);
     const WindowLook* before = shown_;
     shown_ = look;
     if (menu_) menu_->Close();
@@ -196,7 +218,6 @@ bool SdlScreen::Follow(const std::string& visible) {
         return true;
     }
     SDL_SetWindowTitle(window_, look->caption);
-    const bool filling = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
     if (!filling) {
         SDL_Rect desk{0, 0, 0, 0};
         const int display = std::max(SDL_GetWindowDisplayIndex(window_), 0);

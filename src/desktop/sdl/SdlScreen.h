@@ -12,6 +12,7 @@
 #include "desktop/FrameDamage.h"
 #include "desktop/Letterbox.h"
 #include "desktop/MenuBar.h"
+#include "desktop/Settings.h"
 #include "desktop/WindowLooks.h"
 #include "desktop/WindowPlacement.h"
 #include "desktop/sdl/SdlFonts.h"
@@ -47,9 +48,10 @@ public:
     // `menuBackground`, when it has pixels, is the main menu's background
     // already decoded (and checked); the screen copies it into its texture.
     // `display` says the factor windows open at and whether the game starts
-    // filling the screen.
+    // filling the screen; `places`, where the windows were left in an earlier run.
     explicit SdlScreen(const std::string& resourcesDir, const Picture& menuBackground = {},
-                       const DisplayOptions& display = {});
+                       const DisplayOptions& display = {},
+                       const std::map<std::string, DesktopPoint>& places = {});
     ~SdlScreen();
     SdlScreen(const SdlScreen&) = delete;
     SdlScreen& operator=(const SdlScreen&) = delete;
@@ -76,6 +78,9 @@ public:
     double Scale() const { return scale_; }
     bool Fullscreen() const { return fullscreen_; }
     void ToggleFullscreen();
+    // What the next run starts with: the factor the player chose (none when
+    // it came from the desktop), fullscreen, and where each window was left.
+    Settings Remembered() const;
     // The desktop window changed its size (the player, the window manager or
     // fullscreen did it): the picture is fitted again, and a size the player
     // chose gives the factor the next windows open at.
@@ -127,6 +132,7 @@ private:
     const WindowLook* shown_ = nullptr;
     WindowPlacement placement_;
     double scale_ = 1;
+    bool scaleChosen_ = false;
     bool fullscreen_ = false;
     Letterbox box_;
     int setW_ = 0, setH_ = 0;  // the size the program last gave the window

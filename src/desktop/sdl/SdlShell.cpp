@@ -3,6 +3,8 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <iostream>
 #include <memory>
 #include <new>
 
@@ -11,11 +13,13 @@
 #include "desktop/HotAreas.h"
 #include "desktop/KeyCodes.h"
 #include "desktop/KeyRouting.h"
+#include "desktop/SettingsFile.h"
 #include "desktop/StartupText.h"
 #include "desktop/TimersMayWait.h"
 #include "desktop/WindowLooks.h"
 #include "desktop/sdl/SdlAudioOutput.h"
 #include "desktop/sdl/SdlBoxes.h"
+#include "desktop/sdl/SdlGamepads.h"
 #include "desktop/sdl/SdlMediaSystem.h"
 #include "desktop/sdl/SdlPicturePreload.h"
 #include "desktop/sdl/SdlScreen.h"
@@ -64,9 +68,12 @@ std::string Shows(const Game& g) {
 
 class Shell : public BoxHost {
 public:
-    Shell(const ShellOptions& options, SdlPicturePreload& pictures)
+    Shell(const ShellOptions& options, SdlPicturePreload& pictures, const Settings& settings)
         : options_(options),
-          screen_(options.resourcesDir, pictures.TakeMenuBackground(), options.display),
+          screen_(options.resourcesDir, pictures.TakeMenuBackground(),
+                  {options.display.scale ? options.display.scale : settings.scale,
+                   options.display.fullscreen.value_or(settings.fullscreen)},
+                  settings.places),
           media_(audio_),
           wav_(audio_),
           timers_(true),
@@ -85,12 +92,15 @@ public:
         frm_menu_Load(game_);
         while (true) {
             Service();
+            pads_.Repeat(PadPlaceNow());
             const std::string shows = Shows(game_);
             if (dirty_ || shows != shows_ || screen_.IsWholeDue()) {
                 shows_ = shows;
                 dirty_ = false;
                 DrawWindow();
                 screen_.Present();
+                // Pads are looked for once the first window shows.
+                pads_.Start();
             } else {
                 // A battle frame alone goes to the window system as the tiles it changed.
                 screen_.PresentChanges(game_);
@@ -99,7 +109,7 @@ public:
             if (!SDL_WaitEventTimeout(&e, IdleMs())) continue;
             do {
                 RunTimers();
-                Handle(e);
+                if (!pads_.Handle(e, PadPlaceNow())) Handle(e);
             } while (SDL_PollEvent(&e));
         }
     }
@@ -113,13 +123,25 @@ public:
     }
 
     int IdleMs() override {
-        const auto due = timers_.NextDue();
-        if (!due || TimersMayWait(game_)) return kMaxIdleMs;
-        const int64_t wait = *due - static_cast<int64_t>(SDL_GetTicks64());
+        // The next timer due (unless the timers may wait) or a pad's next repeat.
+        int64_t due = INT64_MAX;
+        if (const auto timer = timers_.NextDue(); timer && !TimersMayWait(game_)) due = *timer;
+        if (const auto pad = pads_.NextDue()) due = std::min(due, *pad);
+        if (due == INT64_MAX) return kMaxIdleMs;
+        const int64_t wait = due - static_cast<int64_t>(SDL_GetTicks64());
         return static_cast<int>(std::clamp<int64_t>(wait, 0, kMaxIdleMs));
     }
 
+    // Keeps how the windows were shown for the next run.
+    void Remember() {
+        if (options_.settingsPath.empty()) return;
+        std::string error;
+        if (!SaveSettings(SystemFileCalls(), options_.settingsPath, screen_.Remembered(), error))
+            std::cerr << "krepogor: настройки не сохранены: " << error << "\n";
+    }
+
     SdlScreen& Screen() override { return screen_; }
+    SdlGamepads& Pads() override { return pads_; }
     void DrawWindow() override { screen_.Draw(game_); }
     CloseRequests& Closes() override { return closes_; }
     void EndProgram() override {
@@ -128,6 +150,14 @@ public:
 
 private:
     std::string Visible() const { return game_.windows.Visible(); }
+
+    // Where a pad's buttons go outside the boxes.
+    PadPlace PadPlaceNow() const {
+        const std::string shown = Visible();
+        if (shown == "frm_vustrel") return PadPlace::Battle;
+        if (shown == "frm_menu" || shown.empty()) return PadPlace::MainMenu;
+        return PadPlace::Screen;
+    }
 
     // Fires the timers due by now: on the real clock's beat while they drive
     // what the player sees and hears, else every period they waited through.
@@ -255,6 +285,7 @@ private:
 
     ShellOptions options_;
     SdlScreen screen_;
+    SdlGamepads pads_;
     SdlAudioOutput audio_;
     SdlMediaSystem media_;
     SdlWavPlayer wav_;
@@ -288,12 +319,17 @@ int RunDesktopGame(const ShellOptions& options) {
         // Typed text is wanted only in the name box.
         SDL_StopTextInput();
         try {
-            Shell shell(options, pictures);
+            const Settings settings =
+                options.settingsPath.empty()
+                    ? Settings{}
+                    : LoadSettings(SystemFileCalls(), options.settingsPath, std::cerr);
+            Shell shell(options, pictures, settings);
             try {
                 shell.Run();
             } catch (const ProgramEnded&) {
                 status = 0;
             }
+            shell.Remember();
         } catch (const PictureLoadError& e) {
             ReportFailure(StartupFailureText(e.what()));
             status = 1;

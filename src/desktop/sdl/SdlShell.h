@@ -14,6 +14,8 @@ struct ShellOptions {
     std::string resourcesDir;  // the program's own pictures
     std::string bookPath;      // the champions' book file
     DisplayOptions display;    // the factor and fullscreen the player chose
+    // Where the windows' settings are remembered between runs; empty: nowhere.
+    std::string settingsPath;
     // Called on every pass of the event loops, a box's included: lets a test
     // push input and watch the game.
     std::function<void(const Game&)> onPass;
