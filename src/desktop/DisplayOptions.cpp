@@ -21,28 +21,4 @@ std::optional<double> ParseScale(const std::string& text) {
     return v;
 }
 
-bool TakeDisplayOption(const std::vector<std::string>& args, size_t& i, DisplayOptions& options,
-                       std::string& error) {
-    const std::string& a = args[i];
-    if (a == "--fullscreen" || a == "--window") {
-        options.fullscreen = a == "--fullscreen";
-        return true;
-    }
-    std::string value;
-    if (a == "--scale") {
-        if (i + 1 >= args.size()) {
-            error = "после --scale нужен множитель, например --scale 2";
-            return true;
-        }
-        value = args[++i];
-    } else if (a.rfind("--scale=", 0) == 0) {
-        value = a.substr(8);
-    } else {
-        return false;
-    }
-    options.scale = ParseScale(value);
-    if (!options.scale) error = "множитель --scale «" + value + "» должен быть числом от 0.25 до 8";
-    return true;
-}
-
 }  // namespace krepogor

@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace krepogor {
 
@@ -13,13 +12,6 @@ struct DisplayOptions {
     std::optional<double> scale;
     std::optional<bool> fullscreen;
 };
-
-// Reads the display option at args[i] (`--scale FACTOR`, `--scale=FACTOR`,
-// `--fullscreen`, `--window`), moving i past its value. Returns false when
-// args[i] is none of them; sets `error` (in Russian) when it is one but its
-// value is missing or unusable.
-bool TakeDisplayOption(const std::vector<std::string>& args, size_t& i, DisplayOptions& options,
-                       std::string& error);
 
 // A scale factor written by the player or read from the settings: a decimal
 // number (point or comma) within the factors windows may open at.

@@ -1,33 +1,27 @@
 #include <gtest/gtest.h>
 
+#include "desktop/CommandLine.h"
 #include "desktop/DisplayOptions.h"
 #include "desktop/KeyRouting.h"
 
 namespace krepogor {
 namespace {
 
-// Reads every argument as a display option; returns the first error.
-std::string Read(const std::vector<std::string>& args, DisplayOptions& o) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        std::string error;
-        if (!TakeDisplayOption(args, i, o, error)) return "not mine: " + args[i];
-        if (!error.empty()) return error;
-    }
-    return "";
-}
-
 TEST(DisplayOptions, ScaleAndFullscreenInEitherSpellingTheLastWins) {
-    DisplayOptions o;
-    EXPECT_EQ(Read({"--scale", "2", "--fullscreen", "--scale=1,5", "--window"}, o), "");
-    EXPECT_EQ(o.scale, 1.5);
-    EXPECT_EQ(o.fullscreen, false);
-    DisplayOptions none;
-    EXPECT_EQ(Read({}, none), "");
-    EXPECT_FALSE(none.scale);
-    EXPECT_FALSE(none.fullscreen);
+    const CommandLine line = ParseCommandLine(
+        std::vector<std::string>{"--scale", "2", "--fullscreen", "--scale=1,5", "--window"});
+    EXPECT_EQ(line.action, CommandLine::Action::Play);
+    EXPECT_EQ(line.display.scale, 1.5);
+    EXPECT_EQ(line.display.fullscreen, false);
+    const CommandLine none = ParseCommandLine(std::vector<std::string>{});
+    EXPECT_FALSE(none.display.scale);
+    EXPECT_FALSE(none.display.fullscreen);
+    // "--scale 3" leaves nothing of its value to be read as an argument.
+    EXPECT_EQ(ParseCommandLine(std::vector<std::string>{"--scale", "3", "--window"}).display.scale,
+              3);
 }
 
-TEST(DisplayOptions, BadScalesAndOtherOptionsAreTold) {
+TEST(DisplayOptions, BadScalesRefuseTheLineAndSayWhy) {
     for (const auto& args : std::vector<std::vector<std::string>>{{"--scale"},
                                                                   {"--scale", "0"},
                                                                   {"--scale", "9"},
@@ -35,17 +29,14 @@ TEST(DisplayOptions, BadScalesAndOtherOptionsAreTold) {
                                                                   {"--scale=-2"},
                                                                   {"--scale", "2x"},
                                                                   {"--scale", "nan"},
-                                                                  {"--scale="}}) {
-        DisplayOptions o;
-        const std::string error = Read(args, o);
-        EXPECT_NE(error, "") << args.back();
-        EXPECT_EQ(error.find("not mine"), std::string::npos) << args.back();
+                                                                  {"--scale="},
+                                                                  {"--scale", "1e1"}}) {
+        const CommandLine line = ParseCommandLine(args);
+        EXPECT_EQ(line.action, CommandLine::Action::Refuse) << args.back();
+        EXPECT_NE(line.error.find("scale"), std::string::npos) << line.error;
     }
-    DisplayOptions o;
-    EXPECT_EQ(Read({"--help"}, o), "not mine: --help");
-    // "--scale 2" leaves nothing of its value to be read as an option.
-    EXPECT_EQ(Read({"--scale", "3", "--window"}, o), "");
-    EXPECT_EQ(o.scale, 3);
+    EXPECT_EQ(ParseCommandLine(std::vector<std::string>{"--scale", "0.25"}).display.scale, 0.25);
+    EXPECT_EQ(ParseScale("8"), 8);
 }
 
 TEST(DisplayOptions, F11AndAltEnterSwitchFullscreen) {

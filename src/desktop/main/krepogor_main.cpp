@@ -2,26 +2,17 @@
 #include <cstdlib>
 #include <iostream>
 #include <string>
-#include <vector>
 
-#include "desktop/DisplayOptions.h"
+#include "desktop/CommandLine.h"
 #include "desktop/SettingsFile.h"
 #include "desktop/sdl/SdlShell.h"
 #include "frontend/BookLocation.h"
 #include "frontend/DataFolder.h"
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    krepogor::DisplayOptions display;
-    for (size_t i = 0; i < args.size(); ++i) {
-        std::string error;
-        if (!krepogor::TakeDisplayOption(args, i, display, error))
-            error = "неизвестный параметр «" + args[i] + "»";
-        if (!error.empty()) {
-            std::cerr << "krepogor: " << error << "\n";
-            return 2;
-        }
-    }
+    // Help, the version and a wrong command line are answered before any window opens.
+    const krepogor::CommandLine line = krepogor::ParseCommandLine(argc, argv);
+    if (const auto status = krepogor::AnswerCommandLine(line, std::cout, std::cerr)) return *status;
     const std::string exeDir = krepogor::ExecutableDir(argc > 0 ? argv[0] : "");
     auto data = krepogor::FindDataFolder(exeDir);
     if (!data) {
@@ -33,7 +24,7 @@ int main(int argc, char** argv) {
     options.appDir = data->dir;
     options.resourcesDir = data->dir + "/resources";
     options.bookPath = krepogor::PrepareBook(*data, std::cerr);
-    options.display = display;
+    options.display = line.display;
     options.settingsPath =
         krepogor::SettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     return krepogor::RunDesktopGame(options);
