@@ -159,7 +159,8 @@ void SdlScreen::Resized() {
     int w = 0, h = 0;
     SDL_GetWindowSize(window_, &w, &h);
     const bool filling = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
-    if (shown_ && !filling && !fullscreen_ && (w != setW_ || h != setH_)) {
+    const bool settling = SDL_GetTicks64() < settlingUntil_;
+    if (shown_ && !filling && !fullscreen_ && !settling && (w != setW_ || h != setH_)) {
         scale_ = ScaleOfResized(OuterWidth(), OuterHeight(), w, h);
         scaleChosen_ = true;
         setW_ = w;
@@ -184,9 +185,15 @@ Settings SdlScreen::Remembered() const {
     return s;
 }
 
+void SdlScreen::Settle() {
+    // A window manager may pass through the window's earlier sizes first.
+    settlingUntil_ = SDL_GetTicks64() + 500;
+}
+
 void SdlScreen::ToggleFullscreen() {
     fullscreen_ = !fullscreen_;
     if (!shown_) return;
+    Settle();
     SDL_SetWindowFullscreen(window_, fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
     if (!fullscreen_) {
         // Back in a window: the size of the window shown, at the factor.
@@ -228,6 +235,7 @@ bool SdlScreen::Follow(const std::string& visible) {
                                             WindowWidth(*look), WindowHeight(*look));
         setW_ = place.w;
         setH_ = place.h;
+        Settle();
         SDL_SetWindowSize(window_, place.w, place.h);
         SDL_SetWindowPosition(window_, place.x, place.y);
     }

@@ -136,6 +136,10 @@ private:
     bool fullscreen_ = false;
     Letterbox box_;
     int setW_ = 0, setH_ = 0;  // the size the program last gave the window
+    // Until then (SDL's milliseconds) sizes reported are the window system
+    // catching up with the program's own change, not the player's.
+    uint64_t settlingUntil_ = 0;
+    void Settle();
     SdlFonts fonts_;
     std::unique_ptr<MenuBar> menu_;
 };
