@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "desktop/DisplayOptions.h"
+
 namespace krepogor {
 
 // What the command line asks of the game. Settings that options add live
@@ -14,6 +16,8 @@ struct CommandLine {
     Action action = Action::Play;
     // Why the command line was refused, in Russian, without the program's name.
     std::string error;
+    // The factor the windows open at and the full screen, when asked for.
+    DisplayOptions display;
 };
 
 // One option the program answers. `apply` takes the option's value (empty for

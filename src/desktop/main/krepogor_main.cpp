@@ -1,7 +1,10 @@
 // krepogor: the game in a desktop window.
+#include <cstdlib>
 #include <iostream>
+#include <string>
 
 #include "desktop/CommandLine.h"
+#include "desktop/SettingsFile.h"
 #include "desktop/sdl/SdlShell.h"
 #include "frontend/BookLocation.h"
 #include "frontend/DataFolder.h"
@@ -21,5 +24,8 @@ int main(int argc, char** argv) {
     options.appDir = data->dir;
     options.resourcesDir = data->dir + "/resources";
     options.book = krepogor::PrepareBook(*data, std::cerr);
+    options.display = line.display;
+    options.settingsPath =
+        krepogor::SettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     return krepogor::RunDesktopGame(options);
 }

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "desktop/DisplayOptions.h"
 #include "frontend/BookLocation.h"
 
 namespace krepogor {
@@ -13,6 +14,9 @@ struct ShellOptions {
     std::string appDir;        // the directory that holds "gamedata"
     std::string resourcesDir;  // the program's own pictures
     BookPlace book;            // the champions' book
+    DisplayOptions display;    // the factor and fullscreen the player chose
+    // Where the windows' settings are remembered between runs; empty: nowhere.
+    std::string settingsPath;
     // Called on every pass of the event loops, a box's included: lets a test
     // push input and watch the game.
     std::function<void(const Game&)> onPass;
