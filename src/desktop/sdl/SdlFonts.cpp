@@ -85,6 +85,10 @@ FontFiles FindFontFiles(std::span<const FontSpec> specs) {
     return files;
 }
 
+void EndFontLookups() {
+    FcFini();
+}
+
 SdlFonts::SdlFonts() {
     ttf_ = TTF_WasInit() > 0 || TTF_Init() == 0;
 }
@@ -95,7 +99,7 @@ SdlFonts::~SdlFonts() {
         if (font) TTF_CloseFont(font);
     if (ttf_) TTF_Quit();
     // Nothing else of the program uses fontconfig: give back its caches.
-    if (looked_) FcFini();
+    if (looked_) EndFontLookups();
 }
 
 void SdlFonts::Know(const FontFiles& files) {

@@ -67,5 +67,8 @@ std::string FindFontFile(const std::string& family, bool bold, bool italic);
 std::string SystemFamily(const std::string& family);
 // The files of the fonts, found in one go.
 FontFiles FindFontFiles(std::span<const FontSpec> specs);
+// Gives back fontconfig's caches once no font is looked up any more (safe
+// when none ever was, and more than once).
+void EndFontLookups();
 
 }  // namespace krepogor

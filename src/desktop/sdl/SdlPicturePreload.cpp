@@ -64,6 +64,9 @@ SdlPicturePreload::SdlPicturePreload(const std::string& resourcesDir,
 
 SdlPicturePreload::~SdlPicturePreload() {
     if (done_.valid()) done_.wait();
+    // The helper asked fontconfig for the game's fonts: give back its caches
+    // (a box asking for a font after this starts fontconfig afresh).
+    EndFontLookups();
 }
 
 Picture SdlPicturePreload::TakeMenuBackground() {
