@@ -27,7 +27,12 @@ std::string FreshName(const std::string& target, int attempt) {
     const std::filesystem::path p(target);
     char suffix[20];
     std::snprintf(suffix, sizeof suffix, ".%012llx", mix & 0xFFFFFFFFFFFFULL);
-    return (p.parent_path() / ("." + p.filename().string() + suffix)).string();
+    // Built by appending: "." + a temporary inserts at its front, which GCC 12
+    // at -O3 mistakes for an overlapping copy (-Wrestrict).
+    std::string name = ".";
+    name += p.filename().string();
+    name += suffix;
+    return (p.parent_path() / name).string();
 }
 
 // Whether `name` is one FreshName gives for the file named `targetName`.
