@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "script/Driver.h"
-#include "script/Json.h"
+#include "replay/Json.h"
 #include "script/ScratchGameDir.h"
 
 namespace krepogor {

@@ -1,10 +1,31 @@
 // krepogor: the game in a desktop window.
+#include <ctime>
+#include <fstream>
 #include <iostream>
 
 #include "desktop/CommandLine.h"
 #include "desktop/sdl/SdlShell.h"
 #include "frontend/BookLocation.h"
 #include "frontend/DataFolder.h"
+#include "replay/KeptRecordings.h"
+
+namespace {
+
+// Where this run is recorded: where --record says, else as the newest of the
+// runs the game keeps (none when there is no folder for them).
+std::string RecordingPath(const krepogor::CommandLine& line) {
+    if (!line.recordPath.empty()) return line.recordPath;
+    const std::string dataDir = krepogor::PlayerDataDir();
+    if (dataDir.empty()) return "";
+    std::string error;
+    const std::string dir = krepogor::KeptRecordingsDir(dataDir);
+    const std::string path = krepogor::NextKeptRecording(dir, std::time(nullptr), error);
+    if (path.empty())
+        std::cerr << "krepogor: the run is not recorded: " << dir << ": " << error << "\n";
+    return path;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     // Help, the version and a wrong command line are answered before any window opens.
@@ -17,9 +38,18 @@ int main(int argc, char** argv) {
         std::cerr << "krepogor: no game data in " << krepogor::DataFolderPlaces(exeDir) << "\n";
         data = krepogor::DataFolder{exeDir, false};
     }
+    std::ofstream recording;
+    if (const std::string path = RecordingPath(line); !path.empty()) {
+        recording.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
+        if (!recording && !line.recordPath.empty()) {
+            std::cerr << "krepogor: не удаётся записать игру в «" << path << "»\n";
+            return 1;
+        }
+    }
     krepogor::ShellOptions options;
     options.appDir = data->dir;
     options.resourcesDir = data->dir + "/resources";
     options.book = krepogor::PrepareBook(*data, std::cerr);
+    if (recording.is_open()) options.recording = &recording;
     return krepogor::RunDesktopGame(options);
 }

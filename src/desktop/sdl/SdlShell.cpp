@@ -30,6 +30,8 @@
 #include "platform/ClockRandom.h"
 #include "render/PictureLoader.h"
 #include "render/SceneView.h"
+#include "replay/RecordingDialogs.h"
+#include "replay/RunRecorder.h"
 #include "state/Game.h"
 #include "state/ProgramEnded.h"
 
@@ -71,9 +73,11 @@ public:
           wav_(audio_),
           timers_(true),
           boxes_(*this),
+          recorder_(options.recording ? *options.recording : nowhere_),
+          dialogs_(boxes_, timers_, recorder_),
           platform_{timers_,
                     media_,
-                    boxes_,
+                    dialogs_,
                     wav_,
                     random_,
                     options.appDir,
@@ -88,12 +92,15 @@ public:
             dirty_ = true;
         });
         game_.view = &view_;
+        media_.onEnd = [this](const std::string& device) {
+            recorder_.TrackEnded(timers_.Now(), device);
+        };
     }
 
     // The program from its start to its end.
     void Run() {
         timers_.SetNow(static_cast<int64_t>(SDL_GetTicks64()));
-        frm_menu_Load(game_);
+        recorder_.Start(random_.Seed(), timers_.Now(), [this] { frm_menu_Load(game_); });
         while (true) {
             Service();
             const std::string shows = Shows(game_);
@@ -132,20 +139,31 @@ public:
     void DrawWindow() override { screen_.Draw(game_); }
     CloseRequests& Closes() override { return closes_; }
     void EndProgram() override {
-        if (!game_.ShuttingDown) Shutdown(game_);
+        if (!game_.ShuttingDown) Do("quit", [this] { Shutdown(game_); });
     }
+    // The state the run ended in closes its recording.
+    void Finish() { recorder_.Finish(game_); }
 
 private:
     std::string Visible() const { return game_.windows.Visible(); }
+
+    // Runs an input of the player's, written to the recording as `line`.
+    void Do(const std::string& line, const std::function<void()>& act) {
+        recorder_.Command(timers_.Now(), line, act);
+    }
 
     // Fires the timers due by now: on the real clock's beat while they drive
     // what the player sees and hears, else every period they waited through.
     void RunTimers() {
         const auto now = static_cast<int64_t>(SDL_GetTicks64());
-        if (TimersMayWait(game_))
-            timers_.CatchUp(now);
-        else
-            timers_.RunUntil(now);
+        const bool realClock = !TimersMayWait(game_);
+        const auto due = timers_.NextDue();
+        recorder_.Timers(now, realClock, due && *due <= now, [&] {
+            if (realClock)
+                timers_.RunUntil(now);
+            else
+                timers_.CatchUp(now);
+        });
     }
 
     void Handle(const SDL_Event& e) {
@@ -182,7 +200,8 @@ private:
 
     void Close() {
         const std::string visible = Visible();
-        CloseRequest(game_, visible.empty() ? "frm_menu" : visible);
+        const std::string form = visible.empty() ? "frm_menu" : visible;
+        Do("close " + form, [&] { CloseRequest(game_, form); });
     }
 
     void Key(const SDL_KeyboardEvent& k) {
@@ -194,17 +213,18 @@ private:
             case KeyUse::Ignore:
                 break;
             case KeyUse::CloseScreen:
-                ScreenClick(game_, shown);
+                ScreenClickOf(shown);
                 break;
             case KeyUse::MenuBar:
                 if (const auto key = MenuKeyOf(scancode)) {
                     const std::string item = menu.Key(*key);
                     dirty_ = true;
-                    if (!item.empty()) BattleMenu_Click(game_, item);
+                    if (!item.empty()) MenuItem(item);
                 }
                 break;
             case KeyUse::Battle:
-                if (const int16_t vk = VirtualKeyOf(scancode)) BattleWindow_Key(game_, vk);
+                if (const int16_t vk = VirtualKeyOf(scancode))
+                    Do("key vk:" + std::to_string(vk), [&] { BattleWindow_Key(game_, vk); });
                 break;
         }
         if (Visible() != shown || (menu.Open() >= 0) != menuOpen) keys_.KeyboardMoved();
@@ -223,7 +243,8 @@ private:
             screen_.UpgradePointer(false);
             return;
         }
-        LblMod_MouseMove(game_, static_cast<int16_t>(i));
+        Do("hover frm_vustrel LblMod " + std::to_string(i),
+           [&] { LblMod_MouseMove(game_, static_cast<int16_t>(i)); });
         screen_.UpgradePointer(game_.frm_vustrel.LblModPointer(i) == PointerCustom);
     }
 
@@ -234,19 +255,31 @@ private:
             if (menu.Open() >= 0 || menu.Bar().Contains(x, y)) {
                 const std::string item = menu.Click(x, y);
                 dirty_ = true;
-                if (!item.empty()) BattleMenu_Click(game_, item);
+                if (!item.empty()) MenuItem(item);
                 return;
             }
             const int i = LblModAt(x, y - MenuBarHeight);
-            if (i >= 0) LblMod_Click(game_, static_cast<int16_t>(i));
+            if (i >= 0)
+                Do("click frm_vustrel LblMod " + std::to_string(i),
+                   [&] { LblMod_Click(game_, static_cast<int16_t>(i)); });
         } else if (visible == "frm_menu") {
             const std::string area = MainMenuAreaAt(x, y);
-            if (area == "lbl_new_game") lbl_new_game_Click(game_);
-            if (area == "lbl_credits") lbl_credits_Click(game_);
-            if (area == "lbl_exit") lbl_exit_Click(game_);
+            void (*click)(Game&) = area == "lbl_new_game"  ? lbl_new_game_Click
+                                   : area == "lbl_credits" ? lbl_credits_Click
+                                   : area == "lbl_exit"    ? lbl_exit_Click
+                                                           : nullptr;
+            if (click) Do("click frm_menu " + area, [&] { click(game_); });
         } else if (!visible.empty()) {
-            ScreenClick(game_, visible);
+            ScreenClickOf(visible);
         }
+    }
+
+    void ScreenClickOf(const std::string& screen) {
+        Do("click " + screen + " Form", [&] { ScreenClick(game_, screen); });
+    }
+
+    void MenuItem(const std::string& item) {
+        Do("menu " + item, [&] { BattleMenu_Click(game_, item); });
     }
 
     ShellOptions options_;
@@ -257,6 +290,9 @@ private:
     TimerQueue timers_;
     ClockRandom random_;
     SdlBoxes boxes_;
+    std::ostream nowhere_{nullptr};  // the recording of a run that keeps none
+    RunRecorder recorder_;
+    RecordingDialogs dialogs_;
     CloseRequests closes_;
     KeyRouter keys_;
     Platform platform_;
@@ -288,6 +324,7 @@ int RunDesktopGame(const ShellOptions& options) {
             try {
                 shell.Run();
             } catch (const ProgramEnded&) {
+                shell.Finish();
                 status = 0;
             }
         } catch (const PictureLoadError& e) {

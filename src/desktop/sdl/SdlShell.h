@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include "frontend/BookLocation.h"
@@ -13,6 +14,8 @@ struct ShellOptions {
     std::string appDir;        // the directory that holds "gamedata"
     std::string resourcesDir;  // the program's own pictures
     BookPlace book;            // the champions' book
+    // Where the run is written as a driver script as it plays; none: nullptr.
+    std::ostream* recording = nullptr;
     // Called on every pass of the event loops, a box's included: lets a test
     // push input and watch the game.
     std::function<void(const Game&)> onPass;
