@@ -6,15 +6,14 @@ namespace krepogor {
 
 template <typename Ask>
 auto RecordingDialogs::Record(Ask ask) {
-    const int64_t opened = clock_.Now();
-    recorder_.BoxOpened();
+    recorder_.BoxOpened(clock_.Now());
     try {
         auto [result, said] = ask();
-        recorder_.BoxAnswered(opened, clock_.Now(), said);
+        recorder_.BoxAnswered(clock_.Now(), said);
         return result;
     } catch (const ProgramEnded&) {
         // The program was ended (a signal, the session) while the box was open.
-        recorder_.BoxAnswered(opened, clock_.Now(), "quit");
+        recorder_.BoxAnswered(clock_.Now(), "quit");
         throw;
     }
 }

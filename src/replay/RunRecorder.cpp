@@ -14,8 +14,8 @@ void RunRecorder::Start(uint64_t seed, int64_t now, const std::function<void()>&
 }
 
 void RunRecorder::Write(const std::string& line) {
-    if (!held_.empty()) {
-        held_.back().after.push_back(line);
+    if (InBox()) {
+        boxes_.back().lines.push_back("inbox " + line);
         return;
     }
     out_ << line << '\n' << std::flush;
@@ -27,14 +27,20 @@ void RunRecorder::Sync(int64_t now) {
     clock_ = now;
 }
 
+void RunRecorder::SyncBox(int64_t now) {
+    Box& box = boxes_.back();
+    if (now <= box.clock) return;
+    Write("wait " + std::to_string(now - box.clock));
+    box.clock = now;
+}
+
 void RunRecorder::Run(const std::string& line, const std::function<void()>& act) {
     held_.push_back({});
     auto done = [&] {
-        Held held = std::move(held_.back());
+        const Held held = std::move(held_.back());
         held_.pop_back();
         for (const std::string& l : held.boxes) Write(l);
         Write(line);
-        for (const std::string& l : held.after) Write(l);
     };
     try {
         act();
@@ -46,7 +52,7 @@ void RunRecorder::Run(const std::string& line, const std::function<void()>& act)
 }
 
 void RunRecorder::Command(int64_t now, const std::string& line, const std::function<void()>& act) {
-    // The commands a box's own loop runs (an end of the program) belong to the box.
+    // What a box's own loop does (an end of the program) is the box's answer.
     if (InBox()) {
         act();
         return;
@@ -57,32 +63,41 @@ void RunRecorder::Command(int64_t now, const std::string& line, const std::funct
 
 void RunRecorder::Timers(int64_t now, bool realClock, bool anyDue,
                          const std::function<void()>& fire) {
-    // While a box is open its time stands for the timers it let run; a clock
-    // that only moved on is waited for before the next line.
-    if (InBox() || !anyDue || now <= clock_) {
+    // A clock that only moved on is waited for before the next line.
+    int64_t& clock = InBox() ? boxes_.back().clock : clock_;
+    if (!anyDue || now <= clock) {
         fire();
         return;
     }
-    const std::string line = (realClock ? "step " : "wait ") + std::to_string(now - clock_);
-    clock_ = now;
-    Run(line, fire);
+    const std::string line = (realClock ? "step " : "wait ") + std::to_string(now - clock);
+    clock = now;
+    if (InBox()) {
+        Write(line);
+        fire();
+    } else {
+        Run(line, fire);
+    }
 }
 
 void RunRecorder::TrackEnded(int64_t now, const std::string& device) {
-    if (!InBox()) Sync(now);
+    if (InBox())
+        SyncBox(now);
+    else
+        Sync(now);
     Write("trackend " + device);
 }
 
-void RunRecorder::BoxOpened() {
-    ++boxes_;
+void RunRecorder::BoxOpened(int64_t opened) {
+    boxes_.push_back({opened, {}});
 }
 
-void RunRecorder::BoxAnswered(int64_t opened, int64_t answered, const std::string& answer) {
-    --boxes_;
-    const int64_t ms = std::max<int64_t>(0, answered - opened);
-    clock_ = std::max(clock_, opened + ms);
-    const std::string lines[] = {"boxtime " + std::to_string(ms), "answer " + answer};
-    for (const std::string& l : lines) {
+void RunRecorder::BoxAnswered(int64_t answered, const std::string& answer) {
+    Box box = std::move(boxes_.back());
+    boxes_.pop_back();
+    box.lines.push_back("boxtime " + std::to_string(std::max<int64_t>(0, answered - box.clock)));
+    box.lines.push_back("answer " + answer);
+    clock_ = std::max(clock_, answered);
+    for (const std::string& l : box.lines) {
         if (held_.empty())
             Write(l);
         else

@@ -18,9 +18,9 @@ class Game;
 // script waits to the moment the program took it. Timers that fell due are
 // written as the program fired them, `wait` when it let them catch up (each
 // period at its own time), `step` when it fired them on the real clock (each
-// once, late). A box opened by a command is written before that command as
-// its `boxtime` and `answer`; what happened while it was open is written
-// after it.
+// once, late). A box opened by a command is written before that command:
+// what happened while it was open (`inbox` lines, on its own clock), the time
+// it stayed open after that (`boxtime`) and its `answer`.
 class RunRecorder {
 public:
     explicit RunRecorder(std::ostream& out) : out_(out) {}
@@ -35,11 +35,11 @@ public:
     void Timers(int64_t now, bool realClock, bool anyDue, const std::function<void()>& fire);
     // A device's track ended at the timer clock `now` (the audio thread found it).
     void TrackEnded(int64_t now, const std::string& device);
-    // A box opened at the timer clock `opened` took `answer` ("Yes", "No",
-    // "OK", "text:..." or "quit") at `answered`.
-    void BoxOpened();
-    void BoxAnswered(int64_t opened, int64_t answered, const std::string& answer);
-    bool InBox() const { return boxes_ > 0; }
+    // A box opened at the timer clock `opened`; it took `answer` ("Yes",
+    // "No", "OK", "text:..." or "quit") at `answered`.
+    void BoxOpened(int64_t opened);
+    void BoxAnswered(int64_t answered, const std::string& answer);
+    bool InBox() const { return !boxes_.empty(); }
     // The state the run ended in, as the last line.
     void Finish(Game& g);
 
@@ -49,14 +49,19 @@ private:
     void Sync(int64_t now);
     // Lines of a command are held until it is done, as its boxes come first.
     struct Held {
-        std::vector<std::string> boxes;  // boxtime and answer, before the command
-        std::vector<std::string> after;  // what happened while a box was open
+        std::vector<std::string> boxes;  // inbox, boxtime and answer lines
     };
+    struct Box {
+        int64_t clock;                   // of its last line
+        std::vector<std::string> lines;  // its inbox lines
+    };
+    // Waits, inside the box, to `now`.
+    void SyncBox(int64_t now);
     void Run(const std::string& line, const std::function<void()>& act);
 
     std::ostream& out_;
     int64_t clock_ = 0;
-    int boxes_ = 0;
+    std::vector<Box> boxes_;
     std::vector<Held> held_;
 };
 

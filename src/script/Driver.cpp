@@ -86,6 +86,7 @@ Driver::Driver(const std::string& appDir, const std::string& resourcesDir, std::
       out_(out) {
     rig_.game.view = &scene_;
     rig_.dialogs.endWhileOpen = [this] { Quit(); };
+    rig_.dialogs.runWhileOpen = [this](const std::string& line) { Command(Words(line), line); };
 }
 
 bool Driver::Run(const std::string& line) {
@@ -164,6 +165,12 @@ void Driver::Command(const std::vector<std::string>& w, const std::string& line)
         // A typed name keeps its blanks, those at its end too.
         const std::string rest = Rest(line, 1);
         Answer(rest.rfind("text:", 0) == 0 ? rest : After(line, 1));
+    } else if (c == "inbox") {
+        const auto inner = std::vector<std::string>(w.begin() + 1, w.end());
+        const bool known = inner.size() == 2 &&
+                           (inner[0] == "wait" || inner[0] == "step" || inner[0] == "trackend");
+        if (!known) throw ScriptError("inbox takes wait, step or trackend with its word");
+        rig_.dialogs.WhileOpen(After(line, 1));
     } else if (c == "trackends") {
         arity(1, 1);
         TrackEnds(w[1]);

@@ -6,6 +6,9 @@ namespace krepogor {
 
 ScriptedDialogs::Answer ScriptedDialogs::Next(const std::string& title, bool input,
                                               MsgButtons buttons) {
+    if (!answers_.empty() && runWhileOpen)
+        for (const std::string& line : std::exchange(answers_.front().whileOpen, {}))
+            runWhileOpen(line);
     int64_t ms = answers_.empty() ? 0 : std::exchange(answers_.front().openMs, 0);
     if (ms == 0) ms = std::exchange(openMs_, 0);
     if (ms > 0 && waitWhileOpen) waitWhileOpen(ms);

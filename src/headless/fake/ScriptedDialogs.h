@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "headless/fake/EventLog.h"
 #include "platform/Dialogs.h"
@@ -27,13 +28,19 @@ public:
         enum Kind { OK, Yes, No, Cancel, Text, Quit } kind;
         std::string text;
         int64_t openMs = 0;  // how long its box stays open (OpenFor before Queue)
+        std::vector<std::string> whileOpen = {};  // what happens while it is open
     };
 
     explicit ScriptedDialogs(EventLog& log) : log_(log) {}
     void Queue(Answer a) {
         if (a.openMs == 0) a.openMs = std::exchange(openMs_, 0);
+        a.whileOpen = std::exchange(whileOpen_, {});
         answers_.push_back(std::move(a));
     }
+    // A script line the next queued answer's box runs as soon as it opens,
+    // before its time (OpenFor) passes: what a recording saw happen meanwhile.
+    void WhileOpen(std::string line) { whileOpen_.push_back(std::move(line)); }
+    std::function<void(const std::string&)> runWhileOpen;
     // The next box stays open this long before it takes its answer; meanwhile
     // `waitWhileOpen` runs the program's timers, as a box's own loop does.
     // Given before an answer is queued, the time belongs to that answer's box,
@@ -58,6 +65,7 @@ private:
     EventLog& log_;
     std::deque<Answer> answers_;
     int64_t openMs_ = 0;
+    std::vector<std::string> whileOpen_;
 };
 
 }  // namespace krepogor
