@@ -59,6 +59,7 @@ void RunRecorder::Command(int64_t now, const std::string& line, const std::funct
     }
     Sync(now);
     Run(line, act);
+    Write(CheckpointLine(game_));
 }
 
 void RunRecorder::Timers(int64_t now, bool realClock, bool anyDue,
@@ -105,8 +106,8 @@ void RunRecorder::BoxAnswered(int64_t answered, const std::string& answer) {
     }
 }
 
-void RunRecorder::Finish(Game& g) {
-    Write(ExpectLine(g));
+void RunRecorder::Finish() {
+    Write(ExpectLine(game_));
 }
 
 }  // namespace krepogor

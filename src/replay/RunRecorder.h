@@ -23,12 +23,15 @@ class Game;
 // it stayed open after that (`boxtime`) and its `answer`.
 class RunRecorder {
 public:
-    explicit RunRecorder(std::ostream& out) : out_(out) {}
+    // `g`: the game recorded (used from Start on).
+    RunRecorder(std::ostream& out, Game& g) : out_(out), game_(g) {}
 
     // Runs `start`, the program's start with its random numbers from `seed`
     // and its timer clock at `now`.
     void Start(uint64_t seed, int64_t now, const std::function<void()>& start);
-    // Runs `act` as the command `line` taken at the timer clock `now`.
+    // Runs `act` as the command `line` taken at the timer clock `now`; a
+    // short `expect` follows it, so that a replay that parts from the run
+    // fails near the place where it did.
     void Command(int64_t now, const std::string& line, const std::function<void()>& act);
     // Runs `fire`, which fires the timers due by `now` (`anyDue`: there are
     // some); `realClock`: on the real clock's beat, else catching up.
@@ -41,7 +44,7 @@ public:
     void BoxAnswered(int64_t answered, const std::string& answer);
     bool InBox() const { return !boxes_.empty(); }
     // The state the run ended in, as the last line.
-    void Finish(Game& g);
+    void Finish();
 
 private:
     void Write(const std::string& line);
@@ -60,6 +63,7 @@ private:
     void Run(const std::string& line, const std::function<void()>& act);
 
     std::ostream& out_;
+    Game& game_;
     int64_t clock_ = 0;
     std::vector<Box> boxes_;
     std::vector<Held> held_;

@@ -1,5 +1,7 @@
 #include "replay/StateValues.h"
 
+#include <set>
+
 #include "replay/BufferNames.h"
 #include "replay/Json.h"
 #include "replay/StateFields.h"
@@ -40,6 +42,16 @@ std::vector<StateValue> StateValues(Game& g) {
 std::string ExpectLine(Game& g) {
     std::string line = "expect";
     for (const StateValue& v : StateValues(g)) line += " " + v.name + "=" + v.word;
+    return line;
+}
+
+std::string CheckpointLine(Game& g) {
+    static const std::set<std::string> names = {"Life",      "ModPoints", "Kills",   "Level",
+                                                "ShotCount", "GunAngle",  "Count5",  "MobLive",
+                                                "MobX",      "KernelFly", "KernelX", "visible"};
+    std::string line = "expect";
+    for (const StateValue& v : StateValues(g))
+        if (names.contains(v.name)) line += " " + v.name + "=" + v.word;
     return line;
 }
 

@@ -23,5 +23,9 @@ std::string CompactJson(const std::string& json);
 
 // "expect NAME=WORD ..." with every value of StateValues.
 std::string ExpectLine(Game& g);
+// The same with the few values that show soonest where a replay parts from
+// its run: where the enemies and the balls are, the gun, the counts, the
+// window shown.
+std::string CheckpointLine(Game& g);
 
 }  // namespace krepogor

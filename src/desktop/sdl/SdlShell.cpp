@@ -73,7 +73,7 @@ public:
           wav_(audio_),
           timers_(true),
           boxes_(*this),
-          recorder_(options.recording ? *options.recording : nowhere_),
+          recorder_(options.recording ? *options.recording : nowhere_, game_),
           dialogs_(boxes_, timers_, recorder_),
           platform_{timers_,
                     media_,
@@ -142,7 +142,7 @@ public:
         if (!game_.ShuttingDown) Do("quit", [this] { Shutdown(game_); });
     }
     // The state the run ended in closes its recording.
-    void Finish() { recorder_.Finish(game_); }
+    void Finish() { recorder_.Finish(); }
 
 private:
     std::string Visible() const { return game_.windows.Visible(); }
