@@ -96,8 +96,9 @@ bool Driver::Run(const std::string& line) {
     std::string text = typed ? line : line.substr(0, line.find('#'));
     const auto w = Words(text);
     if (ended_) {
-        // The state the program ended in can still be compared.
+        // The state and the frame the program ended in can still be compared.
         if (!w.empty() && w[0] == "expect") Expect(w);
+        if (w.size() == 3 && w[0] == "png") Png(w[1], w[2]);
         return false;
     }
     if (w.empty()) return true;

@@ -5,7 +5,8 @@ pause and its box, the rules by F1 closed by their close box, the exit
 question answered No, the music switched off by the menu bar and on by F3, a
 new battle from the menu bar, and the end by Esc and "Да". The recording then
 replays in krepogor-script to status 0, and the same recording with one wait
-20 ms longer fails with status 5 naming the line of the first difference.
+20 ms longer fails with status 5 naming the line of the first difference. The
+driver's last frame equals the one the desktop saved beside the recording.
 
 Usage: replay_e2e.py --game PATH --driver PATH --out DIR
 Exits 0 when every step passed, 1 on a failure, 77 (skipped) when no X server
@@ -159,6 +160,19 @@ def check_replays(desk, driver, appdir, recording):
     if status != 0:
         raise Failure(f"replay: status {status}: {err}")
     print(f"ok   replay: {len(lines)} lines replayed to status 0", flush=True)
+
+    # The driver's last frame is the desktop's, pixel for pixel (both written
+    # by the same PNG writer, so byte for byte).
+    framed = os.path.join(desk.out, "replay-framed.krs")
+    last = os.path.join(desk.out, "replay-driver-last.png")
+    with open(framed, "w", encoding="utf-8") as f:
+        f.write("\n".join(lines) + f"\npng frm_vustrel {last}\n")
+    status, err = replay(driver, appdir, framed)
+    with open(recording + ".png", "rb") as a, open(last, "rb") as b:
+        if status != 0 or a.read() != b.read():
+            raise Failure(f"last frame: the driver's {last} is not the desktop's "
+                          f"{recording}.png (status {status}) {err}")
+    print("ok   last frame: the driver's equals the desktop's", flush=True)
 
     # One wait before a key in the middle of the last battle, 20 ms longer:
     # a battle tick falls in it, before the key instead of after it.

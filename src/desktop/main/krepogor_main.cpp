@@ -51,5 +51,6 @@ int main(int argc, char** argv) {
     options.resourcesDir = data->dir + "/resources";
     options.book = krepogor::PrepareBook(*data, std::cerr);
     if (recording.is_open()) options.recording = &recording;
+    if (!line.recordPath.empty()) options.lastFramePath = line.recordPath + ".png";
     return krepogor::RunDesktopGame(options);
 }

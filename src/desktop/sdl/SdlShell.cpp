@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <iostream>
 #include <memory>
 #include <new>
 
@@ -14,6 +15,7 @@
 #include "desktop/StartupText.h"
 #include "desktop/TimersMayWait.h"
 #include "desktop/WindowLooks.h"
+#include "desktop/sdl/PngWriter.h"
 #include "desktop/sdl/SdlAudioOutput.h"
 #include "desktop/sdl/SdlBoxes.h"
 #include "desktop/sdl/SdlHangup.h"
@@ -142,7 +144,14 @@ public:
         if (!game_.ShuttingDown) Do("quit", [this] { Shutdown(game_); });
     }
     // The state the run ended in closes its recording.
-    void Finish() { recorder_.Finish(); }
+    void Finish() {
+        recorder_.Finish();
+        std::string error;
+        const Canvas& frame = view_.Frame();
+        if (!options_.lastFramePath.empty() &&
+            !SavePng(options_.lastFramePath, frame.Pixels(), Canvas::Width, Canvas::Height, error))
+            std::cerr << "krepogor: " << error << "\n";
+    }
 
 private:
     std::string Visible() const { return game_.windows.Visible(); }

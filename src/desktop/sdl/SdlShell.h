@@ -16,6 +16,9 @@ struct ShellOptions {
     BookPlace book;            // the champions' book
     // Where the run is written as a driver script as it plays; none: nullptr.
     std::ostream* recording = nullptr;
+    // Where the battle window's last frame is saved as a PNG when the game
+    // ends, beside the recording; "": nowhere.
+    std::string lastFramePath;
     // Called on every pass of the event loops, a box's included: lets a test
     // push input and watch the game.
     std::function<void(const Game&)> onPass;
