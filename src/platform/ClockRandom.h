@@ -12,6 +12,8 @@ namespace krepogor {
 class ClockRandom : public IRandom {
 public:
     ClockRandom();
+    // The sequence of a seed given (a recording's).
+    explicit ClockRandom(uint64_t seed) : seed_(seed), gen_(seed) {}
     uint64_t Seed() const { return seed_; }
     double Rnd() override { return gen_.NextDouble(); }
     void Randomize() override {}

@@ -18,8 +18,8 @@
 #include "replay/ParseValue.h"
 #include "replay/StateFields.h"
 #include "replay/StateValues.h"
-#include "script/Controls.h"
-#include "script/KeyNames.h"
+#include "replay/Controls.h"
+#include "replay/KeyNames.h"
 #include "state/ProgramEnded.h"
 
 namespace krepogor {

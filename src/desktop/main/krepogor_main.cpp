@@ -38,15 +38,31 @@ int main(int argc, char** argv) {
         std::cerr << "krepogor: no game data in " << krepogor::DataFolderPlaces(exeDir) << "\n";
         data = krepogor::DataFolder{exeDir, false};
     }
+    krepogor::ShellOptions options;
+    if (!line.playPath.empty()) {
+        // A recording shown is not recorded again.
+        if (!line.recordPath.empty()) {
+            std::cerr << "krepogor: показ записи нельзя записать (--play и --record вместе)\n";
+            return 2;
+        }
+        std::ifstream file(line.playPath, std::ios::binary);
+        std::string error = "не удаётся прочитать файл";
+        if (file) options.playback = krepogor::ReadRecording(file, error);
+        if (!options.playback) {
+            std::cerr << "krepogor: запись «" << line.playPath << "» не показать: " << error
+                      << "\n";
+            return 1;
+        }
+        options.playSpeed = line.playSpeed;
+    }
     std::ofstream recording;
-    if (const std::string path = RecordingPath(line); !path.empty()) {
+    if (const std::string path = options.playback ? "" : RecordingPath(line); !path.empty()) {
         recording.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
         if (!recording && !line.recordPath.empty()) {
             std::cerr << "krepogor: не удаётся записать игру в «" << path << "»\n";
             return 1;
         }
     }
-    krepogor::ShellOptions options;
     options.appDir = data->dir;
     options.resourcesDir = data->dir + "/resources";
     options.book = krepogor::PrepareBook(*data, std::cerr);

@@ -20,10 +20,19 @@ void SdlMediaSystem::DeliverFinished() {
     // A handler may close, reopen or even destroy devices: each is asked
     // whether it still exists before its notification.
     for (const Entry& entry : ended) {
-        if (!Has(entry)) continue;
+        if (!Has(entry) || endsAsTold) continue;
         if (onEnd) onEnd(entry.name);
         if (entry.device->OnStatus) entry.device->OnStatus();
     }
+}
+
+void SdlMediaSystem::EndTrack(const std::string& name) {
+    const auto it = std::find_if(devices_.begin(), devices_.end(),
+                                 [&](const Entry& e) { return e.name == name; });
+    if (it == devices_.end()) return;
+    SdlMediaDevice* device = it->device;
+    device->EndNow();
+    if (device->OnStatus) device->OnStatus();
 }
 
 void SdlMediaSystem::Unregister(SdlMediaDevice* device) {

@@ -35,6 +35,11 @@ public:
     void DeliverFinished();
     // Told the name of every device whose end is delivered, before its OnStatus.
     std::function<void(const std::string& name)> onEnd;
+    // While a recording is shown its ends are the recording's: the devices'
+    // own ends raise nothing, and EndTrack brings the named device to its end
+    // (stopping it there, should it still play) and raises its OnStatus.
+    bool endsAsTold = false;
+    void EndTrack(const std::string& name);
 
 private:
     friend class SdlMediaDevice;

@@ -43,6 +43,8 @@ namespace {
 // The longest the loop sleeps when no timer is due or the timers may wait:
 // the end of a track wakes it with an event of its own.
 constexpr int kMaxIdleMs = 1000;
+// How often the window is drawn while a recording is shown.
+constexpr int kPlaybackFrameMs = 10;
 
 // What the shown window's labels and menu marks show; a change means a
 // redraw. The hidden battle window's countdown, ticking below zero behind the
@@ -74,12 +76,14 @@ public:
           media_(audio_),
           wav_(audio_),
           timers_(true),
+          random_(options.playback ? ClockRandom(options.playback->seed) : ClockRandom()),
           boxes_(*this),
           recorder_(options.recording ? *options.recording : nowhere_, game_),
           dialogs_(boxes_, timers_, recorder_),
+          player_(game_, PlayerHooks()),
           platform_{timers_,
                     media_,
-                    dialogs_,
+                    player_,
                     wav_,
                     random_,
                     options.appDir,
@@ -103,6 +107,11 @@ public:
     void Run() {
         timers_.SetNow(static_cast<int64_t>(SDL_GetTicks64()));
         recorder_.Start(random_.Seed(), timers_.Now(), [this] { frm_menu_Load(game_); });
+        if (options_.playback) {
+            player_.Play(*options_.playback);
+            media_.endsAsTold = true;
+            playStart_ = timers_.Now();
+        }
         while (true) {
             Service();
             const std::string shows = Shows(game_);
@@ -131,9 +140,10 @@ public:
     }
 
     int IdleMs() override {
+        if (player_.Playing()) return kPlaybackFrameMs;
         const auto due = timers_.NextDue();
         if (!due || TimersMayWait(game_)) return kMaxIdleMs;
-        const int64_t wait = *due - static_cast<int64_t>(SDL_GetTicks64());
+        const int64_t wait = *due - Ticks();
         return static_cast<int>(std::clamp<int64_t>(wait, 0, kMaxIdleMs));
     }
 
@@ -156,6 +166,46 @@ public:
 private:
     std::string Visible() const { return game_.windows.Visible(); }
 
+    // The timer clock's time on the real clock: ahead of it by what a
+    // recording shown faster than it was played gained.
+    int64_t Ticks() const { return static_cast<int64_t>(SDL_GetTicks64()) + clockAhead_; }
+    // The recording's clock where it has come by now.
+    int64_t PlaybackClock() const {
+        return (static_cast<int64_t>(SDL_GetTicks64()) - playStart_) * options_.playSpeed;
+    }
+
+    RecordingPlayer::Hooks PlayerHooks() {
+        return {[this](int64_t ms, bool realClock) {
+                    if (realClock)
+                        timers_.RunOnRealClock(timers_.Now() + ms);
+                    else
+                        timers_.CatchUp(timers_.Now() + ms);
+                },
+                [this](const std::string& device) { media_.EndTrack(device); },
+                [this](int64_t at) {
+                    // The box's time passes with the window shown.
+                    while (player_.Playing() && PlaybackClock() < at) {
+                        DrawWindow();
+                        SDL_RenderPresent(screen_.Renderer());
+                        SDL_Delay(kPlaybackFrameMs);
+                        SDL_PumpEvents();
+                    }
+                },
+                &dialogs_};
+    }
+
+    // A key or a click of the player's takes the shown recording over.
+    bool TakesOver(const SDL_Event& e) {
+        if (!player_.Playing()) return false;
+        if (e.type != SDL_KEYDOWN && e.type != SDL_MOUSEBUTTONDOWN && e.type != SDL_MOUSEMOTION)
+            return false;
+        if (e.type == SDL_MOUSEMOTION) return true;  // the pointer does not play yet
+        player_.Stop();
+        media_.endsAsTold = false;
+        clockAhead_ = timers_.Now() - static_cast<int64_t>(SDL_GetTicks64());
+        return true;
+    }
+
     // Runs an input of the player's, written to the recording as `line`.
     void Do(const std::string& line, const std::function<void()>& act) {
         recorder_.Command(timers_.Now(), line, act);
@@ -164,7 +214,11 @@ private:
     // Fires the timers due by now: on the real clock's beat while they drive
     // what the player sees and hears, else every period they waited through.
     void RunTimers() {
-        const auto now = static_cast<int64_t>(SDL_GetTicks64());
+        if (player_.Playing()) {
+            player_.RunUntil(PlaybackClock());
+            return;
+        }
+        const int64_t now = Ticks();
         const bool realClock = !TimersMayWait(game_);
         const auto due = timers_.NextDue();
         recorder_.Timers(now, realClock, due && *due <= now, [&] {
@@ -176,6 +230,7 @@ private:
     }
 
     void Handle(const SDL_Event& e) {
+        if (TakesOver(e)) return;
         const bool closeBox = e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE;
         if (e.type != SDL_QUIT && !closeBox) closes_.Other();
         switch (e.type) {
@@ -302,6 +357,9 @@ private:
     std::ostream nowhere_{nullptr};  // the recording of a run that keeps none
     RunRecorder recorder_;
     RecordingDialogs dialogs_;
+    RecordingPlayer player_;
+    int64_t playStart_ = 0;
+    int64_t clockAhead_ = 0;
     CloseRequests closes_;
     KeyRouter keys_;
     Platform platform_;
