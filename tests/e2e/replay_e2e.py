@@ -7,6 +7,8 @@ new battle from the menu bar, and the end by Esc and "Да". The recording then
 replays in krepogor-script to status 0, and the same recording with one wait
 20 ms longer fails with status 5 naming the line of the first difference. The
 driver's last frame equals the one the desktop saved beside the recording.
+Shown with --play at four times its pace, the recording ends the program by
+itself; a key taken during the show leaves the battle to the player.
 
 Usage: replay_e2e.py --game PATH --driver PATH --out DIR
 Exits 0 when every step passed, 1 on a failure, 77 (skipped) when no X server
@@ -27,15 +29,14 @@ from desktop_e2e import SKIPPED, Desktop, Failure, start_xvfb  # noqa: E402
 class Player:
     """The game started with --record, played by keys and clicks."""
 
-    def __init__(self, desk, game, recording):
+    def __init__(self, desk, game, *args):
         self.desk = desk
         env = dict(desk.env, SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="dummy",
                    XDG_DATA_HOME=os.path.join(desk.out, "data"))
         options = [o for o in env.get("ASAN_OPTIONS", "").split(":") if o]
         env["ASAN_OPTIONS"] = ":".join(options + ["detect_leaks=0"])
         self.log = open(os.path.join(desk.out, "replay-play.log"), "wb")
-        self.proc = subprocess.Popen([game, "--record", recording], env=env, stdout=self.log,
-                                     stderr=self.log)
+        self.proc = subprocess.Popen([game, *args], env=env, stdout=self.log, stderr=self.log)
         self.window = None
         deadline = time.time() + 20
         while not self.window:
@@ -92,7 +93,7 @@ def gunner(player, seconds):
 
 
 def play(desk, game, recording):
-    player = Player(desk, game, recording)
+    player = Player(desk, game, "--record", recording)
     try:
         player.click(232 + 68, 136 + 16)  # "Новая Игра"
         player.step("new-battle")
@@ -140,6 +141,41 @@ def play(desk, game, recording):
         print("ok   exit-answered-yes: the program ended with status 0", flush=True)
     finally:
         player.stop()
+
+
+def watch(desk, game, recording):
+    """Shown four times faster, the recording plays to its end by itself."""
+    started = time.time()
+    viewer = Player(desk, game, "--play", recording, "--play-speed", "4")
+    try:
+        status = viewer.proc.wait(60)
+    except subprocess.TimeoutExpired:
+        raise Failure("play: the recording shown did not end within 60 s")
+    finally:
+        viewer.stop()
+    if status != 0:
+        raise Failure(f"play: the program ended with status {status}")
+    print(f"ok   play: shown at 4x to its end in {time.time() - started:.0f} s", flush=True)
+
+    # A key takes the battle over: the recording's Esc and "Да" never come.
+    viewer = Player(desk, game, "--play", recording, "--play-speed", "4")
+    try:
+        time.sleep(4)
+        viewer.key("Up")
+        time.sleep(25)
+        viewer.step("play-taken-over-by-a-key")
+        viewer.key("Escape")
+        time.sleep(0.8)
+        viewer.key("Return")
+        try:
+            status = viewer.proc.wait(10)
+        except subprocess.TimeoutExpired:
+            raise Failure("play-taken-over: Esc and Yes did not end the program")
+        if status != 0:
+            raise Failure(f"play-taken-over: the program ended with status {status}")
+        print("ok   play-taken-over: ended by Esc and Yes", flush=True)
+    finally:
+        viewer.stop()
 
 
 def replay(driver, appdir, script):
@@ -223,6 +259,7 @@ def main():
     try:
         play(desk, args.game, recording)
         check_replays(desk, args.driver, appdir, recording)
+        watch(desk, args.game, recording)
     except Failure as f:
         print(f"FAILED {f}\nthe recording and the program's output: {args.out}", flush=True)
         return 1
