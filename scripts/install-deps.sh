@@ -15,7 +15,7 @@ play=(
 )
 tests=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool libxdamage-dev
+  xvfb xdotool libxdamage-dev openbox
   fonts-ebgaramond fonts-dejavu-core
   python3 python3-pil python3-numpy lame
   desktop-file-utils appstream dpkg-dev file man-db

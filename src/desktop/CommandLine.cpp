@@ -51,6 +51,22 @@ std::string TakePlaySpeed(CommandLine& line, const std::string& value) {
     return "";
 }
 
+std::string SetScale(CommandLine& line, const std::string& value) {
+    line.display.scale = ParseScale(value);
+    if (line.display.scale) return "";
+    return "множитель --scale " + Quoted(value) + " должен быть числом от 0.25 до 8";
+}
+
+std::string SetFullscreen(CommandLine& line, const std::string&) {
+    line.display.fullscreen = true;
+    return "";
+}
+
+std::string SetWindow(CommandLine& line, const std::string&) {
+    line.display.fullscreen = false;
+    return "";
+}
+
 size_t Characters(const std::string& s) {
     size_t n = 0;
     for (size_t at = 0; at < s.size(); at = NextCharStart(s, at)) ++n;
@@ -104,6 +120,11 @@ const std::vector<OptionSpec>& Options() {
         {"--record", nullptr, "ФАЙЛ", "записать игру в ФАЙЛ", TakeRecord},
         {"--play", nullptr, "ФАЙЛ", "показать записанную игру", TakePlay},
         {"--play-speed", nullptr, "N", "показывать запись в N раз быстрее", TakePlaySpeed},
+        {"--scale", nullptr, "МНОЖИТЕЛЬ",
+         "открыть окна игры в МНОЖИТЕЛЬ раз крупнее (1, 1.5, 2, 3 ...)", SetScale},
+        {"--fullscreen", nullptr, nullptr, "играть во весь экран (F11 или Alt+Enter переключают)",
+         SetFullscreen},
+        {"--window", nullptr, nullptr, "играть в окне", SetWindow},
     };
     return options;
 }

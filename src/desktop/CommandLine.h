@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "desktop/DisplayOptions.h"
+
 namespace krepogor {
 
 // What the command line asks of the game. Settings that options add live
@@ -19,6 +21,8 @@ struct CommandLine {
     // A recording to show, and how many times faster than it was played.
     std::string playPath;
     int playSpeed = 1;
+    // The factor the windows open at and the full screen, when asked for.
+    DisplayOptions display;
 };
 
 // One option the program answers. `apply` takes the option's value (empty for

@@ -4,7 +4,7 @@ namespace krepogor {
 namespace {
 
 // USB HID usage numbers of the keyboard page.
-constexpr int kEnter = 40, kEscape = 41, kF10 = 67;
+constexpr int kEnter = 40, kEscape = 41, kF10 = 67, kF11 = 68;
 constexpr int kRight = 79, kLeft = 80, kDown = 81, kUp = 82;
 constexpr int kKeypadEnter = 88;
 
@@ -56,6 +56,10 @@ std::optional<MenuKey> MenuKeyOf(int scancode) {
         default:
             return std::nullopt;
     }
+}
+
+bool TogglesFullscreen(int scancode, bool alt) {
+    return scancode == kF11 || (alt && (scancode == kEnter || scancode == kKeypadEnter));
 }
 
 }  // namespace krepogor

@@ -31,6 +31,10 @@ private:
     int swallowed_ = 0;
 };
 
+// F11, or Enter with Alt held: switches between a window and the full screen,
+// wherever the keyboard is.
+bool TogglesFullscreen(int scancode, bool alt);
+
 // The keys of the battle menu bar.
 enum class MenuKey { Toggle, Left, Right, Up, Down, Choose, Close };
 // The menu bar's meaning of a key, if it has one.

@@ -28,7 +28,11 @@ Rect WindowPlacement::Place(const Rect& screen, const WindowLook* shown, const R
     if (shown) left_[shown->name] = shownAt;
     if (next.overOwner && shown) return Centred(screen, shownAt, width, height);
     const auto it = left_.find(next.name);
-    if (it != left_.end()) return {it->second.x, it->second.y, width, height};
+    if (it != left_.end()) {
+        const Rect at{it->second.x, it->second.y, width, height};
+        return {Span(at.x, width, width, screen.x, screen.w),
+                Span(at.y, height, height, screen.y, screen.h), width, height};
+    }
     return Centred(screen, screen, width, height);
 }
 

@@ -21,6 +21,11 @@ public:
     // `screen`; returns the client area `next` takes.
     Rect Place(const Rect& screen, const WindowLook* shown, const Rect& shownAt,
                const WindowLook& next, int width, int height);
+    // The window `name` was left with its client area at `at`: it comes back
+    // there (kept inside the screen when it fits).
+    void Leave(const std::string& name, const Rect& at) { left_[name] = at; }
+    // Where each window was left.
+    const std::map<std::string, Rect>& Left() const { return left_; }
 
 private:
     std::map<std::string, Rect> left_;  // where each window was when it was last replaced

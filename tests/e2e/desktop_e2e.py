@@ -7,7 +7,12 @@ the menu bar by F10, and the exit question answered No and then Yes. After
 every step the window's caption, size and place are checked, the program must
 still run, and a screenshot is saved. Three short runs follow: SIGTERM while
 the credits show, SIGINT while the exit question waits, and the main menu's
-close box; each ends the program cleanly.
+close box; each ends the program cleanly. Then the game as a large screen
+shows it: a 2560 x 1600 screen, where the windows open at twice their size
+(and `--scale 2` asks for that), the main menu's picture matches the 1x one
+pixel for pixel when scaled down, and a battle starts by a click at the scaled
+place of "Новая Игра"; and filling a 1920 x 1080 screen (`--fullscreen`, under
+a window manager), with F11 and Alt+Enter switching to a window and back.
 
 Usage: desktop_e2e.py --game PATH --out DIR
 Exits 0 when every step passed, 1 on a failure, 77 (skipped) when no X server
@@ -25,6 +30,8 @@ import time
 
 SKIPPED = 77
 SCREEN = (1280, 1024)
+LARGE = (2560, 1600)
+FULL_HD = (1920, 1080)
 FACE = (212, 208, 200)  # the grey of the message box's panel
 SELECTION = (10, 36, 106)  # the lit item of a drop-down
 
@@ -44,14 +51,30 @@ RULES = ("Правила", (769, 418))
 BOOK = ("Рекорды", (656, 396))
 
 
-def start_xvfb():
+def scaled(look, factor):
+    caption, (w, h) = look
+    return caption, (round(w * factor), round(h * factor))
+
+
+def app_id():
+    """The desktop entry's window class, which the game's window must carry."""
+    entry = os.path.join(os.path.dirname(__file__), "..", "..", "packaging",
+                         "ru.krepogor.Krepogor.desktop")
+    with open(entry, encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("StartupWMClass="):
+                return line.strip().split("=", 1)[1]
+    raise Failure("the desktop entry names no StartupWMClass")
+
+
+def start_xvfb(screen=SCREEN):
     """Starts Xvfb on a free display; returns (process, ":N") or None.
 
     -noreset: by default the server resets when its last client leaves, and a
     game starting in that moment finds no display ("x11 not available")."""
     read_end, write_end = os.pipe()
     proc = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{screen[0]}x{screen[1]}x24",
          "-nolisten", "tcp", "-noreset"],
         pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
@@ -72,11 +95,15 @@ def start_xvfb():
 
 
 class Desktop:
-    def __init__(self, display, out):
+    def __init__(self, display, out, screen=SCREEN, shots=0):
         self.display = display
         self.out = out
-        self.env = dict(os.environ, DISPLAY=display)
-        self.shots = 0
+        self.screen = screen
+        # The settings the game remembers stay in the test's own folder, one
+        # for each screen, as on three machines.
+        self.env = dict(os.environ, DISPLAY=display,
+                        XDG_CONFIG_HOME=os.path.join(out, f"config-{screen[0]}x{screen[1]}"))
+        self.shots = shots
 
     def xdo(self, *args):
         r = subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True,
@@ -126,7 +153,7 @@ class Desktop:
 
 
 class Game:
-    def __init__(self, desk, path, log):
+    def __init__(self, desk, path, log, args=()):
         self.desk = desk
         env = dict(desk.env, SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="dummy")
         # Under AddressSanitizer: the X11, D-Bus and GL libraries the desktop
@@ -136,7 +163,7 @@ class Game:
         env["ASAN_OPTIONS"] = ":".join(options + ["detect_leaks=0"])
         self.log_path = log
         self.log = open(log, "wb")
-        self.proc = subprocess.Popen([path], env=env, stdout=self.log, stderr=self.log)
+        self.proc = subprocess.Popen([path, *args], env=env, stdout=self.log, stderr=self.log)
         self.window = None
         deadline = time.time() + 20
         while not self.window:
@@ -243,10 +270,26 @@ def lit_item_shows(image):
     return sum(1 for p in top.getdata() if p == SELECTION) > 500
 
 
+def pixels_differ(a, b):
+    """How many pixels of two pictures of one size differ."""
+    a, b = a.convert("RGB"), b.convert("RGB")
+    return sum(1 for p, q in zip(a.getdata(), b.getdata()) if p != q)
+
+
+def mean_difference(a, b):
+    """The mean difference of two pictures of one size, per channel, 0 to 255."""
+    a, b = a.convert("RGB"), b.convert("RGB")
+    total = sum(abs(x - y) for p, q in zip(a.getdata(), b.getdata()) for x, y in zip(p, q))
+    return total / (3 * a.size[0] * a.size[1])
+
+
 def play(desk, path):
     game = Game(desk, path, os.path.join(desk.out, "play.log"))
     try:
-        game.expect("menu", MENU, centred(MENU[1]))
+        _, menu_image = game.expect("menu", MENU, centred(MENU[1]))
+        classes = desk.xdo("search", "--class", app_id()).split()
+        if str(game.window) not in classes:
+            raise Failure(f"menu: the window's class is not {app_id()}")
         game.click(304 + 64, 176 + 16)  # "Создатели"
         game.expect("credits-from-menu", CREDITS, centred(CREDITS[1]))
         game.close_box()
@@ -313,6 +356,98 @@ def play(desk, path):
         game.ended("exit-answered-yes")
     finally:
         game.stop()
+    return menu_image
+
+
+def large(desk, path, menu_image):
+    """A 2560 x 1600 screen: every window at twice its size."""
+    game = Game(desk, path, os.path.join(desk.out, "large-default.log"))
+    try:
+        menu = scaled(MENU, 2)
+        game.expect("large-menu-by-default", menu, centred(menu[1], on_size=LARGE))
+        game.close_box()
+        game.ended("large-menu-closed")
+    finally:
+        game.stop()
+    game = Game(desk, path, os.path.join(desk.out, "large.log"), ["--scale", "2"])
+    try:
+        _, image = game.expect("scale-2-menu", scaled(MENU, 2))
+        down = image.resize(MENU[1], resample=0)  # nearest: one pixel of each 2 x 2
+        if pixels_differ(down, menu_image):
+            raise Failure("scale-2-menu: scaled down, the picture differs from the 1x one")
+        game.click(2 * (232 + 68), 2 * (136 + 16))  # "Новая Игра" at its scaled place
+        game.expect("scale-2-battle", scaled(BATTLE, 2))
+        time.sleep(5.5)
+        game.key("Up", "space")
+        game.key("F10", "Right")
+        _, image = game.expect("scale-2-menu-bar", scaled(BATTLE, 2))
+        top = image.crop((0, 40, 600, 100)).convert("RGB")
+        if sum(1 for p in top.getdata() if p == SELECTION) < 2000:
+            raise Failure("scale-2-menu-bar: no drop-down with a lit item at twice the size")
+        game.key("Return")
+        game.expect("scale-2-rules", scaled(RULES, 2))
+        game.key("Escape")
+        game.expect("scale-2-battle-again", scaled(BATTLE, 2))
+        game.key("Escape")
+        _, image = game.expect("scale-2-exit-question", scaled(BATTLE, 2))
+        if not box_shows(image):
+            raise Failure("scale-2-exit-question: no message box in the window")
+        game.key("Return")
+        game.ended("scale-2-exit-answered-yes")
+    finally:
+        game.stop()
+
+
+def filled(desk, path, menu_image):
+    """A 1920 x 1080 screen under a window manager, filled by the game."""
+    wm = subprocess.Popen(["openbox"], env=desk.env, stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL)
+    time.sleep(1)
+    game = Game(desk, path, os.path.join(desk.out, "fullscreen.log"), ["--fullscreen"])
+    screen = ("Крепогор", FULL_HD)
+    try:
+        _, image = game.expect("fullscreen-menu", screen, (0, 0))
+        f = FULL_HD[1] / MENU[1][1]  # the menu's height fills the screen's
+        left = round((FULL_HD[0] - MENU[1][0] * f) / 2)
+        bar = image.crop((0, 0, left - 1, FULL_HD[1])).convert("RGB")
+        if any(p != (0, 0, 0) for p in bar.getdata()):
+            raise Failure("fullscreen-menu: the bar left of the picture is not black")
+        picture = image.crop((left, 0, FULL_HD[0] - left, FULL_HD[1])).resize(MENU[1], resample=2)
+        if mean_difference(picture, menu_image) > 6:
+            raise Failure("fullscreen-menu: scaled down, the picture is not the 1x one")
+        game.click(left + round((232 + 68) * f), round((136 + 16) * f))
+        game.expect("fullscreen-battle", screen, (0, 0))
+        time.sleep(5.5)
+        game.key("Up", "space")
+        game.expect("fullscreen-fired", screen, (0, 0))
+        game.key("F11")
+        game.expect("window-by-F11", BATTLE)
+        game.key("alt+Return")
+        game.expect("fullscreen-by-Alt-Enter", screen, (0, 0))
+        game.key("Escape")
+        _, image = game.expect("fullscreen-exit-question", screen, (0, 0))
+        if not box_shows(image):
+            raise Failure("fullscreen-exit-question: no message box on the screen")
+        game.key("alt+Return")  # switches to a window; the box keeps waiting
+        _, image = game.expect("box-in-a-window-by-Alt-Enter", BATTLE)
+        if not box_shows(image):
+            raise Failure("box-in-a-window-by-Alt-Enter: the box went")
+        game.key("alt+Return")
+        game.expect("box-fullscreen-again", screen, (0, 0))
+        game.key("Return")
+        game.ended("fullscreen-exit-answered-yes")
+        game.stop()
+        # The next run remembers the full screen.
+        game = Game(desk, path, os.path.join(desk.out, "remembered.log"))
+        game.expect("fullscreen-remembered", screen, (0, 0))
+        game.key("F11")
+        game.expect("menu-in-a-window-by-F11", MENU)
+        game.close_box()
+        game.ended("remembered-menu-closed")
+    finally:
+        game.stop()
+        wm.terminate()
+        wm.wait()
 
 
 def quits(desk, path):
@@ -371,19 +506,40 @@ def main():
     xvfb, display = server
     os.makedirs(args.out, exist_ok=True)
     for old in os.listdir(args.out):
+        if old.startswith("config-"):
+            shutil.rmtree(os.path.join(args.out, old), ignore_errors=True)
+    for old in os.listdir(args.out):
         if old.endswith(".png"):
             os.remove(os.path.join(args.out, old))
     desk = Desktop(display, args.out)
     started = time.time()
     try:
-        play(desk, args.game)
-        quits(desk, args.game)
+        try:
+            menu_image = play(desk, args.game)
+            quits(desk, args.game)
+        finally:
+            xvfb.terminate()
+            xvfb.wait()
+        for screen, run in ((LARGE, large), (FULL_HD, filled)):
+            if run is filled and not shutil.which("openbox"):
+                # The full screen is the window manager's to give.
+                if required:
+                    raise Failure("openbox is not installed (scripts/install-deps.sh installs it)")
+                print("skipped: the full screen (openbox is not installed)", flush=True)
+                continue
+            server = start_xvfb(screen)
+            if not server:
+                raise Failure(f"Xvfb could not start a {screen[0]} x {screen[1]} screen")
+            xvfb, display = server
+            desk = Desktop(display, args.out, screen, desk.shots)
+            try:
+                run(desk, args.game, menu_image)
+            finally:
+                xvfb.terminate()
+                xvfb.wait()
     except Failure as f:
         print(f"FAILED {f}\nscreenshots and the program's output: {args.out}", flush=True)
         return 1
-    finally:
-        xvfb.terminate()
-        xvfb.wait()
     print(f"all steps passed in {time.time() - started:.0f} s; screenshots in {args.out}")
     return 0
 

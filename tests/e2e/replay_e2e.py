@@ -32,7 +32,8 @@ class Player:
     def __init__(self, desk, game, *args):
         self.desk = desk
         env = dict(desk.env, SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="dummy",
-                   XDG_DATA_HOME=os.path.join(desk.out, "data"))
+                   XDG_DATA_HOME=os.path.join(desk.out, "data"),
+                   XDG_CONFIG_HOME=os.path.join(desk.out, "config"))
         options = [o for o in env.get("ASAN_OPTIONS", "").split(":") if o]
         env["ASAN_OPTIONS"] = ":".join(options + ["detect_leaks=0"])
         self.log = open(os.path.join(desk.out, "replay-play.log"), "wb")

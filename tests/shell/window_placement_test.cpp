@@ -76,5 +76,13 @@ TEST(WindowPlacementTest, ACentredWindowStaysOnTheScreenWhenItFits) {
     EXPECT_EQ(small.Show("frm_vustrel", {0, 0, 800, 600}), (Rect{0, 0, 926, 658}));
 }
 
+TEST(WindowPlacementTest, APlaceLeftInAnEarlierRunComesBackKeptOnTheScreen) {
+    Desk d;
+    d.placement.Leave("frm_menu", {100, 50, 0, 0});
+    d.placement.Leave("frm_vustrel", {3000, 2000, 0, 0});  // on a screen no longer there
+    EXPECT_EQ(d.Show("frm_menu"), (Rect{100, 50, 659, 398}));
+    EXPECT_EQ(d.Show("frm_vustrel"), (Rect{1920 - 926, 1080 - 658, 926, 658}));
+}
+
 }  // namespace
 }  // namespace krepogor

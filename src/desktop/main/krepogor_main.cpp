@@ -1,9 +1,12 @@
 // krepogor: the game in a desktop window.
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <iostream>
+#include <string>
 
 #include "desktop/CommandLine.h"
+#include "desktop/SettingsFile.h"
 #include "desktop/sdl/SdlShell.h"
 #include "frontend/BookLocation.h"
 #include "frontend/DataFolder.h"
@@ -68,5 +71,8 @@ int main(int argc, char** argv) {
     options.book = krepogor::PrepareBook(*data, std::cerr);
     if (recording.is_open()) options.recording = &recording;
     if (!line.recordPath.empty()) options.lastFramePath = line.recordPath + ".png";
+    options.display = line.display;
+    options.settingsPath =
+        krepogor::SettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     return krepogor::RunDesktopGame(options);
 }

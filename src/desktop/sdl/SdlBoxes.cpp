@@ -6,8 +6,11 @@
 
 #include "desktop/BoxButtons.h"
 #include "desktop/CloseRequests.h"
+#include "desktop/KeyRouting.h"
 #include "desktop/TextField.h"
 #include "desktop/sdl/SdlDraw.h"
+#include "desktop/sdl/SdlGamepads.h"
+#include "desktop/sdl/SdlPainter.h"
 #include "desktop/sdl/SdlScreen.h"
 #include "frontend/BookName.h"
 
@@ -30,6 +33,12 @@ uint32_t Mix(uint32_t a, uint32_t b, int num, int den) {
     return out;
 }
 
+// The button under a point of the desktop window, or -1.
+int ButtonAt(const BoxLayout& b, const SdlScreen& screen, int x, int y) {
+    const auto at = screen.ToClient(x, y);
+    return at ? b.ButtonAt(at->x, at->y) : -1;
+}
+
 // Stops SDL's text input when a box ends, however it ends.
 struct TextInputScope {
     explicit TextInputScope(bool on) : on_(on) {
@@ -39,6 +48,13 @@ struct TextInputScope {
         if (on_) SDL_StopTextInput();
     }
     bool on_;
+};
+
+// The window under a box is drawn whole again when the box goes.
+struct UncoverScope {
+    explicit UncoverScope(SdlScreen& screen) : screen_(screen) {}
+    ~UncoverScope() { screen_.WholeDue(); }
+    SdlScreen& screen_;
 };
 
 }  // namespace
@@ -63,21 +79,26 @@ int SdlBoxes::Run(const std::string& title, const std::string& text,
         [&](const std::string& s) { return fonts.Width(SdlScreen::UiFont(true), s); },
         fonts.LineHeight(SdlScreen::UiFont())};
     TextInputScope input(field != nullptr);
+    UncoverScope uncover(screen);
     screen.UpgradePointer(false);
     int hot = -1, pressed = -1;
     const int escape = EscapeButton(buttons.size());
+    // The name box is typed on the keyboard alone.
+    const PadPlace place = field ? PadPlace::NameBox : PadPlace::Box;
     while (true) {
         host_.Service();
+        host_.Pads().Repeat(place);
         const BoxLayout b = LayOutBox(title, text, static_cast<int>(buttons.size()),
                                       field != nullptr, std::max(screen.OuterWidth(), 320),
                                       std::max(screen.OuterHeight(), 200), metrics);
         host_.DrawWindow();
         Draw(b, title, buttons, field, hot, pressed);
-        SDL_RenderPresent(screen.Renderer());
+        screen.Present();
 
         SDL_Event e;
         if (!SDL_WaitEventTimeout(&e, host_.IdleMs())) continue;
         do {
+            if (host_.Pads().Handle(e, place)) continue;
             CloseRequests& closes = host_.Closes();
             const bool closeBox =
                 e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE;
@@ -98,9 +119,14 @@ int SdlBoxes::Run(const std::string& title, const std::string& text,
                         closes.WindowClosed();
                         return escape;
                     }
+                    if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) screen.Resized();
                     break;
                 case SDL_KEYDOWN: {
                     const SDL_Scancode sc = e.key.keysym.scancode;
+                    if (TogglesFullscreen(sc, (e.key.keysym.mod & KMOD_ALT) != 0)) {
+                        if (!e.key.repeat) screen.ToggleFullscreen();
+                        break;
+                    }
                     if ((sc == SDL_SCANCODE_RETURN || sc == SDL_SCANCODE_KP_ENTER) && !e.key.repeat)
                         return EnterButton(buttons.size());
                     if (sc == SDL_SCANCODE_ESCAPE && !e.key.repeat) return escape;
@@ -117,15 +143,15 @@ int SdlBoxes::Run(const std::string& title, const std::string& text,
                     if (field) field->Insert(e.text.text);
                     break;
                 case SDL_MOUSEMOTION:
-                    hot = b.ButtonAt(e.motion.x, e.motion.y);
+                    hot = ButtonAt(b, screen, e.motion.x, e.motion.y);
                     break;
                 case SDL_MOUSEBUTTONDOWN:
                     if (e.button.button == SDL_BUTTON_LEFT)
-                        pressed = b.ButtonAt(e.button.x, e.button.y);
+                        pressed = ButtonAt(b, screen, e.button.x, e.button.y);
                     break;
                 case SDL_MOUSEBUTTONUP:
                     if (e.button.button == SDL_BUTTON_LEFT) {
-                        const int at = b.ButtonAt(e.button.x, e.button.y);
+                        const int at = ButtonAt(b, screen, e.button.x, e.button.y);
                         if (at >= 0 && at == pressed) return at;
                         pressed = -1;
                     }
@@ -143,70 +169,65 @@ void SdlBoxes::Draw(const BoxLayout& b, const std::string& title,
     SdlScreen& screen = host_.Screen();
     SDL_Renderer* r = screen.Renderer();
     SdlFonts& fonts = screen.Fonts();
+    SdlPainter p(r, fonts, screen.Box());
     const FontSpec font = SdlScreen::UiFont();
     const int lineH = fonts.LineHeight(font);
 
     // A soft shadow, then the raised panel.
-    SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_BLEND);
-    SDL_SetRenderDrawColor(r, 0, 0, 0, 90);
-    const SDL_Rect shadow{b.panel.x + 5, b.panel.y + 5, b.panel.w, b.panel.h};
-    SDL_RenderFillRect(r, &shadow);
-    SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
-    Fill(r, b.panel, kBoxFace);
-    Bevel(r, b.panel, kBoxFace, kBoxDark);
-    Bevel(r, Inset(b.panel, 1), kBoxLight, kBoxShadow);
+    p.Shade({b.panel.x + 5, b.panel.y + 5, b.panel.w, b.panel.h}, 90);
+    p.Fill(b.panel, kBoxFace);
+    p.Bevel(b.panel, kBoxFace, kBoxDark);
+    p.Bevel(Inset(b.panel, 1), kBoxLight, kBoxShadow);
 
     const Rect t = b.titleBar;
-    for (int x = 0; x < t.w; ++x) {
-        SetColour(r, Mix(kBoxTitle, kTitleTo, x, t.w));
-        SDL_RenderDrawLine(r, t.x + x, t.y, t.x + x, t.Bottom() - 1);
-    }
+    for (int x = 0; x < t.w; ++x) p.Fill({t.x + x, t.y, 1, t.h}, Mix(kBoxTitle, kTitleTo, x, t.w));
     const FontSpec bold = SdlScreen::UiFont(true);
-    fonts.Draw(r, bold, title, kBoxLight, t.x + 6, t.y + (t.h - fonts.LineHeight(bold)) / 2);
+    p.Text(bold, title, kBoxLight, t.x + 6, t.y + (t.h - fonts.LineHeight(bold)) / 2);
 
     for (size_t i = 0; i < b.lines.size(); ++i)
-        fonts.Draw(r, font, b.lines[i], kBoxText, b.text.x, b.text.y + static_cast<int>(i) * lineH);
+        p.Text(font, b.lines[i], kBoxText, b.text.x, b.text.y + static_cast<int>(i) * lineH);
 
     if (field) {
         const Rect f = b.field;
-        Fill(r, f, kBoxLight);
-        Bevel(r, f, kBoxShadow, kBoxLight);
-        Bevel(r, Inset(f, 1), kBoxDark, kBoxFace);
+        p.Fill(f, kBoxLight);
+        p.Bevel(f, kBoxShadow, kBoxLight);
+        p.Bevel(Inset(f, 1), kBoxDark, kBoxFace);
         // Keep the caret in sight: a text too long for the field scrolls left.
-        const Rect inner = Inset(f, 4);
-        const int caretX = fonts.Width(font, field->Text().substr(0, field->Caret()));
+        // The text is set at the output's size, so the caret is found there.
+        const Letterbox& box = p.Box();
+        const Rect inner = box.ToOutput(Inset(f, 4));
+        const FontSpec out = p.Output(font);
+        const int caretX = fonts.Width(out, field->Text().substr(0, field->Caret()));
         const int scroll = std::max(0, caretX - inner.w + 2);
-        const SDL_Rect clip{inner.x, inner.y - 2, inner.w, inner.h + 4};
-        SDL_RenderSetClipRect(r, &clip);
-        const int y = f.y + (f.h - lineH) / 2;
-        fonts.Draw(r, font, field->Text(), kBoxText, inner.x - scroll, y);
+        const Rect line = box.ToOutput({f.x, f.y + (f.h - lineH) / 2, f.w, lineH});
+        ClipScope clip(r, {inner.x, inner.y - 2, inner.w, inner.h + 4});
+        fonts.Draw(r, out, field->Text(), kBoxText, inner.x - scroll, line.y);
         if (SDL_GetTicks64() / 530 % 2 == 0) {
-            SetColour(r, kBoxText);
-            SDL_RenderDrawLine(r, inner.x - scroll + caretX, y + 1, inner.x - scroll + caretX,
-                               y + lineH - 2);
+            const int thick = std::max(1, static_cast<int>(box.Factor()));
+            krepogor::Fill(r,
+                           {inner.x - scroll + caretX, line.y + thick, thick, line.h - 2 * thick},
+                           kBoxText);
         }
-        SDL_RenderSetClipRect(r, nullptr);
     }
 
     for (size_t i = 0; i < buttons.size(); ++i) {
         const Rect rc = b.buttons[i];
         const bool down = pressed == static_cast<int>(i) && hot == pressed;
-        Fill(r, rc, kBoxFace);
+        p.Fill(rc, kBoxFace);
         Rect body = rc;
         if (i == 0) {  // the default button, the one Enter presses
-            Bevel(r, rc, kBoxText, kBoxText);
+            p.Bevel(rc, kBoxText, kBoxText);
             body = Inset(rc, 1);
         }
         if (down) {
-            Bevel(r, body, kBoxShadow, kBoxShadow);
+            p.Bevel(body, kBoxShadow, kBoxShadow);
         } else {
-            Bevel(r, body, kBoxLight, kBoxDark);
-            Bevel(r, Inset(body, 1), kBoxFace, kBoxShadow);
+            p.Bevel(body, kBoxLight, kBoxDark);
+            p.Bevel(Inset(body, 1), kBoxFace, kBoxShadow);
         }
-        const int w = fonts.Width(font, buttons[i]);
         const int shift = down ? 1 : 0;
-        fonts.Draw(r, font, buttons[i], kBoxText, rc.x + (rc.w - w) / 2 + shift,
-                   rc.y + (rc.h - lineH) / 2 + shift);
+        p.TextIn(font, buttons[i], kBoxText, {rc.x + shift, rc.y + shift, rc.w, rc.h},
+                 Align::Centre);
     }
 }
 

@@ -9,6 +9,7 @@
 namespace krepogor {
 
 class CloseRequests;
+class SdlGamepads;
 class SdlScreen;
 class TextField;
 
@@ -22,6 +23,7 @@ public:
     // How long the box may wait for input before the next pass is due.
     virtual int IdleMs() = 0;
     virtual SdlScreen& Screen() = 0;
+    virtual SdlGamepads& Pads() = 0;
     // Draws the window under the box, without presenting it.
     virtual void DrawWindow() = 0;
     // The program's close requests, shared by every event loop.

@@ -7,7 +7,9 @@
 #include <array>
 
 #include "desktop/HotAreas.h"
+#include "desktop/WindowScale.h"
 #include "desktop/sdl/SdlDraw.h"
+#include "desktop/sdl/SdlPainter.h"
 #include "desktop/sdl/SdlStartup.h"
 #include "render/Canvas.h"
 #include "state/Game.h"
@@ -27,20 +29,13 @@ constexpr uint32_t kNameColour = 0x004000;
 constexpr uint32_t kBookScoreColour = 0xFFFF80;
 constexpr uint32_t kScoreColour = 0xFFFF00;
 
-void HLine(SDL_Renderer* r, int x0, int x1, int y, uint32_t rgb) {
-    SetColour(r, rgb);
-    SDL_RenderDrawLine(r, x0, y, x1, y);
-}
-
-void CheckMark(SDL_Renderer* r, int x, int y, uint32_t rgb) {
-    SetColour(r, rgb);
+// A tick drawn in client pixels, so that it scales with them.
+void CheckMark(SdlPainter& p, int x, int y, uint32_t rgb) {
     for (int t = 0; t < 3; ++t) {
-        SDL_RenderDrawLine(r, x, y + 2 + t, x + 2, y + 4 + t);
-        SDL_RenderDrawLine(r, x + 2, y + 4 + t, x + 6, y + t);
+        for (int i = 0; i <= 2; ++i) p.Fill({x + i, y + 2 + t + i, 1, 1}, rgb);
+        for (int i = 1; i <= 4; ++i) p.Fill({x + 2 + i, y + 4 + t - i, 1, 1}, rgb);
     }
 }
-
-enum class Align { Left, Right, Centre };
 
 }  // namespace
 
@@ -48,13 +43,30 @@ FontSpec SdlScreen::UiFont(bool bold) {
     return {"Liberation Sans", bold, false, 13};
 }
 
-SdlScreen::SdlScreen(const std::string& resourcesDir, const Picture& menuBackground)
-    : resourcesDir_(resourcesDir) {
+SdlScreen::SdlScreen(const std::string& resourcesDir, const Picture& menuBackground,
+                     const DisplayOptions& display,
+                     const std::map<std::string, DesktopPoint>& places)
+    : resourcesDir_(resourcesDir),
+      frameDamage_(Canvas::Width, Canvas::Height),
+      fullscreen_(display.fullscreen.value_or(false)) {
     // Every pixel is drawn on the CPU: the window's own surface takes the
     // frame straight to the window system, with no OpenGL in between.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    window_ = SDL_CreateWindow("Крепогор", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 659, 398,
-                               SDL_WINDOW_HIDDEN);
+    for (const auto& [name, at] : places) placement_.Leave(name, {at.x, at.y, 0, 0});
+    if (display.scale) {
+        scale_ = *display.scale;
+        scaleChosen_ = true;
+    } else {
+        SDL_Rect desk{0, 0, 0, 0};
+        if (SDL_GetDisplayUsableBounds(0, &desk) != 0) SDL_GetDisplayBounds(0, &desk);
+        const WindowLook& battle = *LookOf("frm_vustrel");
+        scale_ = DefaultScale({desk.x, desk.y, desk.w, desk.h}, battle.width,
+                              krepogor::OuterHeight(battle));
+    }
+    const WindowLook& menu = *LookOf("frm_menu");
+    window_ = SDL_CreateWindow("Крепогор", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               WindowWidth(menu), WindowHeight(menu),
+                               SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (!window_) throw ResourceError(std::string("cannot open a window: ") + SDL_GetError());
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (!renderer_)
@@ -129,30 +141,108 @@ SDL_Texture* SdlScreen::Background(const WindowLook& look) {
     return t;
 }
 
+int SdlScreen::WindowWidth(const WindowLook& look) const {
+    return std::max(Scaled(look.width, scale_), 1);
+}
+
+int SdlScreen::WindowHeight(const WindowLook& look) const {
+    return std::max(Scaled(krepogor::OuterHeight(look), scale_), 1);
+}
+
+void SdlScreen::Fit() {
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window_, &w, &h);
+    box_ = shown_ ? Letterbox(OuterWidth(), OuterHeight(), w, h) : Letterbox();
+}
+
+void SdlScreen::Resized() {
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window_, &w, &h);
+    const bool filling = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+    const bool settling = SDL_GetTicks64() < settlingUntil_;
+    if (shown_ && !filling && !fullscreen_ && !settling && (w != setW_ || h != setH_)) {
+        scale_ = ScaleOfResized(OuterWidth(), OuterHeight(), w, h);
+        scaleChosen_ = true;
+        setW_ = w;
+        setH_ = h;
+    }
+    Fit();
+}
+
+Settings SdlScreen::Remembered() const {
+    Settings s;
+    if (scaleChosen_) s.scale = scale_;
+    s.fullscreen = fullscreen_;
+    // The screens shown over another window open centred on it anyway.
+    for (const auto& [name, at] : placement_.Left())
+        if (const WindowLook* look = LookOf(name); look && !look->overOwner)
+            s.places[name] = {at.x, at.y};
+    // The window shown now, where it stands.
+    if (shown_ && !shown_->overOwner && !(SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN)) {
+        DesktopPoint& p = s.places[shown_->name];
+        SDL_GetWindowPosition(window_, &p.x, &p.y);
+    }
+    return s;
+}
+
+void SdlScreen::Settle() {
+    // A window manager may pass through the window's earlier sizes first.
+    settlingUntil_ = SDL_GetTicks64() + 500;
+}
+
+void SdlScreen::ToggleFullscreen() {
+    fullscreen_ = !fullscreen_;
+    if (!shown_) return;
+    Settle();
+    SDL_SetWindowFullscreen(window_, fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    if (!fullscreen_) {
+        // Back in a window: the size of the window shown, at the factor.
+        setW_ = WindowWidth(*shown_);
+        setH_ = WindowHeight(*shown_);
+        SDL_SetWindowSize(window_, setW_, setH_);
+    }
+    Fit();
+}
+
 bool SdlScreen::Follow(const std::string& visible) {
     const WindowLook* look = LookOf(visible);
     if (look == shown_) return false;
     // Where the window shown now stands, as the player may have moved it.
-    Rect at{0, 0, OuterWidth(), OuterHeight()};
+    Rect at{0, 0, 0, 0};
     SDL_GetWindowPosition(window_, &at.x, &at.y);
+    SDL_GetWindowSize(window_, &at.w, &at.h);
+    const bool filling = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+    if (shown_ && !filling) placement_.Leave(shown_->name, at);
     const WindowLook* before = shown_;
     shown_ = look;
     if (menu_) menu_->Close();
     UpgradePointer(false);
+    frameDamage_.Forget();
+    changed_.clear();
     if (!look) {
         SDL_HideWindow(window_);
+        Fit();
         return true;
     }
-    SDL_Rect desk{0, 0, 0, 0};
-    const int display = std::max(SDL_GetWindowDisplayIndex(window_), 0);
-    if (SDL_GetDisplayUsableBounds(display, &desk) != 0) SDL_GetDisplayBounds(display, &desk);
-    const Rect place = placement_.Place({desk.x, desk.y, desk.w, desk.h}, before, at, *look,
-                                        OuterWidth(), OuterHeight());
     SDL_SetWindowTitle(window_, look->caption);
-    SDL_SetWindowSize(window_, place.w, place.h);
-    SDL_SetWindowPosition(window_, place.x, place.y);
+    if (!filling) {
+        SDL_Rect desk{0, 0, 0, 0};
+        const int display = std::max(SDL_GetWindowDisplayIndex(window_), 0);
+        if (SDL_GetDisplayUsableBounds(display, &desk) != 0) SDL_GetDisplayBounds(display, &desk);
+        // A window shown before stands where it stood, not where the screen
+        // filled by the game had it.
+        const Rect place = placement_.Place({desk.x, desk.y, desk.w, desk.h}, before, at, *look,
+                                            WindowWidth(*look), WindowHeight(*look));
+        setW_ = place.w;
+        setH_ = place.h;
+        Settle();
+        SDL_SetWindowSize(window_, place.w, place.h);
+        SDL_SetWindowPosition(window_, place.x, place.y);
+    }
     SDL_ShowWindow(window_);
+    if (fullscreen_ && !filling) SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
     SDL_RaiseWindow(window_);
+    Fit();
     return true;
 }
 
@@ -163,7 +253,15 @@ void SdlScreen::TakeFrame(const Canvas& frame) {
         canvas_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                     Canvas::Width, Canvas::Height);
     if (!canvas_) return;
-    SDL_UpdateTexture(canvas_, nullptr, frame.Pixels(), Canvas::Width * 4);
+    // Only the tiles the frame changed go on: to the texture, and later to
+    // the window system.
+    const int top = shown_ ? ClientTop(*shown_) : 0;
+    for (const Rect& rc : frameDamage_.Take(frame.Pixels(), Canvas::Width)) {
+        const SDL_Rect part{rc.x, rc.y, rc.w, rc.h};
+        SDL_UpdateTexture(canvas_, &part, frame.Pixels() + rc.y * Canvas::Width + rc.x,
+                          Canvas::Width * 4);
+        changed_.push_back({rc.x, rc.y + top, rc.w, rc.h});
+    }
     hasFrame_ = true;
 }
 
@@ -175,47 +273,62 @@ void SdlScreen::UpgradePointer(bool on) {
 }
 
 void SdlScreen::Draw(const Game& g) {
-    // The battle frame and the menu bar cover the battle window: only the
-    // other windows, or a battle window before its first frame, are cleared.
-    if (!shown_ || !shown_->menuBar || !hasFrame_) {
-        SetColour(renderer_, 0);
-        SDL_RenderClear(renderer_);
-    }
+    // The bars around the picture, and the windows before their picture, are black.
+    SetColour(renderer_, 0);
+    SDL_RenderClear(renderer_);
     if (!shown_) return;
-    if (shown_->menuBar) {
-        if (hasFrame_) {
-            const SDL_Rect dst{0, MenuBarHeight, Canvas::Width, Canvas::Height};
-            SDL_RenderCopy(renderer_, canvas_, nullptr, &dst);
+    SdlPainter p(renderer_, fonts_, box_);
+    DrawShown(g, p);
+}
+
+void SdlScreen::Present() {
+    SDL_RenderPresent(renderer_);
+    changed_.clear();
+    wholeDue_ = false;
+}
+
+bool SdlScreen::PresentChanges(const Game& g) {
+    if (changed_.empty()) return false;
+    std::vector<SDL_Rect> out;
+    if (shown_ && shown_->menuBar) {
+        SdlPainter p(renderer_, fonts_, box_);
+        for (const Rect& rc : changed_) {
+            const Rect o = box_.ToOutput(rc);
+            ClipScope clip(renderer_, o);
+            DrawShown(g, p);
+            out.push_back({o.x, o.y, o.w, o.h});
         }
+        SDL_RenderFlush(renderer_);
+        SDL_UpdateWindowSurfaceRects(window_, out.data(), static_cast<int>(out.size()));
+    }
+    changed_.clear();
+    return true;
+}
+
+void SdlScreen::DrawShown(const Game& g, SdlPainter& p) {
+    if (shown_->menuBar) {
+        if (hasFrame_)
+            p.Picture(canvas_, {0, 0, Canvas::Width, Canvas::Height},
+                      {0, MenuBarHeight, Canvas::Width, Canvas::Height});
     } else if (SDL_Texture* bg = Background(*shown_)) {
         // Pictures taller than the window (the credits) show their top rows.
         int w = 0, h = 0;
         SDL_QueryTexture(bg, nullptr, nullptr, &w, &h);
-        const SDL_Rect part{0, 0, std::min(w, shown_->width), std::min(h, shown_->height)};
-        SDL_RenderCopy(renderer_, bg, &part, &part);
+        const Rect part{0, 0, std::min(w, shown_->width), std::min(h, shown_->height)};
+        p.Picture(bg, part, part);
     }
-    DrawLabels(g);
-    if (shown_->menuBar) DrawMenuBar(g);
+    DrawLabels(g, p);
+    if (shown_->menuBar) DrawMenuBar(g, p);
 }
 
-void SdlScreen::DrawLabels(const Game& g) {
+void SdlScreen::DrawLabels(const Game& g, SdlPainter& p) {
     const std::string name = shown_->name;
     const int top = ClientTop(*shown_);
+    // A label shows nothing outside its rectangle: a long name stops at the
+    // score column, a long score at "Набранные очки:".
     auto text = [&](const FontSpec& font, const std::string& s, uint32_t colour, Rect rc,
                     Align align) {
-        const int w = fonts_.Width(font, s);
-        int x = rc.x;
-        if (align == Align::Right) x = rc.Right() - w;
-        if (align == Align::Centre) x = rc.x + (rc.w - w) / 2;
-        int y = rc.y + top;
-        // A centred caption taller than its box stays centred on it.
-        if (align == Align::Centre) y = rc.y + top + (rc.h - fonts_.LineHeight(font)) / 2;
-        // A label shows nothing outside its rectangle: a long name stops at
-        // the score column, a long score at "Набранные очки:".
-        const SDL_Rect clip{rc.x, rc.y + top, rc.w, rc.h};
-        SDL_RenderSetClipRect(renderer_, &clip);
-        fonts_.Draw(renderer_, font, s, colour, x, y);
-        SDL_RenderSetClipRect(renderer_, nullptr);
+        p.TextIn(font, s, colour, {rc.x, rc.y + top, rc.w, rc.h}, align);
     };
     if (name == "frm_vustrel" && g.frm_vustrel.Lbl_Count.Visible) {
         text(kCountFont, g.frm_vustrel.Lbl_Count.Caption, kCountColour, LblCountRect,
@@ -231,38 +344,38 @@ void SdlScreen::DrawLabels(const Game& g) {
     }
 }
 
-void SdlScreen::DrawMenuBar(const Game& g) {
+void SdlScreen::DrawMenuBar(const Game& g, SdlPainter& p) {
     const MenuBar& m = Menu();
     const FontSpec font = UiFont();
     const int lineH = fonts_.LineHeight(font);
-    Fill(renderer_, m.Bar(), kBoxFace);
-    HLine(renderer_, 0, m.Bar().w - 1, m.Bar().Bottom() - 1, kBoxShadow);
+    p.Fill(m.Bar(), kBoxFace);
+    p.Fill({0, m.Bar().Bottom() - 1, m.Bar().w, 1}, kBoxShadow);
     for (size_t i = 0; i < m.Menus().size(); ++i) {
         const Rect t = m.TitleRect(static_cast<int>(i));
-        if (m.Open() == static_cast<int>(i)) Bevel(renderer_, t, kBoxShadow, kBoxLight);
+        if (m.Open() == static_cast<int>(i)) p.Bevel(t, kBoxShadow, kBoxLight);
         const int shift = m.Open() == static_cast<int>(i) ? 1 : 0;
-        fonts_.Draw(renderer_, font, m.Menus()[i].title, kBoxText, t.x + 8 + shift,
-                    t.y + (t.h - lineH) / 2 + shift);
+        p.Text(font, m.Menus()[i].title, kBoxText, t.x + 8 + shift,
+               t.y + (t.h - lineH) / 2 + shift);
     }
     if (m.Open() < 0) return;
 
     const krepogor::Menu& menu = m.Menus()[static_cast<size_t>(m.Open())];
     const Rect d = m.DropRect(m.Open());
-    Fill(renderer_, d, kBoxFace);
-    Bevel(renderer_, d, kBoxFace, kBoxDark);
-    Bevel(renderer_, {d.x + 1, d.y + 1, d.w - 2, d.h - 2}, kBoxLight, kBoxShadow);
+    p.Fill(d, kBoxFace);
+    p.Bevel(d, kBoxFace, kBoxDark);
+    p.Bevel({d.x + 1, d.y + 1, d.w - 2, d.h - 2}, kBoxLight, kBoxShadow);
     for (size_t i = 0; i < menu.items.size(); ++i) {
         const MenuItem& item = menu.items[i];
         const Rect rc = m.ItemRect(m.Open(), static_cast<int>(i));
         const bool hot = m.Hot() == static_cast<int>(i);
-        if (hot) Fill(renderer_, rc, kSelection);
+        if (hot) p.Fill(rc, kSelection);
         const uint32_t colour = hot ? kBoxLight : kBoxText;
         const bool checked = (item.name == "Music" && g.frm_vustrel.Music_Checked) ||
                              (item.name == "Sound" && g.frm_vustrel.Sound_Checked);
-        if (checked) CheckMark(renderer_, rc.x + 6, rc.y + rc.h / 2 - 4, colour);
+        if (checked) CheckMark(p, rc.x + 6, rc.y + rc.h / 2 - 4, colour);
         const int y = rc.y + (rc.h - lineH) / 2;
-        fonts_.Draw(renderer_, font, item.caption, colour, d.x + 22, y);
-        fonts_.Draw(renderer_, font, item.key, colour, d.x + m.KeyColumn(m.Open()), y);
+        p.Text(font, item.caption, colour, d.x + 22, y);
+        p.Text(font, item.key, colour, d.x + m.KeyColumn(m.Open()), y);
     }
 }
 

@@ -3,10 +3,16 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
+#include "desktop/DisplayOptions.h"
+#include "desktop/FrameDamage.h"
+#include "desktop/Letterbox.h"
 #include "desktop/MenuBar.h"
+#include "desktop/Settings.h"
 #include "desktop/WindowLooks.h"
 #include "desktop/WindowPlacement.h"
 #include "desktop/sdl/SdlFonts.h"
@@ -21,6 +27,7 @@ namespace krepogor {
 
 class Canvas;
 class Game;
+class SdlPainter;
 
 // A picture of the program's own that it could not load.
 struct ResourceError : std::runtime_error {
@@ -30,6 +37,9 @@ struct ResourceError : std::runtime_error {
 // The one desktop window, which shows whichever of the game's windows is
 // visible: its size, caption and picture follow the game, and it draws the
 // battle canvas, the screens' backgrounds, the labels and the menu bar.
+// Every game window keeps its own client coordinates; the desktop window
+// shows it scaled to fit (see Letterbox), at the factor the player chose, in
+// a window the player may resize, or filling the screen.
 class SdlScreen {
 public:
     // Opens the window (hidden) and its renderer and loads the screens'
@@ -37,7 +47,11 @@ public:
     // picture that is missing.
     // `menuBackground`, when it has pixels, is the main menu's background
     // already decoded (and checked); the screen copies it into its texture.
-    explicit SdlScreen(const std::string& resourcesDir, const Picture& menuBackground = {});
+    // `display` says the factor windows open at and whether the game starts
+    // filling the screen; `places`, where the windows were left in an earlier run.
+    explicit SdlScreen(const std::string& resourcesDir, const Picture& menuBackground = {},
+                       const DisplayOptions& display = {},
+                       const std::map<std::string, DesktopPoint>& places = {});
     ~SdlScreen();
     SdlScreen(const SdlScreen&) = delete;
     SdlScreen& operator=(const SdlScreen&) = delete;
@@ -55,10 +69,35 @@ public:
     int OuterWidth() const { return shown_ ? shown_->width : 0; }
     int OuterHeight() const { return shown_ ? krepogor::OuterHeight(*shown_) : 0; }
 
-    // Takes a finished battle frame.
+    // How the shown window fits the desktop window now.
+    const Letterbox& Box() const { return box_; }
+    // The client point of the shown window under a point of the desktop
+    // window; nothing on the black bars.
+    std::optional<ClientPoint> ToClient(int x, int y) const { return box_.ToClient(x, y); }
+    // The factor windows open at, and whether the game fills the screen.
+    double Scale() const { return scale_; }
+    bool Fullscreen() const { return fullscreen_; }
+    void ToggleFullscreen();
+    // What the next run starts with: the factor the player chose (none when
+    // it came from the desktop), fullscreen, and where each window was left.
+    Settings Remembered() const;
+    // The desktop window changed its size (the player, the window manager or
+    // fullscreen did it): the picture is fitted again, and a size the player
+    // chose gives the factor the next windows open at.
+    void Resized();
+
+    // Takes a finished battle frame; what it changed waits for PresentChanges.
     void TakeFrame(const Canvas& frame);
     // Draws the shown window without presenting it.
     void Draw(const Game& g);
+    // Hands the whole window to the window system.
+    void Present();
+    // Something drawn over the window (a box) went: the whole window is due.
+    void WholeDue() { wholeDue_ = true; }
+    bool IsWholeDue() const { return wholeDue_; }
+    // Draws and hands over only what the battle frames taken since the last
+    // present changed; false when there is nothing.
+    bool PresentChanges(const Game& g);
 
     // The pointer: the upgrade pointer over a label that can buy, else the arrow.
     void UpgradePointer(bool on);
@@ -67,8 +106,13 @@ public:
     static FontSpec UiFont(bool bold = false);
 
 private:
-    void DrawMenuBar(const Game& g);
-    void DrawLabels(const Game& g);
+    void DrawShown(const Game& g, SdlPainter& p);
+    void DrawMenuBar(const Game& g, SdlPainter& p);
+    void DrawLabels(const Game& g, SdlPainter& p);
+    // The size the desktop window takes for `look` at the current factor.
+    int WindowWidth(const WindowLook& look) const;
+    int WindowHeight(const WindowLook& look) const;
+    void Fit();
     SDL_Texture* LoadTexture(const std::string& file, const Picture& decoded = {});
     // The screen's background picture, decoded on its first use.
     SDL_Texture* Background(const WindowLook& look);
@@ -78,12 +122,24 @@ private:
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* canvas_ = nullptr;
     bool hasFrame_ = false;
+    FrameDamage frameDamage_;
+    std::vector<Rect> changed_;  // client rectangles changed since the last present
+    bool wholeDue_ = true;
     std::map<std::string, SDL_Texture*> backgrounds_;
     SDL_Cursor* arrow_ = nullptr;
     SDL_Cursor* harrow_ = nullptr;
     bool upgradePointer_ = false;
     const WindowLook* shown_ = nullptr;
     WindowPlacement placement_;
+    double scale_ = 1;
+    bool scaleChosen_ = false;
+    bool fullscreen_ = false;
+    Letterbox box_;
+    int setW_ = 0, setH_ = 0;  // the size the program last gave the window
+    // Until then (SDL's milliseconds) sizes reported are the window system
+    // catching up with the program's own change, not the player's.
+    uint64_t settlingUntil_ = 0;
+    void Settle();
     SdlFonts fonts_;
     std::unique_ptr<MenuBar> menu_;
 };

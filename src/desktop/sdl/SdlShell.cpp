@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <iostream>
 #include <memory>
 #include <new>
@@ -12,18 +13,21 @@
 #include "desktop/HotAreas.h"
 #include "desktop/KeyCodes.h"
 #include "desktop/KeyRouting.h"
+#include "desktop/SettingsFile.h"
 #include "desktop/StartupText.h"
 #include "desktop/TimersMayWait.h"
 #include "desktop/WindowLooks.h"
 #include "desktop/sdl/PngWriter.h"
 #include "desktop/sdl/SdlAudioOutput.h"
 #include "desktop/sdl/SdlBoxes.h"
+#include "desktop/sdl/SdlGamepads.h"
 #include "desktop/sdl/SdlHangup.h"
 #include "desktop/sdl/SdlMediaSystem.h"
 #include "desktop/sdl/SdlPicturePreload.h"
 #include "desktop/sdl/SdlScreen.h"
 #include "desktop/sdl/SdlStartup.h"
 #include "desktop/sdl/SdlWavPlayer.h"
+#include "desktop/sdl/SdlWindowClass.h"
 #include "frontend/BattleMenu.h"
 #include "frontend/CloseBox.h"
 #include "frontend/InfoScreens.h"
@@ -70,9 +74,12 @@ std::string Shows(const Game& g) {
 
 class Shell : public BoxHost {
 public:
-    Shell(const ShellOptions& options, SdlPicturePreload& pictures)
+    Shell(const ShellOptions& options, SdlPicturePreload& pictures, const Settings& settings)
         : options_(options),
-          screen_(options.resourcesDir, pictures.TakeMenuBackground()),
+          screen_(options.resourcesDir, pictures.TakeMenuBackground(),
+                  {options.display.scale ? options.display.scale : settings.scale,
+                   options.display.fullscreen.value_or(settings.fullscreen)},
+                  settings.places),
           media_(audio_),
           wav_(audio_),
           timers_(true),
@@ -93,10 +100,7 @@ public:
           game_(platform_),
           view_(game_) {
         pictures.TakeInto(game_.pics);
-        view_.SetPresenter([this](const Canvas& frame) {
-            screen_.TakeFrame(frame);
-            dirty_ = true;
-        });
+        view_.SetPresenter([this](const Canvas& frame) { screen_.TakeFrame(frame); });
         game_.view = &view_;
         media_.onEnd = [this](const std::string& device) {
             recorder_.TrackEnded(timers_.Now(), device);
@@ -114,18 +118,24 @@ public:
         }
         while (true) {
             Service();
+            pads_.Repeat(PadPlaceNow());
             const std::string shows = Shows(game_);
-            if (dirty_ || shows != shows_) {
+            if (dirty_ || shows != shows_ || screen_.IsWholeDue()) {
                 shows_ = shows;
                 dirty_ = false;
                 DrawWindow();
-                SDL_RenderPresent(screen_.Renderer());
+                screen_.Present();
+                // Pads are looked for once the first window shows.
+                pads_.Start();
+            } else {
+                // A battle frame alone goes to the window system as the tiles it changed.
+                screen_.PresentChanges(game_);
             }
             SDL_Event e;
             if (!SDL_WaitEventTimeout(&e, IdleMs())) continue;
             do {
                 RunTimers();
-                Handle(e);
+                if (!pads_.Handle(e, PadPlaceNow())) Handle(e);
             } while (SDL_PollEvent(&e));
         }
     }
@@ -141,13 +151,26 @@ public:
 
     int IdleMs() override {
         if (player_.Playing()) return kPlaybackFrameMs;
-        const auto due = timers_.NextDue();
-        if (!due || TimersMayWait(game_)) return kMaxIdleMs;
-        const int64_t wait = *due - Ticks();
+        // The next timer due (unless the timers may wait) or a pad's next repeat.
+        int64_t wait = INT64_MAX;
+        if (const auto timer = timers_.NextDue(); timer && !TimersMayWait(game_))
+            wait = *timer - Ticks();
+        if (const auto pad = pads_.NextDue())
+            wait = std::min(wait, *pad - static_cast<int64_t>(SDL_GetTicks64()));
+        if (wait == INT64_MAX) return kMaxIdleMs;
         return static_cast<int>(std::clamp<int64_t>(wait, 0, kMaxIdleMs));
     }
 
+    // Keeps how the windows were shown for the next run.
+    void Remember() {
+        if (options_.settingsPath.empty()) return;
+        std::string error;
+        if (!SaveSettings(SystemFileCalls(), options_.settingsPath, screen_.Remembered(), error))
+            std::cerr << "krepogor: настройки не сохранены: " << error << "\n";
+    }
+
     SdlScreen& Screen() override { return screen_; }
+    SdlGamepads& Pads() override { return pads_; }
     void DrawWindow() override { screen_.Draw(game_); }
     CloseRequests& Closes() override { return closes_; }
     void EndProgram() override {
@@ -186,7 +209,7 @@ private:
                     // The box's time passes with the window shown.
                     while (player_.Playing() && PlaybackClock() < at) {
                         DrawWindow();
-                        SDL_RenderPresent(screen_.Renderer());
+                        screen_.Present();
                         SDL_Delay(kPlaybackFrameMs);
                         SDL_PumpEvents();
                     }
@@ -209,6 +232,14 @@ private:
     // Runs an input of the player's, written to the recording as `line`.
     void Do(const std::string& line, const std::function<void()>& act) {
         recorder_.Command(timers_.Now(), line, act);
+    }
+
+    // Where a pad's buttons go outside the boxes.
+    PadPlace PadPlaceNow() const {
+        const std::string shown = Visible();
+        if (shown == "frm_vustrel") return PadPlace::Battle;
+        if (shown == "frm_menu" || shown.empty()) return PadPlace::MainMenu;
+        return PadPlace::Screen;
     }
 
     // Fires the timers due by now: on the real clock's beat while they drive
@@ -242,6 +273,7 @@ private:
                     closes_.WindowClosed();
                     Close();
                 } else {
+                    if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) screen_.Resized();
                     dirty_ = true;
                 }
                 break;
@@ -252,10 +284,15 @@ private:
                 keys_.Up(e.key.keysym.scancode);
                 break;
             case SDL_MOUSEMOTION:
-                Move(e.motion.x, e.motion.y);
+                // Over the black bars the pointer is over nothing of the game.
+                if (const auto at = screen_.ToClient(e.motion.x, e.motion.y))
+                    Move(at->x, at->y);
+                else
+                    Move(-1, -1);
                 break;
             case SDL_MOUSEBUTTONDOWN:
-                if (e.button.button == SDL_BUTTON_LEFT) Click(e.button.x, e.button.y);
+                if (e.button.button != SDL_BUTTON_LEFT) break;
+                if (const auto at = screen_.ToClient(e.button.x, e.button.y)) Click(at->x, at->y);
                 break;
             default:
                 break;
@@ -273,6 +310,13 @@ private:
         MenuBar& menu = screen_.Menu();
         const bool menuOpen = menu.Open() >= 0;
         const int scancode = k.keysym.scancode;
+        if (TogglesFullscreen(scancode, (k.keysym.mod & KMOD_ALT) != 0)) {
+            if (!k.repeat) {
+                screen_.ToggleFullscreen();
+                dirty_ = true;
+            }
+            return;
+        }
         switch (keys_.Down(shown, scancode, k.repeat != 0, menuOpen)) {
             case KeyUse::Ignore:
                 break;
@@ -348,6 +392,7 @@ private:
 
     ShellOptions options_;
     SdlScreen screen_;
+    SdlGamepads pads_;
     SdlAudioOutput audio_;
     SdlMediaSystem media_;
     SdlWavPlayer wav_;
@@ -377,6 +422,7 @@ int RunDesktopGame(const ShellOptions& options) {
         // The pictures are decoded while the window system starts.
         SdlPicturePreload pictures(options.resourcesDir, LookOf("frm_menu")->background,
                                    options.appDir);
+        NameWindowClass();
         std::string error;
         if (!StartVideo(error)) {
             ReportFailure(StartupFailureText(NoDisplayReason(error)));
@@ -387,13 +433,18 @@ int RunDesktopGame(const ShellOptions& options) {
         // Typed text is wanted only in the name box.
         SDL_StopTextInput();
         try {
-            Shell shell(options, pictures);
+            const Settings settings =
+                options.settingsPath.empty()
+                    ? Settings{}
+                    : LoadSettings(SystemFileCalls(), options.settingsPath, std::cerr);
+            Shell shell(options, pictures, settings);
             try {
                 shell.Run();
             } catch (const ProgramEnded&) {
                 shell.Finish();
                 status = 0;
             }
+            shell.Remember();
         } catch (const PictureLoadError& e) {
             ReportFailure(StartupFailureText(e.what()));
             status = 1;

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "desktop/DisplayOptions.h"
 #include "frontend/BookLocation.h"
 #include "replay/RecordingPlayer.h"
 
@@ -16,6 +17,9 @@ struct ShellOptions {
     std::string appDir;        // the directory that holds "gamedata"
     std::string resourcesDir;  // the program's own pictures
     BookPlace book;            // the champions' book
+    DisplayOptions display;    // the factor and fullscreen the player chose
+    // Where the windows' settings are remembered between runs; empty: nowhere.
+    std::string settingsPath;
     // Where the run is written as a driver script as it plays; none: nullptr.
     std::ostream* recording = nullptr;
     // Where the battle window's last frame is saved as a PNG when the game

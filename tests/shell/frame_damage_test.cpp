@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "desktop/FrameDamage.h"
+
+namespace krepogor {
+namespace {
+
+constexpr int W = 100, H = 70;  // tiles of 32: the last column and row are cut short
+
+TEST(FrameDamage, FirstFrameAndAfterForgetChangeEverything) {
+    std::vector<uint32_t> frame(W * H, 7);
+    FrameDamage d(W, H);
+    EXPECT_EQ(d.Take(frame.data(), W), (std::vector<Rect>{{0, 0, W, H}}));
+    EXPECT_TRUE(d.Take(frame.data(), W).empty());
+    d.Forget();
+    EXPECT_EQ(d.Take(frame.data(), W), (std::vector<Rect>{{0, 0, W, H}}));
+}
+
+TEST(FrameDamage, ChangedTilesOfARowJoinAndEdgeTilesAreCutToTheFrame) {
+    std::vector<uint32_t> frame(W * H, 7);
+    FrameDamage d(W, H);
+    d.Take(frame.data(), W);
+    frame[5 * W + 3] = 1;    // tile (0, 0)
+    frame[10 * W + 70] = 1;  // tile (2, 0): the row's rectangle spans tiles 0 to 2
+    frame[69 * W + 99] = 1;  // the corner tile, 4 x 6 pixels
+    EXPECT_EQ(d.Take(frame.data(), W), (std::vector<Rect>{{0, 0, 96, 32}, {96, 64, 4, 6}}));
+    // The changes are now the frame shown: the same frame changes nothing.
+    EXPECT_TRUE(d.Take(frame.data(), W).empty());
+}
+
+TEST(FrameDamage, RemembersTheWholeTileEvenWhenTheChangeIsInItsLastRow) {
+    std::vector<uint32_t> frame(W * H, 7);
+    FrameDamage d(W, H);
+    d.Take(frame.data(), W);
+    frame[0 * W + 40] = 2;
+    frame[31 * W + 40] = 2;  // both in tile (1, 0): the first row differs, then the last
+    EXPECT_EQ(d.Take(frame.data(), W), (std::vector<Rect>{{32, 0, 32, 32}}));
+    frame[0 * W + 40] = 7;  // only the first row goes back
+    EXPECT_EQ(d.Take(frame.data(), W), (std::vector<Rect>{{32, 0, 32, 32}}));
+    EXPECT_TRUE(d.Take(frame.data(), W).empty());
+}
+
+TEST(FrameDamage, ReadsRowsByTheirStride) {
+    constexpr int stride = W + 12;
+    std::vector<uint32_t> frame(stride * H, 7);
+    FrameDamage d(W, H);
+    d.Take(frame.data(), stride);
+    frame[40 * stride + W + 5] = 1;  // beyond the frame's width: not a change
+    EXPECT_TRUE(d.Take(frame.data(), stride).empty());
+    frame[40 * stride + 50] = 1;
+    EXPECT_EQ(d.Take(frame.data(), stride), (std::vector<Rect>{{32, 32, 32, 32}}));
+}
+
+}  // namespace
+}  // namespace krepogor

@@ -1,0 +1,137 @@
+#include "desktop/Settings.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "desktop/SettingsFile.h"
+#include "frontend/FaultyFileCalls.h"
+
+namespace krepogor {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("krepogor-settings-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        path_ = (dir_ / "krepogor" / "settings.ini").string();
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    void Write(const std::string& text) {
+        fs::create_directories(fs::path(path_).parent_path());
+        std::ofstream(path_, std::ios::binary) << text;
+    }
+    std::string Read() {
+        std::ifstream in(path_, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    fs::path dir_;
+    std::string path_;
+};
+
+Settings Sample() {
+    Settings s;
+    s.scale = 1.5;
+    s.fullscreen = true;
+    s.places["frm_menu"] = {621, 402};
+    s.places["frm_vustrel"] = {-20, 40};  // a window partly left of the screen
+    return s;
+}
+
+TEST(Settings, RoundTripsAndSkipsKeysItDoesNotKnow) {
+    Settings back;
+    std::string error;
+    ASSERT_TRUE(ParseSettings(FormatSettings(Sample()), back, error)) << error;
+    EXPECT_EQ(back, Sample());
+    // No scale written: it comes from the desktop again.
+    ASSERT_TRUE(ParseSettings(FormatSettings(Settings{}), back, error));
+    EXPECT_FALSE(back.scale);
+    ASSERT_TRUE(ParseSettings("# hand-made\r\n scale = 2 \r\nvolume=7\nplace.nowhere=1,2\n\n", back,
+                              error));
+    EXPECT_EQ(back.scale, 2);
+    EXPECT_TRUE(back.places.empty());
+}
+
+TEST(Settings, ASpoiltLineSpoilsTheFileAndNamesItsLine) {
+    for (const char* text : {"scale=0\n", "scale=two\n", "fullscreen=1\n", "place.frm_menu=10\n",
+                             "place.frm_menu=1,2,3\n", "garbage\n"}) {
+        Settings s = Sample();
+        std::string error;
+        EXPECT_FALSE(ParseSettings(std::string("# ok\n") + text, s, error)) << text;
+        EXPECT_NE(error.find("строка 2"), std::string::npos) << error;
+        EXPECT_EQ(s, Sample()) << "left untouched: " << text;
+    }
+}
+
+TEST(Settings, PathFollowsXdgConfigHomeThenHome) {
+    EXPECT_EQ(SettingsPath("/cfg", "/home/p"), "/cfg/krepogor/settings.ini");
+    EXPECT_EQ(SettingsPath("relative", "/home/p"), "/home/p/.config/krepogor/settings.ini");
+    EXPECT_EQ(SettingsPath("", "/home/p"), "/home/p/.config/krepogor/settings.ini");
+    EXPECT_EQ(SettingsPath(nullptr, nullptr), "");
+}
+
+TEST_F(SettingsFileTest, SavedThenLoadedWithItsFolderMadeAndNothingSaid) {
+    std::string error;
+    ASSERT_TRUE(SaveSettings(SystemFileCalls(), path_, Sample(), error)) << error;
+    std::ostringstream warnings;
+    EXPECT_EQ(LoadSettings(SystemFileCalls(), path_, warnings), Sample());
+    EXPECT_EQ(warnings.str(), "");
+    // No file yet is no news either.
+    fs::remove(path_);
+    EXPECT_EQ(LoadSettings(SystemFileCalls(), path_, warnings), Settings{});
+    EXPECT_EQ(warnings.str(), "");
+}
+
+TEST_F(SettingsFileTest, SpoiltUnreadableOrHugeFilesGiveTheDefaultsAndOneLine) {
+    auto load = [&] {
+        std::ostringstream warnings;
+        const Settings s = LoadSettings(SystemFileCalls(), path_, warnings);
+        const std::string w = warnings.str();
+        EXPECT_EQ(std::count(w.begin(), w.end(), '\n'), 1) << w;
+        EXPECT_NE(w.find(path_), std::string::npos) << w;
+        return s;
+    };
+    Write("scale=2\nfullscreen=perhaps\n");
+    EXPECT_EQ(load(), Settings{});
+    Write(std::string(100 * 1024, '#'));
+    EXPECT_EQ(load(), Settings{});
+    fs::remove(path_);
+    fs::create_directories(path_);  // a folder where the file should be
+    EXPECT_EQ(load(), Settings{});
+}
+
+TEST_F(SettingsFileTest, AFailedSaveLeavesTheOldFileWhole) {
+    Write("scale=3\n");
+    const std::string before = Read();
+    for (const char* call : {"Write", "Sync", "Rename"}) {
+        FaultyFileCalls files;
+        // Find the call's number on a dry run, then fail exactly there.
+        FaultyFileCalls dry;
+        std::string error;
+        ASSERT_TRUE(SaveSettings(dry, path_ + ".dry", Sample(), error));
+        fs::remove(path_ + ".dry");
+        const auto at = std::find(dry.calls.begin(), dry.calls.end(), call);
+        ASSERT_NE(at, dry.calls.end()) << call;
+        files.failAt = static_cast<int>(at - dry.calls.begin());
+        EXPECT_FALSE(SaveSettings(files, path_, Sample(), error)) << call;
+        EXPECT_FALSE(error.empty());
+        EXPECT_EQ(Read(), before) << call;
+        EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(path_).parent_path()),
+                                fs::directory_iterator{}),
+                  1)
+            << "no fresh file left behind after a failed " << call;
+    }
+}
+
+}  // namespace
+}  // namespace krepogor
