@@ -84,6 +84,7 @@ void FakeMediaDevice::Advance(int64_t ms) {
 void FakeMediaDevice::End() {
     position_ = length_;
     playing_ = false;
+    if (sys_.onEnd) sys_.onEnd(name_);
     if (OnStatus) OnStatus();
 }
 

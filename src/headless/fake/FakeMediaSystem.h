@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -34,6 +35,8 @@ public:
     // The device reaches the end of its track now and raises its status
     // notification; false when no device has that name.
     bool EndTrack(const std::string& name);
+    // Told the name of every device that reaches its end, before its notification.
+    std::function<void(const std::string& name)> onEnd;
     FakeMediaDevice* Find(const std::string& name) const;
     const std::map<std::string, FakeMediaDevice*>& Devices() const { return devices_; }
 
