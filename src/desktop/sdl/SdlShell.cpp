@@ -24,6 +24,7 @@
 #include "desktop/sdl/SdlHangup.h"
 #include "desktop/sdl/SdlMediaSystem.h"
 #include "desktop/sdl/SdlPicturePreload.h"
+#include "desktop/sdl/SdlPlayback.h"
 #include "desktop/sdl/SdlScreen.h"
 #include "desktop/sdl/SdlStartup.h"
 #include "desktop/sdl/SdlWavPlayer.h"
@@ -47,7 +48,7 @@ namespace {
 // The longest the loop sleeps when no timer is due or the timers may wait:
 // the end of a track wakes it with an event of its own.
 constexpr int kMaxIdleMs = 1000;
-// How often the window is drawn while a recording is shown.
+// How often the loop wakes while a recording is shown.
 constexpr int kPlaybackFrameMs = 10;
 
 // What the shown window's labels and menu marks show; a change means a
@@ -87,10 +88,14 @@ public:
           boxes_(*this),
           recorder_(options.recording ? *options.recording : nowhere_, game_),
           dialogs_(boxes_, timers_, recorder_),
-          player_(game_, PlayerHooks()),
+          playback_(game_, timers_, media_, dialogs_,
+                    [this] {
+                        DrawWindow();
+                        screen_.Present();
+                    }),
           platform_{timers_,
                     media_,
-                    player_,
+                    playback_.Boxes(),
                     wav_,
                     random_,
                     options.appDir,
@@ -112,9 +117,7 @@ public:
         timers_.SetNow(static_cast<int64_t>(SDL_GetTicks64()));
         recorder_.Start(random_.Seed(), timers_.Now(), [this] { frm_menu_Load(game_); });
         if (options_.playback) {
-            player_.Play(*options_.playback);
-            media_.endsAsTold = true;
-            playStart_ = timers_.Now();
+            playback_.Start(*options_.playback, options_.playSpeed);
         }
         while (true) {
             Service();
@@ -150,11 +153,11 @@ public:
     }
 
     int IdleMs() override {
-        if (player_.Playing()) return kPlaybackFrameMs;
+        if (playback_.Playing()) return kPlaybackFrameMs;
         // The next timer due (unless the timers may wait) or a pad's next repeat.
         int64_t wait = INT64_MAX;
         if (const auto timer = timers_.NextDue(); timer && !TimersMayWait(game_))
-            wait = *timer - Ticks();
+            wait = *timer - playback_.Ticks();
         if (const auto pad = pads_.NextDue())
             wait = std::min(wait, *pad - static_cast<int64_t>(SDL_GetTicks64()));
         if (wait == INT64_MAX) return kMaxIdleMs;
@@ -189,46 +192,6 @@ public:
 private:
     std::string Visible() const { return game_.windows.Visible(); }
 
-    // The timer clock's time on the real clock: ahead of it by what a
-    // recording shown faster than it was played gained.
-    int64_t Ticks() const { return static_cast<int64_t>(SDL_GetTicks64()) + clockAhead_; }
-    // The recording's clock where it has come by now.
-    int64_t PlaybackClock() const {
-        return (static_cast<int64_t>(SDL_GetTicks64()) - playStart_) * options_.playSpeed;
-    }
-
-    RecordingPlayer::Hooks PlayerHooks() {
-        return {[this](int64_t ms, bool realClock) {
-                    if (realClock)
-                        timers_.RunOnRealClock(timers_.Now() + ms);
-                    else
-                        timers_.CatchUp(timers_.Now() + ms);
-                },
-                [this](const std::string& device) { media_.EndTrack(device); },
-                [this](int64_t at) {
-                    // The box's time passes with the window shown.
-                    while (player_.Playing() && PlaybackClock() < at) {
-                        DrawWindow();
-                        screen_.Present();
-                        SDL_Delay(kPlaybackFrameMs);
-                        SDL_PumpEvents();
-                    }
-                },
-                &dialogs_};
-    }
-
-    // A key or a click of the player's takes the shown recording over.
-    bool TakesOver(const SDL_Event& e) {
-        if (!player_.Playing()) return false;
-        if (e.type != SDL_KEYDOWN && e.type != SDL_MOUSEBUTTONDOWN && e.type != SDL_MOUSEMOTION)
-            return false;
-        if (e.type == SDL_MOUSEMOTION) return true;  // the pointer does not play yet
-        player_.Stop();
-        media_.endsAsTold = false;
-        clockAhead_ = timers_.Now() - static_cast<int64_t>(SDL_GetTicks64());
-        return true;
-    }
-
     // Runs an input of the player's, written to the recording as `line`.
     void Do(const std::string& line, const std::function<void()>& act) {
         recorder_.Command(timers_.Now(), line, act);
@@ -245,11 +208,11 @@ private:
     // Fires the timers due by now: on the real clock's beat while they drive
     // what the player sees and hears, else every period they waited through.
     void RunTimers() {
-        if (player_.Playing()) {
-            player_.RunUntil(PlaybackClock());
+        if (playback_.Playing()) {
+            playback_.Run();
             return;
         }
-        const int64_t now = Ticks();
+        const int64_t now = playback_.Ticks();
         const bool realClock = !TimersMayWait(game_);
         const auto due = timers_.NextDue();
         recorder_.Timers(now, realClock, due && *due <= now, [&] {
@@ -261,7 +224,7 @@ private:
     }
 
     void Handle(const SDL_Event& e) {
-        if (TakesOver(e)) return;
+        if (playback_.TakesOver(e)) return;
         const bool closeBox = e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE;
         if (e.type != SDL_QUIT && !closeBox) closes_.Other();
         switch (e.type) {
@@ -402,9 +365,7 @@ private:
     std::ostream nowhere_{nullptr};  // the recording of a run that keeps none
     RunRecorder recorder_;
     RecordingDialogs dialogs_;
-    RecordingPlayer player_;
-    int64_t playStart_ = 0;
-    int64_t clockAhead_ = 0;
+    SdlPlayback playback_;
     CloseRequests closes_;
     KeyRouter keys_;
     Platform platform_;
