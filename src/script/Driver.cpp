@@ -14,12 +14,12 @@
 #include "frontend/Shutdown.h"
 #include "render/PictureLoader.h"
 #include "replay/BufferNames.h"
+#include "replay/Controls.h"
 #include "replay/Json.h"
+#include "replay/KeyNames.h"
 #include "replay/ParseValue.h"
 #include "replay/StateFields.h"
 #include "replay/StateValues.h"
-#include "replay/Controls.h"
-#include "replay/KeyNames.h"
 #include "state/ProgramEnded.h"
 
 namespace krepogor {
