@@ -47,7 +47,7 @@ std::optional<Recording> ReadRecording(std::istream& in, std::string& error) {
         const bool timed =
             words[0] == "wait" || words[0] == "step" || words[0] == "boxtime" || words[0] == "seed";
         if (!known.contains(words[0]) || (timed && (words.size() != 2 || !Number(words[1], n)))) {
-            error = "line " + std::to_string(number) + ": " + text;
+            error = "строка " + std::to_string(number) + " не из записи: «" + text + "»";
             return std::nullopt;
         }
         if (words[0] == "seed") r.seed = static_cast<uint64_t>(n);
