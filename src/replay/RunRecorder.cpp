@@ -18,7 +18,10 @@ void RunRecorder::Write(const std::string& line) {
         boxes_.back().lines.push_back("inbox " + line);
         return;
     }
-    out_ << line << '\n' << std::flush;
+    // One write of the whole line, so that a kill leaves whole lines only.
+    const std::string whole = line + '\n';
+    out_.write(whole.data(), static_cast<std::streamsize>(whole.size()));
+    out_.flush();
 }
 
 void RunRecorder::Sync(int64_t now) {
