@@ -11,13 +11,14 @@ set(allowed_render state platform)
 set(allowed_frontend battle render state platform)
 set(allowed_headless/fake platform)
 set(allowed_headless headless/fake frontend battle render state platform)
-set(allowed_desktop frontend battle render state platform)
-set(allowed_desktop/sdl desktop frontend battle render state platform)
-set(allowed_desktop/main desktop/sdl desktop frontend battle render state platform)
+set(allowed_replay frontend battle render state platform)
+set(allowed_desktop replay frontend battle render state platform)
+set(allowed_desktop/sdl desktop replay frontend battle render state platform)
+set(allowed_desktop/main desktop/sdl desktop replay frontend battle render state platform)
 # The driver draws its frames through the desktop's picture decoder and PNG writer.
-set(allowed_script headless headless/fake desktop/sdl frontend battle render state platform)
-set(allowed_script/main script headless headless/fake desktop/sdl frontend battle render state
-    platform)
+set(allowed_script replay headless headless/fake desktop/sdl frontend battle render state platform)
+set(allowed_script/main script replay headless headless/fake desktop/sdl frontend battle render
+    state platform)
 
 # The folder a path inside src/ belongs to: its first one or two components.
 function(layer_of path out)

@@ -1,6 +1,7 @@
 #include "desktop/CommandLine.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "desktop/Utf8.h"
 
@@ -26,6 +27,28 @@ std::string AskVersion(CommandLine& line, const std::string&) {
 
 std::string Quoted(const std::string& s) {
     return "«" + s + "»";
+}
+
+std::string TakeRecord(CommandLine& line, const std::string& value) {
+    if (value.empty()) return "параметру «--record» нужно имя файла";
+    line.recordPath = value;
+    return "";
+}
+
+std::string TakePlay(CommandLine& line, const std::string& value) {
+    if (value.empty()) return "параметру «--play» нужно имя файла";
+    line.playPath = value;
+    return "";
+}
+
+std::string TakePlaySpeed(CommandLine& line, const std::string& value) {
+    int speed = 0;
+    const char* end = value.data() + value.size();
+    const auto r = std::from_chars(value.data(), end, speed);
+    if (r.ec != std::errc() || r.ptr != end || speed < 1 || speed > 64)
+        return "скорость показа " + Quoted(value) + " не целое число от 1 до 64";
+    line.playSpeed = speed;
+    return "";
 }
 
 std::string SetScale(CommandLine& line, const std::string& value) {
@@ -94,6 +117,9 @@ const std::vector<OptionSpec>& Options() {
     static const std::vector<OptionSpec> options = {
         {"--help", "-h", nullptr, "показать эту справку и выйти", AskHelp},
         {"--version", nullptr, nullptr, "показать версию и выйти", AskVersion},
+        {"--record", nullptr, "ФАЙЛ", "записать игру в ФАЙЛ", TakeRecord},
+        {"--play", nullptr, "ФАЙЛ", "показать записанную игру", TakePlay},
+        {"--play-speed", nullptr, "N", "показывать запись в N раз быстрее", TakePlaySpeed},
         {"--scale", nullptr, "МНОЖИТЕЛЬ",
          "открыть окна игры в МНОЖИТЕЛЬ раз крупнее (1, 1.5, 2, 3 ...)", SetScale},
         {"--fullscreen", nullptr, nullptr, "играть во весь экран (F11 или Alt+Enter переключают)",

@@ -16,6 +16,11 @@ struct CommandLine {
     Action action = Action::Play;
     // Why the command line was refused, in Russian, without the program's name.
     std::string error;
+    // Where to record the run ("": among the last runs kept by the game).
+    std::string recordPath;
+    // A recording to show, and how many times faster than it was played.
+    std::string playPath;
+    int playSpeed = 1;
     // The factor the windows open at and the full screen, when asked for.
     DisplayOptions display;
 };

@@ -111,9 +111,12 @@ bool SeedBook(const BookPlace& place, std::string* error) {
     return Fail(error, failed);
 }
 
+std::string PlayerDataDir() {
+    return PlayerDataDir(std::getenv("XDG_DATA_HOME"), HomeDir());
+}
+
 BookPlace PrepareBook(const DataFolder& data, std::ostream& warnings) {
-    const BookPlace place =
-        ChooseBookPlace(data, PlayerDataDir(std::getenv("XDG_DATA_HOME"), HomeDir()));
+    const BookPlace place = ChooseBookPlace(data, PlayerDataDir());
     std::string error;
     if (!SeedBook(place, &error)) warnings << "krepogor: " << error << "\n";
     if (!place.notKept.empty())

@@ -23,6 +23,8 @@ struct BookPlace {
 // ~/.local/share/krepogor when XDG_DATA_HOME is unset, empty or relative.
 // Empty when neither names a folder.
 std::string PlayerDataDir(const char* xdgDataHome, const char* home);
+// The same for this process: its XDG_DATA_HOME and its home folder.
+std::string PlayerDataDir();
 
 // True when the game may write its book inside `dataDir`.
 bool BookWritableIn(const std::string& dataDir);

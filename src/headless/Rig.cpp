@@ -23,4 +23,10 @@ void Rig::Wait(int64_t ms) {
     timers.SetNow(until);
 }
 
+void Rig::Step(int64_t ms) {
+    const int64_t until = timers.Now() + ms;
+    media.AdvanceTo(until);
+    timers.RunOnRealClock(until);
+}
+
 }  // namespace krepogor

@@ -24,6 +24,9 @@ public:
     // order and moving the playing devices along. A box that stays open calls
     // it from inside a handler, as a box's own event loop would run.
     void Wait(int64_t ms);
+    // Advances the clock by `ms` as the desktop's real clock does: each timer
+    // due by then fires once, at the end (TimerQueue::RunOnRealClock).
+    void Step(int64_t ms);
     int64_t Now() const { return timers.Now(); }
 
     EventLog log;    // what the devices and the WAV player were told

@@ -4,10 +4,10 @@
 
 namespace krepogor {
 
-void ClockRandom::Randomize() {
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    gen_.Seed(
-        static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
-}
+ClockRandom::ClockRandom()
+    : seed_(static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                      std::chrono::system_clock::now().time_since_epoch())
+                                      .count())),
+      gen_(seed_) {}
 
 }  // namespace krepogor

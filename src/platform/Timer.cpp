@@ -56,28 +56,31 @@ bool TimerQueue::FireNext(int64_t until) {
 }
 
 void TimerQueue::RunUntil(int64_t until) {
-    if (realTime_) {
-        // Each timer fires at most once per call: a late timer does not catch up.
-        std::vector<Timer*> due;
-        for (Timer* t : timers_)
-            if (t->enabled_ && t->due_ <= until) due.push_back(t);
-        std::stable_sort(due.begin(), due.end(),
-                         [](const Timer* a, const Timer* b) { return a->due_ < b->due_; });
-        now_ = std::max(now_, until);
-        for (Timer* t : due) {
-            // A handler may have stopped, removed or restarted a timer meanwhile.
-            if (std::find(timers_.begin(), timers_.end(), t) == timers_.end()) continue;
-            if (!t->enabled_ || t->due_ > until) continue;
-            // A timer woken a little late keeps its beat, so a 20 ms tick
-            // comes fifty times a second and timers started together wake
-            // the program together; one a whole period late starts afresh.
-            const int64_t beat = t->due_ + t->interval_;
-            t->due_ = beat > now_ ? beat : now_ + t->interval_;
-            if (t->OnTimer) t->OnTimer();
-        }
-        return;
+    if (realTime_)
+        RunOnRealClock(until);
+    else
+        CatchUp(until);
+}
+
+void TimerQueue::RunOnRealClock(int64_t until) {
+    // Each timer fires at most once per call: a late timer does not catch up.
+    std::vector<Timer*> due;
+    for (Timer* t : timers_)
+        if (t->enabled_ && t->due_ <= until) due.push_back(t);
+    std::stable_sort(due.begin(), due.end(),
+                     [](const Timer* a, const Timer* b) { return a->due_ < b->due_; });
+    now_ = std::max(now_, until);
+    for (Timer* t : due) {
+        // A handler may have stopped, removed or restarted a timer meanwhile.
+        if (std::find(timers_.begin(), timers_.end(), t) == timers_.end()) continue;
+        if (!t->enabled_ || t->due_ > until) continue;
+        // A timer woken a little late keeps its beat, so a 20 ms tick
+        // comes fifty times a second and timers started together wake
+        // the program together; one a whole period late starts afresh.
+        const int64_t beat = t->due_ + t->interval_;
+        t->due_ = beat > now_ ? beat : now_ + t->interval_;
+        if (t->OnTimer) t->OnTimer();
     }
-    CatchUp(until);
 }
 
 void TimerQueue::CatchUp(int64_t until) {

@@ -54,6 +54,10 @@ public:
     bool FireNext(int64_t until);
     // Fires everything due up to `until`, then sets the clock to `until`.
     void RunUntil(int64_t until);
+    // The real clock's way: sets the clock to `until`, then fires each timer
+    // due by then once, in due order; a timer woken a little late keeps its
+    // beat, one a whole period late starts afresh, and nothing catches up.
+    void RunOnRealClock(int64_t until);
     // Fires every period due up to `until` that has not fired yet, each at
     // its own due time and in due order, as the virtual clock does, then sets
     // the clock to `until`: for a program that let its timers wait.

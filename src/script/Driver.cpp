@@ -1,5 +1,6 @@
 #include "script/Driver.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <ostream>
@@ -10,13 +11,15 @@
 #include "frontend/BattleMenu.h"
 #include "frontend/CloseBox.h"
 #include "frontend/MainMenu.h"
+#include "frontend/Shutdown.h"
 #include "render/PictureLoader.h"
-#include "script/BufferNames.h"
-#include "script/Controls.h"
-#include "script/Json.h"
-#include "script/KeyNames.h"
-#include "script/ParseValue.h"
-#include "script/StateFields.h"
+#include "replay/BufferNames.h"
+#include "replay/Controls.h"
+#include "replay/Json.h"
+#include "replay/KeyNames.h"
+#include "replay/ParseValue.h"
+#include "replay/StateFields.h"
+#include "replay/StateValues.h"
 #include "state/ProgramEnded.h"
 
 namespace krepogor {
@@ -82,12 +85,22 @@ Driver::Driver(const std::string& appDir, const std::string& resourcesDir, std::
       resourcesDir_(resourcesDir),
       out_(out) {
     rig_.game.view = &scene_;
+    rig_.dialogs.endWhileOpen = [this] { Quit(); };
+    rig_.dialogs.runWhileOpen = [this](const std::string& line) { Command(Words(line), line); };
 }
 
 bool Driver::Run(const std::string& line) {
-    if (ended_) return false;
-    std::string text = line.substr(0, line.find('#'));
+    // A typed name is taken whole, a '#' in it too.
+    const size_t first = line.find_first_not_of(" \t");
+    const bool typed = first != std::string::npos && line.compare(first, 12, "answer text:") == 0;
+    std::string text = typed ? line : line.substr(0, line.find('#'));
     const auto w = Words(text);
+    if (ended_) {
+        // The state and the frame the program ended in can still be compared.
+        if (!w.empty() && w[0] == "expect") Expect(w);
+        if (w.size() == 3 && w[0] == "png") Png(w[1], w[2]);
+        return false;
+    }
     if (w.empty()) return true;
     try {
         Command(w, text);
@@ -129,6 +142,10 @@ void Driver::Command(const std::vector<std::string>& w, const std::string& line)
         RequireStarted();
         const int64_t ms = Duration(w[1], rig_.Now());
         rig_.Wait(ms);
+    } else if (c == "step") {
+        arity(1, 1);
+        RequireStarted();
+        rig_.Step(Duration(w[1], rig_.Now()));
     } else if (c == "key") {
         arity(1, 1);
         Key(w[1]);
@@ -149,6 +166,23 @@ void Driver::Command(const std::vector<std::string>& w, const std::string& line)
         // A typed name keeps its blanks, those at its end too.
         const std::string rest = Rest(line, 1);
         Answer(rest.rfind("text:", 0) == 0 ? rest : After(line, 1));
+    } else if (c == "inbox") {
+        const auto inner = std::vector<std::string>(w.begin() + 1, w.end());
+        const bool known = inner.size() == 2 &&
+                           (inner[0] == "wait" || inner[0] == "step" || inner[0] == "trackend");
+        if (!known) throw ScriptError("inbox takes wait, step or trackend with its word");
+        rig_.dialogs.WhileOpen(After(line, 1));
+    } else if (c == "trackends") {
+        arity(1, 1);
+        TrackEnds(w[1]);
+    } else if (c == "trackend") {
+        arity(1, 1);
+        TrackEnd(w[1]);
+    } else if (c == "quit") {
+        arity(0, 0);
+        Quit();
+    } else if (c == "expect") {
+        Expect(w);
     } else if (c == "set") {
         Set(w, After(line, 2));
     } else if (c == "state") {
@@ -254,6 +288,8 @@ void Driver::Answer(const std::string& rest) {
         rig_.dialogs.Queue({A::OK, ""});
     else if (rest == "Cancel")
         rig_.dialogs.Queue({A::Cancel, ""});
+    else if (rest == "quit")
+        rig_.dialogs.Queue({A::Quit, ""});
     else if (rest.rfind("text:", 0) == 0)
         rig_.dialogs.Queue({A::Text, rest.substr(5)});
     else
@@ -275,6 +311,37 @@ void Driver::Set(const std::vector<std::string>& w, const std::string& value) {
         return;
     }
     throw ScriptError("no variable " + name);
+}
+
+void Driver::Expect(const std::vector<std::string>& w) {
+    if (w.size() < 2) throw ScriptError("expect needs NAME=VALUE");
+    const auto values = StateValues(rig_.game);
+    for (size_t i = 1; i < w.size(); ++i) {
+        const size_t eq = w[i].find('=');
+        if (eq == std::string::npos) throw ScriptError("expect takes NAME=VALUE, not " + w[i]);
+        const std::string name = w[i].substr(0, eq);
+        const std::string expected = w[i].substr(eq + 1);
+        const auto v = std::find_if(values.begin(), values.end(),
+                                    [&](const StateValue& sv) { return sv.name == name; });
+        if (v == values.end()) throw ScriptError("no variable or buffer " + name);
+        if (v->word != expected) throw ExpectMismatch(name, expected, v->word);
+    }
+}
+
+void Driver::TrackEnds(const std::string& how) {
+    if (how != "clock" && how != "recorded")
+        throw ScriptError("tracks end by the clock or as recorded, not " + how);
+    rig_.media.EndsByClock(how == "clock");
+}
+
+void Driver::TrackEnd(const std::string& device) {
+    RequireStarted();
+    if (!rig_.media.EndTrack(device)) throw ScriptError("no device " + device);
+}
+
+void Driver::Quit() {
+    RequireStarted();
+    if (!rig_.game.ShuttingDown) Shutdown(rig_.game);
 }
 
 void Driver::PrintState() {

@@ -21,6 +21,12 @@ struct StartupError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// An `expect` line found the game in another state.
+struct ExpectMismatch : std::runtime_error {
+    ExpectMismatch(const std::string& name, const std::string& expected, const std::string& actual)
+        : std::runtime_error(name + " is " + actual + ", the script expects " + expected) {}
+};
+
 // Runs the program headless, one script command at a time, on the virtual
 // clock, with recording devices and scripted boxes; prints to `out`.
 class Driver {
@@ -30,8 +36,9 @@ public:
 
     // Runs one line. Throws ScriptError for a malformed line, UnansweredBox
     // when a box finds no answer waiting and StartupError when `start` cannot
-    // load the pictures. Returns false once the program has ended (the rest
-    // of the script is not run).
+    // load the pictures, ExpectMismatch when an `expect` finds another
+    // value. Returns false once the program has ended: the rest of the script
+    // is not run, but for its `expect` lines.
     bool Run(const std::string& line);
 
     Rig& rig() { return rig_; }
@@ -46,6 +53,10 @@ private:
     void Menu(const std::string& item);
     void Answer(const std::string& rest);
     void Set(const std::vector<std::string>& w, const std::string& rest);
+    void Expect(const std::vector<std::string>& w);
+    void TrackEnds(const std::string& how);
+    void TrackEnd(const std::string& device);
+    void Quit();
     void Png(const std::string& form, const std::string& file);
     void PrintState();
     // Only the named variables, buffers or "visible", on one line.

@@ -19,9 +19,11 @@ int RunScript(Driver& driver, std::istream& in, std::ostream& out, std::ostream&
     for (std::string line; std::getline(in, line);) {
         ++lineNo;
         try {
-            if (!driver.Run(line)) break;
+            driver.Run(line);
         } catch (const ScriptError& e) {
             return fail(e, "", 2);
+        } catch (const ExpectMismatch& e) {
+            return fail(e, "expect: ", 5);
         } catch (const StartupError& e) {
             return fail(e, "the game cannot start: ", 4);
         } catch (const std::runtime_error& e) {

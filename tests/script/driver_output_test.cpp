@@ -6,8 +6,8 @@
 #include <limits>
 #include <sstream>
 
+#include "replay/Json.h"
 #include "script/Driver.h"
-#include "script/Json.h"
 #include "script/ScratchGameDir.h"
 
 namespace krepogor {

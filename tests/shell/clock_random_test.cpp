@@ -9,13 +9,16 @@
 namespace krepogor {
 namespace {
 
-TEST(ClockRandomTest, NumbersStayInTheUnitIntervalAndDifferBetweenSeedings) {
-    ClockRandom a, b;
-    a.Randomize();
-    const double first = a.Rnd();
+TEST(ClockRandomTest, NumbersStayInTheUnitIntervalAndFollowTheirSeed) {
+    ClockRandom a;
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    b.Randomize();  // a later moment of the clock: another sequence
-    EXPECT_NE(first, b.Rnd());
+    ClockRandom b;  // a later moment of the clock: another sequence
+    EXPECT_NE(a.Seed(), b.Seed());
+    // The seed is the whole sequence: a recording replays it from the seed.
+    SplitMix same(b.Seed());
+    b.Randomize();
+    EXPECT_EQ(b.Rnd(), same.NextDouble());
+    EXPECT_NE(a.Rnd(), same.NextDouble());
     std::set<double> seen;
     for (int i = 0; i < 10000; ++i) {
         const double x = a.Rnd();

@@ -92,5 +92,23 @@ TEST(CommandLineTest, UsageListsEveryOptionWithItsHelpInOneColumn) {
     }
 }
 
+TEST(CommandLineTest, RecordingAndShowingTakeAFileAndAWholeSpeed) {
+    const CommandLine line = Parse({"--record", "run.krs", "--play=old.krs", "--play-speed", "4"});
+    EXPECT_EQ(line.action, Action::Play);
+    EXPECT_EQ(line.recordPath, "run.krs");
+    EXPECT_EQ(line.playPath, "old.krs");
+    EXPECT_EQ(line.playSpeed, 4);
+    EXPECT_EQ(Parse({}).playSpeed, 1);
+    for (const char* speed : {"0", "65", "1.5", "два", "", "-2"}) {
+        SCOPED_TRACE(speed);
+        const CommandLine wrong = Parse({"--play-speed", speed});
+        EXPECT_EQ(wrong.action, Action::Refuse);
+        EXPECT_NE(wrong.error.find("от 1 до 64"), std::string::npos);
+    }
+    EXPECT_EQ(Parse({"--record"}).action, Action::Refuse);
+    EXPECT_EQ(Parse({"--record="}).action, Action::Refuse);
+    EXPECT_EQ(Parse({"--play="}).action, Action::Refuse);
+}
+
 }  // namespace
 }  // namespace krepogor

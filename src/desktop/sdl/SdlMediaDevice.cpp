@@ -58,6 +58,12 @@ bool SdlMediaDevice::TakeEnd() {
     return end;
 }
 
+void SdlMediaDevice::EndNow() {
+    Halt();
+    positionFrames_ = frames_;
+    endUnreported_ = false;
+}
+
 void SdlMediaDevice::Open() {
     Close();
     source_ = OpenSoundSource(audio_, file_);

@@ -39,6 +39,8 @@ public:
     // Takes over an end the audio thread reached; true when that end has
     // not been reported to OnStatus yet (and now counts as reported).
     bool TakeEnd();
+    // Brings the track to its end now, as reported.
+    void EndNow();
 
 private:
     void Open();

@@ -8,7 +8,9 @@
 namespace krepogor {
 
 std::unique_ptr<IMediaDevice> SdlMediaSystem::Create(const std::string& name) {
-    return std::make_unique<SdlMediaDevice>(*this, audio_, DeviceVolume(name));
+    auto device = std::make_unique<SdlMediaDevice>(*this, audio_, DeviceVolume(name));
+    devices_.back().name = name;
+    return device;
 }
 
 void SdlMediaSystem::DeliverFinished() {
@@ -17,8 +19,20 @@ void SdlMediaSystem::DeliverFinished() {
         if (entry.device->TakeEnd()) ended.push_back(entry);
     // A handler may close, reopen or even destroy devices: each is asked
     // whether it still exists before its notification.
-    for (const Entry& entry : ended)
-        if (Has(entry) && entry.device->OnStatus) entry.device->OnStatus();
+    for (const Entry& entry : ended) {
+        if (!Has(entry) || endsAsTold) continue;
+        if (onEnd) onEnd(entry.name);
+        if (entry.device->OnStatus) entry.device->OnStatus();
+    }
+}
+
+void SdlMediaSystem::EndTrack(const std::string& name) {
+    const auto it = std::find_if(devices_.begin(), devices_.end(),
+                                 [&](const Entry& e) { return e.name == name; });
+    if (it == devices_.end()) return;
+    SdlMediaDevice* device = it->device;
+    device->EndNow();
+    if (device->OnStatus) device->OnStatus();
 }
 
 void SdlMediaSystem::Unregister(SdlMediaDevice* device) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,14 +33,22 @@ public:
 
     // Brings every device whose track ran out to its end and raises its OnStatus.
     void DeliverFinished();
+    // Told the name of every device whose end is delivered, before its OnStatus.
+    std::function<void(const std::string& name)> onEnd;
+    // While a recording is shown its ends are the recording's: the devices'
+    // own ends raise nothing, and EndTrack brings the named device to its end
+    // (stopping it there, should it still play) and raises its OnStatus.
+    bool endsAsTold = false;
+    void EndTrack(const std::string& name);
 
 private:
     friend class SdlMediaDevice;
     struct Entry {
         SdlMediaDevice* device;
         uint64_t serial;  // tells a destroyed device from a new one at the same address
+        std::string name;
     };
-    void Register(SdlMediaDevice* device) { devices_.push_back({device, ++serials_}); }
+    void Register(SdlMediaDevice* device) { devices_.push_back({device, ++serials_, {}}); }
     void Unregister(SdlMediaDevice* device);
     bool Has(const Entry& entry) const;
 

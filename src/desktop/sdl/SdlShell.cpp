@@ -18,12 +18,14 @@
 #include "desktop/TimersMayWait.h"
 #include "desktop/WindowLooks.h"
 #include "desktop/sdl/DisplayLoss.h"
+#include "desktop/sdl/PngWriter.h"
 #include "desktop/sdl/SdlAudioOutput.h"
 #include "desktop/sdl/SdlBoxes.h"
 #include "desktop/sdl/SdlGamepads.h"
 #include "desktop/sdl/SdlHangup.h"
 #include "desktop/sdl/SdlMediaSystem.h"
 #include "desktop/sdl/SdlPicturePreload.h"
+#include "desktop/sdl/SdlPlayback.h"
 #include "desktop/sdl/SdlScreen.h"
 #include "desktop/sdl/SdlSoundCheck.h"
 #include "desktop/sdl/SdlStartup.h"
@@ -37,6 +39,8 @@
 #include "platform/ClockRandom.h"
 #include "render/PictureLoader.h"
 #include "render/SceneView.h"
+#include "replay/RecordingDialogs.h"
+#include "replay/RunRecorder.h"
 #include "state/Game.h"
 #include "state/ProgramEnded.h"
 
@@ -46,6 +50,8 @@ namespace {
 // The longest the loop sleeps when no timer is due or the timers may wait:
 // the end of a track wakes it with an event of its own.
 constexpr int kMaxIdleMs = 1000;
+// How often the loop wakes while a recording is shown.
+constexpr int kPlaybackFrameMs = 10;
 
 // What the shown window's labels and menu marks show; a change means a
 // redraw. The hidden battle window's countdown, ticking below zero behind the
@@ -80,10 +86,18 @@ public:
           media_(audio_),
           wav_(audio_),
           timers_(true),
+          random_(options.playback ? ClockRandom(options.playback->seed) : ClockRandom()),
           boxes_(*this),
+          recorder_(options.recording ? *options.recording : nowhere_, game_),
+          dialogs_(boxes_, timers_, recorder_),
+          playback_(game_, timers_, media_, dialogs_,
+                    [this] {
+                        DrawWindow();
+                        screen_.Present();
+                    }),
           platform_{timers_,
                     media_,
-                    boxes_,
+                    playback_.Boxes(),
                     wav_,
                     random_,
                     options.appDir,
@@ -95,12 +109,18 @@ public:
         pictures.TakeInto(game_.pics);
         view_.SetPresenter([this](const Canvas& frame) { screen_.TakeFrame(frame); });
         game_.view = &view_;
+        media_.onEnd = [this](const std::string& device) {
+            recorder_.TrackEnded(timers_.Now(), device);
+        };
     }
 
     // The program from its start to its end.
     void Run() {
         timers_.SetNow(static_cast<int64_t>(SDL_GetTicks64()));
-        frm_menu_Load(game_);
+        recorder_.Start(random_.Seed(), timers_.Now(), [this] { frm_menu_Load(game_); });
+        if (options_.playback) {
+            playback_.Start(*options_.playback, options_.playSpeed);
+        }
         while (true) {
             Service();
             pads_.Repeat(PadPlaceNow());
@@ -135,12 +155,14 @@ public:
     }
 
     int IdleMs() override {
+        if (playback_.Playing()) return kPlaybackFrameMs;
         // The next timer due (unless the timers may wait) or a pad's next repeat.
-        int64_t due = INT64_MAX;
-        if (const auto timer = timers_.NextDue(); timer && !TimersMayWait(game_)) due = *timer;
-        if (const auto pad = pads_.NextDue()) due = std::min(due, *pad);
-        if (due == INT64_MAX) return kMaxIdleMs;
-        const int64_t wait = due - static_cast<int64_t>(SDL_GetTicks64());
+        int64_t wait = INT64_MAX;
+        if (const auto timer = timers_.NextDue(); timer && !TimersMayWait(game_))
+            wait = *timer - playback_.Ticks();
+        if (const auto pad = pads_.NextDue())
+            wait = std::min(wait, *pad - static_cast<int64_t>(SDL_GetTicks64()));
+        if (wait == INT64_MAX) return kMaxIdleMs;
         return static_cast<int>(std::clamp<int64_t>(wait, 0, kMaxIdleMs));
     }
 
@@ -157,11 +179,25 @@ public:
     void DrawWindow() override { screen_.Draw(game_); }
     CloseRequests& Closes() override { return closes_; }
     void EndProgram() override {
-        if (!game_.ShuttingDown) Shutdown(game_);
+        if (!game_.ShuttingDown) Do("quit", [this] { Shutdown(game_); });
+    }
+    // The state the run ended in closes its recording.
+    void Finish() {
+        recorder_.Finish();
+        std::string error;
+        const Canvas& frame = view_.Frame();
+        if (!options_.lastFramePath.empty() &&
+            !SavePng(options_.lastFramePath, frame.Pixels(), Canvas::Width, Canvas::Height, error))
+            std::cerr << "krepogor: " << error << "\n";
     }
 
 private:
     std::string Visible() const { return game_.windows.Visible(); }
+
+    // Runs an input of the player's, written to the recording as `line`.
+    void Do(const std::string& line, const std::function<void()>& act) {
+        recorder_.Command(timers_.Now(), line, act);
+    }
 
     // Where a pad's buttons go outside the boxes.
     PadPlace PadPlaceNow() const {
@@ -174,14 +210,23 @@ private:
     // Fires the timers due by now: on the real clock's beat while they drive
     // what the player sees and hears, else every period they waited through.
     void RunTimers() {
-        const auto now = static_cast<int64_t>(SDL_GetTicks64());
-        if (TimersMayWait(game_))
-            timers_.CatchUp(now);
-        else
-            timers_.RunUntil(now);
+        if (playback_.Playing()) {
+            playback_.Run();
+            return;
+        }
+        const int64_t now = playback_.Ticks();
+        const bool realClock = !TimersMayWait(game_);
+        const auto due = timers_.NextDue();
+        recorder_.Timers(now, realClock, due && *due <= now, [&] {
+            if (realClock)
+                timers_.RunUntil(now);
+            else
+                timers_.CatchUp(now);
+        });
     }
 
     void Handle(const SDL_Event& e) {
+        if (playback_.TakesOver(e)) return;
         const bool closeBox = e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE;
         if (e.type != SDL_QUIT && !closeBox) closes_.Other();
         switch (e.type) {
@@ -221,7 +266,8 @@ private:
 
     void Close() {
         const std::string visible = Visible();
-        CloseRequest(game_, visible.empty() ? "frm_menu" : visible);
+        const std::string form = visible.empty() ? "frm_menu" : visible;
+        Do("close " + form, [&] { CloseRequest(game_, form); });
     }
 
     void Key(const SDL_KeyboardEvent& k) {
@@ -240,17 +286,18 @@ private:
             case KeyUse::Ignore:
                 break;
             case KeyUse::CloseScreen:
-                ScreenClick(game_, shown);
+                ScreenClickOf(shown);
                 break;
             case KeyUse::MenuBar:
                 if (const auto key = MenuKeyOf(scancode)) {
                     const std::string item = menu.Key(*key);
                     dirty_ = true;
-                    if (!item.empty()) BattleMenu_Click(game_, item);
+                    if (!item.empty()) MenuItem(item);
                 }
                 break;
             case KeyUse::Battle:
-                if (const int16_t vk = VirtualKeyOf(scancode)) BattleWindow_Key(game_, vk);
+                if (const int16_t vk = VirtualKeyOf(scancode))
+                    Do("key vk:" + std::to_string(vk), [&] { BattleWindow_Key(game_, vk); });
                 break;
         }
         if (Visible() != shown || (menu.Open() >= 0) != menuOpen) keys_.KeyboardMoved();
@@ -269,7 +316,8 @@ private:
             screen_.UpgradePointer(false);
             return;
         }
-        LblMod_MouseMove(game_, static_cast<int16_t>(i));
+        Do("hover frm_vustrel LblMod " + std::to_string(i),
+           [&] { LblMod_MouseMove(game_, static_cast<int16_t>(i)); });
         screen_.UpgradePointer(game_.frm_vustrel.LblModPointer(i) == PointerCustom);
     }
 
@@ -280,19 +328,31 @@ private:
             if (menu.Open() >= 0 || menu.Bar().Contains(x, y)) {
                 const std::string item = menu.Click(x, y);
                 dirty_ = true;
-                if (!item.empty()) BattleMenu_Click(game_, item);
+                if (!item.empty()) MenuItem(item);
                 return;
             }
             const int i = LblModAt(x, y - MenuBarHeight);
-            if (i >= 0) LblMod_Click(game_, static_cast<int16_t>(i));
+            if (i >= 0)
+                Do("click frm_vustrel LblMod " + std::to_string(i),
+                   [&] { LblMod_Click(game_, static_cast<int16_t>(i)); });
         } else if (visible == "frm_menu") {
             const std::string area = MainMenuAreaAt(x, y);
-            if (area == "lbl_new_game") lbl_new_game_Click(game_);
-            if (area == "lbl_credits") lbl_credits_Click(game_);
-            if (area == "lbl_exit") lbl_exit_Click(game_);
+            void (*click)(Game&) = area == "lbl_new_game"  ? lbl_new_game_Click
+                                   : area == "lbl_credits" ? lbl_credits_Click
+                                   : area == "lbl_exit"    ? lbl_exit_Click
+                                                           : nullptr;
+            if (click) Do("click frm_menu " + area, [&] { click(game_); });
         } else if (!visible.empty()) {
-            ScreenClick(game_, visible);
+            ScreenClickOf(visible);
         }
+    }
+
+    void ScreenClickOf(const std::string& screen) {
+        Do("click " + screen + " Form", [&] { ScreenClick(game_, screen); });
+    }
+
+    void MenuItem(const std::string& item) {
+        Do("menu " + item, [&] { BattleMenu_Click(game_, item); });
     }
 
     ShellOptions options_;
@@ -304,6 +364,10 @@ private:
     TimerQueue timers_;
     ClockRandom random_;
     SdlBoxes boxes_;
+    std::ostream nowhere_{nullptr};  // the recording of a run that keeps none
+    RunRecorder recorder_;
+    RecordingDialogs dialogs_;
+    SdlPlayback playback_;
     CloseRequests closes_;
     KeyRouter keys_;
     Platform platform_;
@@ -344,6 +408,7 @@ int RunDesktopGame(const ShellOptions& options) {
             try {
                 shell.Run();
             } catch (const ProgramEnded&) {
+                shell.Finish();
                 status = 0;
             }
             shell.Remember();

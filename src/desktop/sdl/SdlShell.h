@@ -1,10 +1,13 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <ostream>
 #include <string>
 
 #include "desktop/DisplayOptions.h"
 #include "frontend/BookLocation.h"
+#include "replay/RecordingPlayer.h"
 
 namespace krepogor {
 
@@ -17,6 +20,15 @@ struct ShellOptions {
     DisplayOptions display;    // the factor and fullscreen the player chose
     // Where the windows' settings are remembered between runs; empty: nowhere.
     std::string settingsPath;
+    // Where the run is written as a driver script as it plays; none: nullptr.
+    std::ostream* recording = nullptr;
+    // Where the battle window's last frame is saved as a PNG when the game
+    // ends, beside the recording; "": nowhere.
+    std::string lastFramePath;
+    // A recording to show, at `playSpeed` times its pace, until the player
+    // takes over with a key or a click.
+    std::optional<Recording> playback;
+    int playSpeed = 1;
     // Called on every pass of the event loops, a box's included: lets a test
     // push input and watch the game.
     std::function<void(const Game&)> onPass;

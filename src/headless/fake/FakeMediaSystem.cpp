@@ -21,6 +21,12 @@ void FakeMediaSystem::AdvanceTo(int64_t now) {
     for (auto& [name, dev] : devices_) dev->Advance(ms);
 }
 
+bool FakeMediaSystem::EndTrack(const std::string& name) {
+    FakeMediaDevice* dev = Find(name);
+    if (dev) dev->End();
+    return dev != nullptr;
+}
+
 FakeMediaDevice* FakeMediaSystem::Find(const std::string& name) const {
     auto it = devices_.find(name);
     return it == devices_.end() ? nullptr : it->second;
@@ -71,10 +77,15 @@ void FakeMediaDevice::Command(const std::string& command) {
 void FakeMediaDevice::Advance(int64_t ms) {
     if (!playing_) return;
     position_ = std::min(length_, position_ + ms);
-    if (position_ == length_) {
-        playing_ = false;
-        if (OnStatus) OnStatus();
-    }
+    // A device whose ends are recorded waits at its end until it is told.
+    if (position_ == length_ && sys_.endsByClock_) End();
+}
+
+void FakeMediaDevice::End() {
+    position_ = length_;
+    playing_ = false;
+    if (sys_.onEnd) sys_.onEnd(name_);
+    if (OnStatus) OnStatus();
 }
 
 }  // namespace krepogor

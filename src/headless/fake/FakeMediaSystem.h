@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -28,6 +29,14 @@ public:
 
     // Moves every playing device on to the virtual time `now`.
     void AdvanceTo(int64_t now);
+    // Whether a device ends at its length on the clock (the default) or only
+    // when told (EndTrack), as a recording of the desktop says it ended there.
+    void EndsByClock(bool on) { endsByClock_ = on; }
+    // The device reaches the end of its track now and raises its status
+    // notification; false when no device has that name.
+    bool EndTrack(const std::string& name);
+    // Told the name of every device that reaches its end, before its notification.
+    std::function<void(const std::string& name)> onEnd;
     FakeMediaDevice* Find(const std::string& name) const;
     const std::map<std::string, FakeMediaDevice*>& Devices() const { return devices_; }
 
@@ -36,6 +45,7 @@ private:
     EventLog& log_;
     std::string appDir_;
     int64_t now_ = 0;
+    bool endsByClock_ = true;
     std::map<std::string, FakeMediaDevice*> devices_;
 };
 
@@ -55,6 +65,7 @@ public:
     bool IsOpen() const { return open_; }
     const std::string& File() const { return file_; }
     void Advance(int64_t ms);
+    void End();
 
 private:
     FakeMediaSystem& sys_;

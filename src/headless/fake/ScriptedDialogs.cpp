@@ -6,11 +6,21 @@ namespace krepogor {
 
 ScriptedDialogs::Answer ScriptedDialogs::Next(const std::string& title, bool input,
                                               MsgButtons buttons) {
-    if (const int64_t ms = std::exchange(openMs_, 0); ms > 0 && waitWhileOpen) waitWhileOpen(ms);
+    if (!answers_.empty() && runWhileOpen)
+        for (const std::string& line : std::exchange(answers_.front().whileOpen, {}))
+            runWhileOpen(line);
+    int64_t ms = answers_.empty() ? 0 : std::exchange(answers_.front().openMs, 0);
+    if (ms == 0) ms = std::exchange(openMs_, 0);
+    if (ms > 0 && waitWhileOpen) waitWhileOpen(ms);
     if (answers_.empty() && answerWhenNone) return answerWhenNone(input, buttons);
     if (answers_.empty()) throw UnansweredBox(title);
     Answer a = std::move(answers_.front());
     answers_.pop_front();
+    if (a.kind == Answer::Quit) {
+        log_.Add({input ? "InputBox" : "MsgBox", title, "quit"});
+        if (endWhileOpen) endWhileOpen();
+        throw std::runtime_error("the box \"" + title + "\" cannot end the program");
+    }
     return a;
 }
 

@@ -2,7 +2,7 @@
 //   krepogor-script [--appdir DIR] [--resources DIR] [SCRIPT]
 // Reads standard input when no script file is named. Exit status: 0 done,
 // 1 bad arguments, 2 a malformed line, 3 a box with no answer waiting,
-// 4 the program could not start.
+// 4 the program could not start, 5 an `expect` found another value.
 #include <filesystem>
 #include <fstream>
 #include <iostream>

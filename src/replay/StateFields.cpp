@@ -1,8 +1,8 @@
-#include "script/StateFields.h"
+#include "replay/StateFields.h"
 
 #include "frontend/Cp1251.h"
-#include "script/Json.h"
-#include "script/ParseValue.h"
+#include "replay/Json.h"
+#include "replay/ParseValue.h"
 #include "state/Game.h"
 
 namespace krepogor {

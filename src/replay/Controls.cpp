@@ -1,4 +1,4 @@
-#include "script/Controls.h"
+#include "replay/Controls.h"
 
 #include "battle/GunControls.h"
 #include "frontend/CloseBox.h"

@@ -1,4 +1,4 @@
-#include "script/BufferNames.h"
+#include "replay/BufferNames.h"
 
 namespace krepogor {
 namespace {

@@ -1,4 +1,4 @@
-#include "script/KeyNames.h"
+#include "replay/KeyNames.h"
 
 #include <charconv>
 #include <map>

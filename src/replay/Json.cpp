@@ -1,4 +1,4 @@
-#include "script/Json.h"
+#include "replay/Json.h"
 
 #include <cstdio>
 

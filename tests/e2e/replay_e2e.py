@@ -1,0 +1,275 @@
+#!/usr/bin/env python3
+"""A battle of more than a minute played on the real krepogor under Xvfb with
+xdotool and recorded with --record: aiming, firing and buying by keys, the
+pause and its box, the rules by F1 closed by their close box, the exit
+question answered No, the music switched off by the menu bar and on by F3, a
+new battle from the menu bar, and the end by Esc and "Да". The recording then
+replays in krepogor-script to status 0, and the same recording with one wait
+20 ms longer fails with status 5 naming the line of the first difference. The
+driver's last frame equals the one the desktop saved beside the recording.
+Shown with --play at four times its pace, the recording ends the program by
+itself; a key taken during the show leaves the battle to the player.
+
+Usage: replay_e2e.py --game PATH --driver PATH --out DIR
+Exits 0 when every step passed, 1 on a failure, 77 (skipped) when no X server
+can start here, unless KREPOGOR_E2E_REQUIRED=1, which makes that a failure.
+"""
+import argparse
+import os
+import re
+import shutil
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from desktop_e2e import SKIPPED, Desktop, Failure, start_xvfb  # noqa: E402
+
+
+class Player:
+    """The game started with --record, played by keys and clicks."""
+
+    def __init__(self, desk, game, *args):
+        self.desk = desk
+        env = dict(desk.env, SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="dummy",
+                   XDG_DATA_HOME=os.path.join(desk.out, "data"),
+                   XDG_CONFIG_HOME=os.path.join(desk.out, "config"))
+        options = [o for o in env.get("ASAN_OPTIONS", "").split(":") if o]
+        env["ASAN_OPTIONS"] = ":".join(options + ["detect_leaks=0"])
+        self.log = open(os.path.join(desk.out, "replay-play.log"), "wb")
+        self.proc = subprocess.Popen([game, *args], env=env, stdout=self.log, stderr=self.log)
+        self.window = None
+        deadline = time.time() + 20
+        while not self.window:
+            self.alive("start")
+            found = desk.xdo("search", "--onlyvisible", "--pid", self.proc.pid).split()
+            if found:
+                self.window = int(found[0])
+            elif time.time() > deadline:
+                raise Failure("start: no window within 20 s")
+            else:
+                time.sleep(0.1)
+        time.sleep(1)
+
+    def alive(self, step):
+        if self.proc.poll() is not None:
+            raise Failure(f"{step}: the program ended (status {self.proc.returncode})")
+
+    def caption(self):
+        return self.desk.xdo("getwindowname", self.window)
+
+    def key(self, *keys, pause=0.15):
+        self.desk.xdo("windowfocus", self.window)
+        time.sleep(0.05)
+        for k in keys:
+            self.desk.xdo("key", k)
+            time.sleep(pause)
+
+    def click(self, x, y):
+        self.desk.xdo("mousemove", "--window", self.window, x, y)
+        time.sleep(0.1)
+        self.desk.xdo("click", 1)
+        time.sleep(0.2)
+
+    def step(self, name):
+        self.alive(name)
+        print(f"ok   {name}", flush=True)
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+        self.log.close()
+
+
+def gunner(player, seconds):
+    """Aims up and down, fires and buys for `seconds`."""
+    pattern = ["Up", "space", "Up", "space", "Down", "space", "Down", "Down", "space", "v", "c",
+               "space", "Up", "b"]
+    end = time.time() + seconds
+    i = 0
+    while time.time() < end:
+        player.key(pattern[i % len(pattern)], pause=0.12)
+        i += 1
+
+
+def play(desk, game, recording):
+    player = Player(desk, game, "--record", recording)
+    try:
+        player.click(232 + 68, 136 + 16)  # "Новая Игра"
+        player.step("new-battle")
+        time.sleep(5.5)  # the countdown
+        started = time.time()
+        gunner(player, 15)
+        player.key("p")  # the pause and its box
+        time.sleep(1.0)
+        player.key("Return")
+        player.step("pause-and-on")
+        gunner(player, 8)
+        player.key("F1")
+        time.sleep(0.8)
+        if player.caption() != "Правила":
+            raise Failure(f"rules-by-F1: the caption is {player.caption()!r}")
+        desk.close_box(player.window)
+        time.sleep(0.8)
+        player.step("rules-by-F1-closed-by-close-box")
+        gunner(player, 8)
+        player.key("Escape")
+        time.sleep(0.8)
+        player.key("Escape")  # "Нет"
+        player.step("exit-question-answered-no")
+        gunner(player, 6)
+        player.key("F10", "Down", "Return")  # "Игра", "Музыка": off
+        player.step("music-off-by-menu-bar")
+        gunner(player, 6)
+        player.key("F3")  # and on again
+        player.step("music-on-by-F3")
+        gunner(player, 6)
+        player.key("F10", "Return")  # "Игра", "Новая"
+        time.sleep(5.5)
+        player.step("new-battle-from-menu-bar")
+        gunner(player, max(8, 62 - (time.time() - started)))
+        player.step(f"battle-of-{time.time() - started:.0f}-s")
+        player.key("Escape")
+        time.sleep(0.8)
+        player.key("Return")  # "Да", the default button
+        try:
+            status = player.proc.wait(10)
+        except subprocess.TimeoutExpired:
+            raise Failure("exit-answered-yes: the program did not end")
+        if status != 0:
+            raise Failure(f"exit-answered-yes: the program ended with status {status}")
+        print("ok   exit-answered-yes: the program ended with status 0", flush=True)
+    finally:
+        player.stop()
+
+
+def watch(desk, game, recording):
+    """Shown four times faster, the recording plays to its end by itself."""
+    started = time.time()
+    viewer = Player(desk, game, "--play", recording, "--play-speed", "4")
+    try:
+        status = viewer.proc.wait(60)
+    except subprocess.TimeoutExpired:
+        raise Failure("play: the recording shown did not end within 60 s")
+    finally:
+        viewer.stop()
+    if status != 0:
+        raise Failure(f"play: the program ended with status {status}")
+    print(f"ok   play: shown at 4x to its end in {time.time() - started:.0f} s", flush=True)
+
+    # A key takes the battle over: the recording's Esc and "Да" never come.
+    viewer = Player(desk, game, "--play", recording, "--play-speed", "4")
+    try:
+        time.sleep(4)
+        viewer.key("Up")
+        time.sleep(25)
+        viewer.step("play-taken-over-by-a-key")
+        viewer.key("Escape")
+        time.sleep(0.8)
+        viewer.key("Return")
+        try:
+            status = viewer.proc.wait(10)
+        except subprocess.TimeoutExpired:
+            raise Failure("play-taken-over: Esc and Yes did not end the program")
+        if status != 0:
+            raise Failure(f"play-taken-over: the program ended with status {status}")
+        print("ok   play-taken-over: ended by Esc and Yes", flush=True)
+    finally:
+        viewer.stop()
+
+
+def replay(driver, appdir, script):
+    r = subprocess.run([driver, "--appdir", appdir, script], capture_output=True, timeout=120)
+    return r.returncode, r.stderr.decode("utf-8", "replace")
+
+
+def check_replays(desk, driver, appdir, recording):
+    with open(recording, encoding="utf-8") as f:
+        lines = f.read().splitlines()
+    if not lines or not lines[-1].startswith("expect "):
+        raise Failure("recording: it does not end with an expect line")
+    for needed in ("boxtime", "answer No", "answer OK", "answer Yes", "menu Music",
+                   "key vk:114", "menu NG", "step"):
+        if not any(line.startswith(needed) for line in lines):
+            raise Failure(f"recording: no line {needed!r}")
+    status, err = replay(driver, appdir, recording)
+    if status != 0:
+        raise Failure(f"replay: status {status}: {err}")
+    print(f"ok   replay: {len(lines)} lines replayed to status 0", flush=True)
+
+    # The driver's last frame is the desktop's, pixel for pixel (both written
+    # by the same PNG writer, so byte for byte).
+    framed = os.path.join(desk.out, "replay-framed.krs")
+    last = os.path.join(desk.out, "replay-driver-last.png")
+    with open(framed, "w", encoding="utf-8") as f:
+        f.write("\n".join(lines) + f"\npng frm_vustrel {last}\n")
+    status, err = replay(driver, appdir, framed)
+    with open(recording + ".png", "rb") as a, open(last, "rb") as b:
+        if status != 0 or a.read() != b.read():
+            raise Failure(f"last frame: the driver's {last} is not the desktop's "
+                          f"{recording}.png (status {status}) {err}")
+    print("ok   last frame: the driver's equals the desktop's", flush=True)
+
+    # One wait before a key in the middle of the last battle, 20 ms longer:
+    # a battle tick falls in it, before the key instead of after it.
+    last_battle = max(i for i, line in enumerate(lines) if line == "menu NG")
+    waits = [i for i in range(last_battle, len(lines) - 1)
+             if lines[i].startswith("wait ") and lines[i + 1].startswith("key ")]
+    changed_at = waits[len(waits) // 2]
+    changed = list(lines)
+    changed[changed_at] = f"wait {int(lines[changed_at].split()[1]) + 20}"
+    changed_path = os.path.join(desk.out, "replay-changed.krs")
+    with open(changed_path, "w", encoding="utf-8") as f:
+        f.write("\n".join(changed) + "\n")
+    status, err = replay(driver, appdir, changed_path)
+    named = re.match(r"line (\d+): expect: (\S+) is ", err)
+    if status != 5 or not named:
+        raise Failure(f"changed replay: status {status}, wanted 5 naming a line: {err}")
+    # The checkpoint after the changed key's line already shows it.
+    if int(named.group(1)) != changed_at + 3:
+        raise Failure(f"changed replay: the difference is found on line {named.group(1)}, "
+                      f"not right after the changed wait on line {changed_at + 1}")
+    print(f"ok   changed wait on line {changed_at + 1}: status 5, {err.strip()[:120]}",
+          flush=True)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--game", required=True)
+    parser.add_argument("--driver", required=True)
+    parser.add_argument("--out", required=True)
+    args = parser.parse_args()
+    required = os.environ.get("KREPOGOR_E2E_REQUIRED") == "1"
+
+    def skip(why):
+        print(("FAILED: " if required else "skipped: ") + why, flush=True)
+        return 1 if required else SKIPPED
+
+    for tool in ("Xvfb", "xdotool"):
+        if not shutil.which(tool):
+            return skip(f"{tool} is not installed (scripts/install-deps.sh installs it)")
+    server = start_xvfb()
+    if not server:
+        return skip("Xvfb could not start")
+    xvfb, display = server
+    os.makedirs(args.out, exist_ok=True)
+    desk = Desktop(display, args.out)
+    recording = os.path.join(args.out, "replay.krs")
+    appdir = os.path.dirname(os.path.abspath(args.game))
+    try:
+        play(desk, args.game, recording)
+        check_replays(desk, args.driver, appdir, recording)
+        watch(desk, args.game, recording)
+    except Failure as f:
+        print(f"FAILED {f}\nthe recording and the program's output: {args.out}", flush=True)
+        return 1
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+    print(f"all steps passed; the recording is {recording}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
