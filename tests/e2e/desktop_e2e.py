@@ -549,6 +549,8 @@ def failed_start(desk, path, step, reason, env=None, shot=True):
             if proc.poll() is not None or reason not in said:
                 raise Failure(f"{step}: wanted a box saying {reason!r}, status {proc.poll()}:"
                               f"\n{said}")
+            # The box may take a while on a loaded machine (under the sanitizers).
+            deadline = time.time() + 30
             while shot:
                 image = desk.screenshot(step, (0, 0, SCREEN[0], SCREEN[1]))
                 middle = image.crop((SCREEN[0] // 2 - 100, SCREEN[1] // 2 - 200,
