@@ -112,9 +112,10 @@ class Desktop:
         self.out = out
         self.screen = screen
         # The settings the game remembers stay in the test's own folder, one
-        # for each screen, as on three machines.
+        # for each screen, as on three machines; so do the runs it keeps.
         self.env = dict(os.environ, DISPLAY=display,
-                        XDG_CONFIG_HOME=os.path.join(out, f"config-{screen[0]}x{screen[1]}"))
+                        XDG_CONFIG_HOME=os.path.join(out, f"config-{screen[0]}x{screen[1]}"),
+                        XDG_DATA_HOME=os.path.join(out, "data"))
         self.shots = shots
 
     def xdo(self, *args):
@@ -621,7 +622,7 @@ def main():
     xvfb, display = server
     os.makedirs(args.out, exist_ok=True)
     for old in os.listdir(args.out):
-        if old.startswith("config-"):
+        if old.startswith("config-") or old == "data":
             shutil.rmtree(os.path.join(args.out, old), ignore_errors=True)
     for old in os.listdir(args.out):
         if old.endswith(".png"):
