@@ -13,6 +13,8 @@ packages=(
   python3 python3-pil python3-numpy lame
   desktop-file-utils appstream dpkg-dev file
   clang libclang-rt-dev
+  # The Windows build (scripts/windows-deps.sh, the windows preset) and its tests.
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 nsis zip
 )
 
 missing=()
