@@ -180,6 +180,12 @@ cmake_build libsdl2-ttf -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF -DSDL2TTF_
 # GoogleTest for the unit tests, linked statically into them.
 cmake_build googletest -DBUILD_SHARED_LIBS=OFF -DBUILD_GMOCK=ON -DINSTALL_GTEST=ON
 
+# Each library's terms travel with the game: Debian's copyright file of its source.
+mkdir -p "$prefix/share/licenses"
+for p in "${packages[@]}"; do
+  cp "${folder[$p]}/debian/copyright" "$prefix/share/licenses/$p.txt"
+done
+
 touch "$prefix/.complete"
 ln -sfn "libs-$key" "$top/current"
 rm -rf "$work"

@@ -7,6 +7,7 @@
 #include "frontend/BookLock.h"
 #include "frontend/BookRecord.h"
 #include "frontend/SafeReplace.h"
+#include "platform/Utf8Path.h"
 #include "state/AppPath.h"
 #include "state/Game.h"
 
@@ -62,7 +63,7 @@ BookRead ReadAllRows(Game& g, IFileCalls& files, std::string* error) {
     const int fd = files.OpenToRead(path, true);
     if (fd < 0 && errno == ENOENT) {
         // The book is new: leave it empty, as opening it for records would.
-        files.MakeDirs(fs::path(path).parent_path().string());
+        files.MakeDirs(Utf8Of(PathOf(path).parent_path()));
         const int made = files.CreateNew(path);
         if (made >= 0) files.Close(made);
         return BookRead::Missing;
@@ -92,7 +93,7 @@ BookChange ChangeBook(Game& g, const std::function<bool(Game&)>& change, std::st
     const std::string path = BookFilePath(g);
     std::string target;
     if (!FollowLinks(files, path, target, error)) return BookChange::Failed;
-    if (target == path && files.MakeDirs(fs::path(path).parent_path().string()) != 0) {
+    if (target == path && files.MakeDirs(Utf8Of(PathOf(path).parent_path())) != 0) {
         error = CallError("cannot create the folder of " + path);
         return BookChange::Failed;
     }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "frontend/DataFolder.h"
+#include "platform/PlayerDataDir.h"
 
 namespace krepogor {
 
@@ -14,11 +15,6 @@ struct BookPlace {
     // game needs a book there; empty when the book stays in the data folder.
     std::string seed;
 };
-
-// The player's own data folder for the game: $XDG_DATA_HOME/krepogor, or
-// ~/.local/share/krepogor when XDG_DATA_HOME is unset, empty or relative.
-// Empty when neither names a folder.
-std::string PlayerDataDir(const char* xdgDataHome, const char* home);
 
 // True when the game may write its book inside `dataDir`.
 bool BookWritableIn(const std::string& dataDir);
@@ -34,8 +30,8 @@ BookPlace ChooseBookPlace(const DataFolder& data, const std::string& playerDir);
 // the copy is made; false with the reason in `error` otherwise.
 bool SeedBook(const BookPlace& place, std::string* error);
 
-// The book file for the player running the game (the player's folder from
-// XDG_DATA_HOME and HOME), seeded when it moves there. A seed that fails is
+// The book file for the player running the game (in the system's folder for
+// the player's files when the data folder will not take it), seeded when it moves there. A seed that fails is
 // told to `warnings`; the book then starts empty when the game first needs it.
 std::string PrepareBook(const DataFolder& data, std::ostream& warnings);
 

@@ -3,6 +3,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/SystemPlaces.h"
+#include "platform/Utf8Path.h"
+
 namespace krepogor {
 
 namespace fs = std::filesystem;
@@ -20,24 +23,23 @@ bool HoldsData(const fs::path& dir) {
 
 std::string ExecutableDir(const std::string& argv0) {
     std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec || exe.empty()) exe = fs::absolute(argv0, ec);
+    const std::string running = RunningProgram();
+    const fs::path exe = running.empty() ? fs::absolute(PathOf(argv0), ec) : PathOf(running);
     if (ec) return "";
-    return exe.parent_path().string();
+    return Utf8Of(exe.parent_path());
 }
 
 std::optional<DataFolder> FindDataFolder(const std::string& exeDir) {
     if (exeDir.empty()) return std::nullopt;
-    const fs::path exe(exeDir);
-    if (HoldsData(exe)) return DataFolder{exe.string(), false};
+    const fs::path exe = PathOf(exeDir);
+    if (HoldsData(exe)) return DataFolder{exeDir, false};
     const fs::path installed = (exe / kInstalledData).lexically_normal();
-    if (HoldsData(installed)) return DataFolder{installed.string(), true};
+    if (HoldsData(installed)) return DataFolder{Utf8Of(installed), true};
     return std::nullopt;
 }
 
 std::string DataFolderPlaces(const std::string& exeDir) {
-    const fs::path exe(exeDir);
-    return exe.string() + " or " + (exe / kInstalledData).lexically_normal().string();
+    return exeDir + " or " + Utf8Of((PathOf(exeDir) / kInstalledData).lexically_normal());
 }
 
 }  // namespace krepogor

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/Utf8Path.h"
+
 namespace krepogor {
 namespace {
 
@@ -21,10 +23,10 @@ std::string FreshName(const std::string& target, int attempt) {
                                    (static_cast<unsigned long long>(::getpid()) << 20) ^
                                    (++counter * 40503ULL) ^
                                    static_cast<unsigned long long>(attempt);
-    const std::filesystem::path p(target);
+    const std::filesystem::path p = PathOf(target);
     char suffix[20];
     std::snprintf(suffix, sizeof suffix, ".%012llx", mix & 0xFFFFFFFFFFFFULL);
-    return (p.parent_path() / ("." + p.filename().string() + suffix)).string();
+    return Utf8Of(p.parent_path() / PathOf("." + Utf8Of(p.filename()) + suffix));
 }
 
 // Writes everything, however the system splits it.
@@ -73,8 +75,8 @@ bool SafeReplace(IFileCalls& files, const std::string& target, const std::string
         // The new book is in place and whole; syncing its folder makes the
         // rename outlast a power cut. Should that fail, either book a cut
         // could leave is whole, so the save stands and only the detail is told.
-        const std::filesystem::path folder = std::filesystem::path(target).parent_path();
-        if (files.SyncFolder(folder.empty() ? "." : folder.string()) != 0)
+        const std::filesystem::path folder = PathOf(target).parent_path();
+        if (files.SyncFolder(folder.empty() ? "." : Utf8Of(folder)) != 0)
             std::fprintf(stderr, "krepogor: %s\n",
                          CallError("cannot push to the disk the folder of " + target).c_str());
         return true;

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -79,21 +78,6 @@ TEST(PictureHeader, WhatIsNoPictureIsRefused) {
         EXPECT_EQ(Parse(bytes, error).width, 0);
         EXPECT_FALSE(error.empty());
     }
-}
-
-TEST(PictureHeader, OnlyRegularFilesAreReadAndNothingWaits) {
-    const fs::path dir = fs::temp_directory_path() / "krepogor-picture-header";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    ASSERT_EQ(::mkfifo((dir / "pipe.png").c_str(), 0644), 0);
-    PictureHeader h;
-    std::string error;
-    EXPECT_FALSE(ReadPictureHeader((dir / "pipe.png").string(), h, error));
-    EXPECT_EQ(error, "это не обычный файл");
-    EXPECT_FALSE(ReadPictureHeader(dir.string(), h, error));
-    EXPECT_FALSE(ReadPictureHeader((dir / "none.png").string(), h, error));
-    EXPECT_EQ(error, "файла нет");
-    fs::remove_all(dir);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <string>
 #include <tuple>
 
+#include "desktop/sdl/SystemFonts.h"
+
 struct _TTF_Font;
 struct SDL_Renderer;
 struct SDL_Texture;
@@ -20,7 +22,7 @@ struct FontSpec {
     auto operator<=>(const FontSpec&) const = default;
 };
 
-// The fonts of the desktop, found through fontconfig and opened with SDL_ttf
+// The fonts of the desktop, found as the system finds them and opened with SDL_ttf
 // once each. A font that cannot be found draws nothing and measures 0.
 class SdlFonts {
 public:
@@ -49,10 +51,7 @@ private:
     std::map<FontSpec, _TTF_Font*> fonts_;
     std::map<std::tuple<FontSpec, std::string, uint32_t>, Cached> texts_;
     bool ttf_ = false;
-    bool looked_ = false;  // fontconfig was asked
+    bool looked_ = false;  // the system was asked for a font file
 };
-
-// The file of the system font that best fits the family and style, or "".
-std::string FindFontFile(const std::string& family, bool bold, bool italic);
 
 }  // namespace krepogor
