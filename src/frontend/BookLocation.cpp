@@ -17,8 +17,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kBookInData = "gamedata/tables/table.dat";
-constexpr const char* kBookInPlayerDir = "tables/table.dat";
+// In the system's own spelling (backslashes on Windows), as the player reads it.
+const fs::path kBookInData = fs::path("gamedata") / "tables" / "table.dat";
+const fs::path kBookInPlayerDir = fs::path("tables") / "table.dat";
 // More than any book holds: the installed one is five records.
 constexpr size_t kSeedLimit = 4096;
 

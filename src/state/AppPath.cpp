@@ -9,7 +9,7 @@ std::string AppPath(const std::string& appDir, const std::string& gamePath) {
     std::string rel;
     for (char c : gamePath) rel += (c == '\\') ? '/' : c;
     while (!rel.empty() && rel.front() == '/') rel.erase(rel.begin());
-    return Utf8Of(p / PathOf(rel));
+    return Utf8Of(p / PathOf(rel).make_preferred());
 }
 
 }  // namespace krepogor

@@ -46,7 +46,7 @@ TEST_F(Folders, AFileNamedGamedataIsNoDataFolder) {
 TEST_F(Folders, AWritableDataFolderKeepsItsBook) {
     MakeData(root);
     const BookPlace place = ChooseBookPlace({root.string(), false}, "/home/p/krepogor");
-    EXPECT_EQ(place.path, (root / "gamedata/tables/table.dat").string());
+    EXPECT_EQ(place.path, (root / "gamedata" / "tables" / "table.dat").string());
     EXPECT_TRUE(place.seed.empty());
 
     // A data folder whose tables folder is still to be made.

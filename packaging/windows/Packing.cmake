@@ -1,0 +1,41 @@
+# The Windows game as players get it: one folder holding the program, its
+# libraries, gamedata, resources, the label fonts, the licences and a
+# read-me, packed by CPack as krepogor-<version>-win64.zip (plays wherever
+# it is unpacked) and as an installer made with Debian's makensis.
+install(TARGETS krepogor RUNTIME DESTINATION .)
+install(FILES ${KREPOGOR_WINDOWS_DLLS} DESTINATION .)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/gamedata ${PROJECT_SOURCE_DIR}/resources DESTINATION .)
+install(FILES ${KREPOGOR_WINDOWS_FONTS} DESTINATION fonts)
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/windows/README.txt DESTINATION .)
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/copyright DESTINATION . RENAME LICENSE.txt)
+# The terms of everything else that travels with the game, as Debian states them.
+file(GLOB library_terms ${KREPOGOR_WINDOWS_PREFIX}/share/licenses/*.txt)
+install(FILES ${library_terms} DESTINATION licenses)
+foreach(package libz-mingw-w64 mingw-w64-common gcc-mingw-w64-base fonts-liberation2
+                fonts-urw-base35)
+  install(FILES /usr/share/doc/${package}/copyright DESTINATION licenses RENAME ${package}.txt)
+endforeach()
+
+set(CPACK_PACKAGE_NAME krepogor)
+set(CPACK_PACKAGE_VENDOR "Команда Крепогора")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_FILE_NAME krepogor-${PROJECT_VERSION}-win64)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Крепогор: артиллерийская оборона")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Krepogor)
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Krepogor)
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/copyright)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_STRIP_FILES ON)
+# The Start menu entry with the game's icon; the uninstaller removes what
+# was installed and nothing the player made (a book in %APPDATA% stays).
+set(CPACK_PACKAGE_EXECUTABLES krepogor "Крепогор")
+set(CPACK_NSIS_DISPLAY_NAME "Крепогор")
+set(CPACK_NSIS_PACKAGE_NAME "Крепогор")
+set(CPACK_NSIS_MUI_ICON ${CMAKE_CURRENT_SOURCE_DIR}/windows/krepogor.ico)
+set(CPACK_NSIS_MUI_UNIICON ${CMAKE_CURRENT_SOURCE_DIR}/windows/krepogor.ico)
+set(CPACK_NSIS_INSTALLED_ICON_NAME krepogor.exe)
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+set(CPACK_GENERATOR ZIP NSIS)
+include(CPack)
