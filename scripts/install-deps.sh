@@ -1,21 +1,38 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Крепогор needs to build, test and run, only
-# those that are missing. Safe to run again and again.
+# Installs the Debian packages Крепогор needs, only those that are missing.
+# Safe to run again and again.
+#   install-deps.sh        everything: building, playing and every test
+#   install-deps.sh play   only what building and playing the game need
+# As root it runs apt-get; otherwise through sudo when the user may use it,
+# else it prints the one apt-get line to run as root and stops.
 set -euo pipefail
 
-packages=(
-  build-essential cmake pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
+play=(
+  build-essential cmake pkgconf
   libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libfontconfig-dev
   libmpg123-dev
+  fonts-urw-base35 fonts-liberation2
+)
+tests=(
+  libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool libxdamage-dev
-  fonts-ebgaramond fonts-liberation2 fonts-dejavu-core fonts-urw-base35
+  fonts-ebgaramond fonts-dejavu-core
   python3 python3-pil python3-numpy lame
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file man-db
+  debhelper lintian
   clang libclang-rt-dev
   # The Windows build (scripts/windows-deps.sh, the windows preset) and its tests.
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 nsis zip
 )
+
+case "${1:-all}" in
+  play) packages=("${play[@]}") ;;
+  all) packages=("${play[@]}" "${tests[@]}") ;;
+  *)
+    echo "usage: install-deps.sh [play]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -29,9 +46,25 @@ if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+# sudo counts when it works without a password, or when the user is in an
+# administrators' group and can type one.
+sudo_works() {
+  command -v sudo >/dev/null || return 1
+  sudo -n true 2>/dev/null && return 0
+  [ -t 0 ] && id -nG | grep -qwE "sudo|admin|wheel"
+}
+
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+  if ! sudo_works; then
+    echo "install-deps: these Debian packages are missing; as root (su -), run:" >&2
+    echo "  apt-get install --no-install-recommends ${missing[*]}" >&2
+    echo "then run this script again." >&2
+    exit 1
+  fi
+  as_root=(sudo)
+fi
 echo "install-deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and starts the game.
+# Installs what building and playing need (when missing), builds the game
+# alone and starts it. Arguments go to the game (krepogor --help).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
-cmake --preset default >/dev/null
-cmake --build --preset default --target krepogor
-exec ./build/default/krepogor
+bash scripts/install-deps.sh play
+cmake --preset release >/dev/null
+cmake --build --preset release --target krepogor
+exec ./build/release/krepogor "$@"

@@ -8,7 +8,14 @@ bash scripts/install-deps.sh
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 # The end-to-end tests start an X server of their own (Xvfb): here they must run.
 export KREPOGOR_E2E_REQUIRED=1
+# The build a package is made from: the game alone, here with warnings as errors.
+# (In a folder of its own, so that build/release stays as players configure it.)
+cmake --preset release -B build/release-werror -DKREPOGOR_WERROR=ON
+cmake --build build/release-werror -j2
 cmake --workflow --preset default
+# The Debian packages, built from a scratch copy of the tree, linted,
+# installed and played (a victory through the driver just built).
+bash tests/install/debian_package_test.sh . build/default/krepogor-script
 cmake --workflow --preset asan
 # A minute of each fuzzer (clang's libFuzzer) on the book and the driver.
 bash scripts/fuzz.sh 60

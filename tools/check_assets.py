@@ -204,7 +204,7 @@ class Checker:
                    "scores not five in descending order: %s" % scores)
 
     def icons(self):
-        for size in (48, 256):
+        for size in (16, 22, 24, 32, 48, 64, 128, 256):
             rel = "packaging/icons/hicolor/%dx%d/apps/ru.krepogor.Krepogor.png" % (size, size)
             if not self.exists(rel):
                 continue

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "platform/SystemPlaces.h"
 #include "platform/Utf8Path.h"
@@ -12,14 +13,26 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kInstalledData = "../share/krepogor";
-
 bool HoldsData(const fs::path& dir) {
     std::error_code ec;
     return fs::is_directory(dir / "gamedata", ec);
 }
 
+// The places in the order they are tried; the first is the program's folder.
+std::vector<fs::path> Candidates(const std::string& exeDir, const InstalledDataPlaces& places) {
+    const fs::path exe = PathOf(exeDir);
+    std::vector<fs::path> out{exe};
+    if (!places.fromProgram.empty())
+        out.push_back((exe / PathOf(places.fromProgram)).lexically_normal());
+    if (!places.absolute.empty()) out.push_back(PathOf(places.absolute).lexically_normal());
+    return out;
+}
+
 }  // namespace
+
+InstalledDataPlaces BuiltInDataPlaces() {
+    return {KREPOGOR_DATA_FROM_PROGRAM, KREPOGOR_DATA_DIR};
+}
 
 std::string ExecutableDir(const std::string& argv0) {
     std::error_code ec;
@@ -29,17 +42,23 @@ std::string ExecutableDir(const std::string& argv0) {
     return Utf8Of(exe.parent_path());
 }
 
-std::optional<DataFolder> FindDataFolder(const std::string& exeDir) {
+std::optional<DataFolder> FindDataFolder(const std::string& exeDir,
+                                         const InstalledDataPlaces& places) {
     if (exeDir.empty()) return std::nullopt;
-    const fs::path exe = PathOf(exeDir);
-    if (HoldsData(exe)) return DataFolder{exeDir, false};
-    const fs::path installed = (exe / kInstalledData).lexically_normal();
-    if (HoldsData(installed)) return DataFolder{Utf8Of(installed), true};
+    const std::vector<fs::path> candidates = Candidates(exeDir, places);
+    for (size_t i = 0; i < candidates.size(); ++i) {
+        if (HoldsData(candidates[i])) return DataFolder{Utf8Of(candidates[i]), i > 0};
+    }
     return std::nullopt;
 }
 
-std::string DataFolderPlaces(const std::string& exeDir) {
-    return exeDir + " or " + Utf8Of((PathOf(exeDir) / kInstalledData).lexically_normal());
+std::string DataFolderPlaces(const std::string& exeDir, const InstalledDataPlaces& places) {
+    std::string out;
+    for (const fs::path& p : Candidates(exeDir, places)) {
+        if (!out.empty()) out += " or ";
+        out += Utf8Of(p);
+    }
+    return out;
 }
 
 }  // namespace krepogor

@@ -26,7 +26,12 @@ std::string FreshName(const std::string& target, int attempt) {
     const std::filesystem::path p = PathOf(target);
     char suffix[20];
     std::snprintf(suffix, sizeof suffix, ".%012llx", mix & 0xFFFFFFFFFFFFULL);
-    return Utf8Of(p.parent_path() / PathOf("." + Utf8Of(p.filename()) + suffix));
+    // Built by appending: "." + a temporary inserts at its front, which GCC 12
+    // at -O3 mistakes for an overlapping copy (-Wrestrict).
+    std::string name = ".";
+    name += Utf8Of(p.filename());
+    name += suffix;
+    return Utf8Of(p.parent_path() / PathOf(name));
 }
 
 // Writes everything, however the system splits it.

@@ -21,7 +21,8 @@ inline const std::string kSaveFailed = "Не удалось сохранить �
 inline const std::string kUnreadable = "Не удалось прочитать книгу чемпионов «";
 
 inline std::string Row(const std::string& name, int score) {
-    std::string s = " " + std::to_string(score);
+    std::string s = " ";  // appended: GCC 12 at -O3 takes " " + a temporary for an overlap
+    s += std::to_string(score);
     return name + std::string(20 - name.size(), ' ') + s + std::string(6 - s.size(), ' ');
 }
 

@@ -16,25 +16,36 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST_F(Folders, DataBesideTheProgramComeBeforeTheInstalledOnes) {
-    const fs::path bin = root / "usr" / "bin";
+TEST_F(Folders, DataBesideTheProgramThenFromTheProgramThenTheAbsolutePlace) {
+    const fs::path bin = root / "usr" / "games";
+    const fs::path relative = root / "usr" / "share" / "games" / "krepogor";
+    const fs::path absolute = root / "opt" / "krepogor";
+    const InstalledDataPlaces places{"../share/games/krepogor", absolute.string()};
     fs::create_directories(bin);
-    EXPECT_FALSE(FindDataFolder(bin.string()));
-    EXPECT_FALSE(FindDataFolder(""));
+    EXPECT_FALSE(FindDataFolder(bin.string(), places));
+    EXPECT_FALSE(FindDataFolder("", places));
 
-    MakeData(root / "usr" / "share" / "krepogor");
-    auto found = FindDataFolder(bin.string());
+    MakeData(absolute);
+    auto found = FindDataFolder(bin.string(), places);
     ASSERT_TRUE(found);
-    EXPECT_EQ(found->dir, (root / "usr" / "share" / "krepogor").string());
+    EXPECT_EQ(found->dir, absolute.string());
+    EXPECT_TRUE(found->installed);
+
+    // A tree unpacked under another prefix uses its own data, not the system's.
+    MakeData(relative);
+    found = FindDataFolder(bin.string(), places);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->dir, relative.string());
     EXPECT_TRUE(found->installed);
 
     MakeData(bin);
-    found = FindDataFolder(bin.string());
+    found = FindDataFolder(bin.string(), places);
     ASSERT_TRUE(found);
     EXPECT_EQ(found->dir, bin.string());
     EXPECT_FALSE(found->installed);
-    EXPECT_NE(DataFolderPlaces(bin.string()).find((root / "usr/share/krepogor").string()),
-              std::string::npos);
+
+    EXPECT_EQ(DataFolderPlaces(bin.string(), places),
+              bin.string() + " or " + relative.string() + " or " + absolute.string());
 }
 
 TEST_F(Folders, AFileNamedGamedataIsNoDataFolder) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The installed game: installs the build into a scratch prefix, makes the
-# prefix read-only, and plays through the installed driver as an ordinary
+# The installed game: installs the build into a scratch prefix other than
+# the one it was configured for (so the programs find their data from their
+# own folder), makes the prefix read-only, and plays through the installed driver as an ordinary
 # player with an empty home. The book must appear in the player's data
 # folder, seeded from the installed one, then take a victory, while the
 # prefix stays exactly as installed. A copy of the data the player may write
@@ -21,7 +22,7 @@ for f in bin/krepogor bin/krepogor-script share/krepogor/resources/frm_menu.png 
          share/metainfo/ru.krepogor.Krepogor.metainfo.xml \
          share/icons/hicolor/48x48/apps/ru.krepogor.Krepogor.png \
          share/icons/hicolor/256x256/apps/ru.krepogor.Krepogor.png \
-         share/doc/krepogor/copyright; do
+         share/man/man6/krepogor.6 share/doc/krepogor/LICENSE; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 # The programs carry no folder of the source or build tree to look in (the

@@ -8,7 +8,7 @@ from . import common as C
 from . import gun
 
 APP_ID = "ru.krepogor.Krepogor"
-SIZES = (256, 48)
+SIZES = (256, 128, 64, 48, 32, 24, 22, 16)
 
 
 def _badge(size):
