@@ -50,6 +50,20 @@ void Tell(std::string* error, const std::string& why) {
     if (error) *error = why;
 }
 
+// The book installed with the game, which a player's new book starts from;
+// empty when there is none, or it cannot be read, or it is no book.
+std::string InstalledBook(const Game& g, IFileCalls& files) {
+    if (g.sys.bookSeed.empty()) return "";
+    const int fd = files.OpenToRead(g.sys.bookSeed, true);
+    if (fd < 0) return "";
+    FileInfo info;
+    std::string bytes, why;
+    const bool read = files.Info(fd, info) == 0 && info.regular &&
+                      ReadUpTo(files, fd, kBookSize + 1, bytes) && IsBook(bytes, why);
+    files.Close(fd);
+    return read ? bytes : "";
+}
+
 }  // namespace
 
 std::string BookFilePath(const Game& g) {
@@ -57,17 +71,27 @@ std::string BookFilePath(const Game& g) {
     return AppPath(g.sys.appDir, kBookPath);
 }
 
+bool IsBook(std::string_view bytes, std::string& why) {
+    if (bytes.size() > kBookSize) {
+        why = "it is longer than five records";
+        return false;
+    }
+    for (int r = 1; r <= kRows; ++r) {
+        const size_t at = static_cast<size_t>(r - 1) * kBookRecordSize + kBookNameSize;
+        if (at >= bytes.size()) break;
+        if (!ScoreFieldIsNumber(bytes.substr(at, kBookScoreSize))) {
+            why = "the score of row " + std::to_string(r) + " is not a number";
+            return false;
+        }
+    }
+    return true;
+}
+
 BookRead ReadAllRows(Game& g, IFileCalls& files, std::string* error) {
     const std::string path = BookFilePath(g);
     TakeRows(g, "");
     const int fd = files.OpenToRead(path, true);
-    if (fd < 0 && errno == ENOENT) {
-        // The book is new: leave it empty, as opening it for records would.
-        files.MakeDirs(Utf8Of(PathOf(path).parent_path()));
-        const int made = files.CreateNew(path);
-        if (made >= 0) files.Close(made);
-        return BookRead::Missing;
-    }
+    if (fd < 0 && errno == ENOENT) return BookRead::Missing;
     if (fd < 0) {
         Tell(error, CallError("cannot open " + path));
         return BookRead::Unreadable;
@@ -79,18 +103,21 @@ BookRead ReadAllRows(Game& g, IFileCalls& files, std::string* error) {
         Tell(error, CallError("cannot look at " + path));
     else if (!info.regular)
         Tell(error, path + " is not a regular file");
-    else if (!ReadUpTo(files, fd, kBookSize, bytes))
+    else if (!ReadUpTo(files, fd, kBookSize + 1, bytes))
         Tell(error, CallError("cannot read " + path));
     else
         result = BookRead::Read;
     files.Close(fd);
-    if (result == BookRead::Read) TakeRows(g, bytes);
-    return result;
+    if (result != BookRead::Read) return result;
+    TakeRows(g, bytes);
+    std::string why;
+    if (IsBook(bytes, why)) return BookRead::Read;
+    Tell(error, path + " is no champions' book: " + why);
+    return BookRead::NotABook;
 }
 
-BookChange ChangeBook(Game& g, const std::function<bool(Game&)>& change, std::string& error,
-                      IFileCalls& files) {
-    const std::string path = BookFilePath(g);
+BookChange ReplaceBook(IFileCalls& files, const std::string& path, const BookBytesChange& change,
+                       std::string& error) {
     std::string target;
     if (!FollowLinks(files, path, target, error)) return BookChange::Failed;
     if (target == path && files.MakeDirs(Utf8Of(PathOf(path).parent_path())) != 0) {
@@ -103,15 +130,42 @@ BookChange ChangeBook(Game& g, const std::function<bool(Game&)>& change, std::st
         return lock.state() == BookLock::State::Unreadable ? BookChange::Unreadable
                                                            : BookChange::Failed;
     }
-    std::string bytes;
-    if (!ReadUpTo(files, lock.fd(), kBookSize, bytes)) {
+    std::string bytes, why;
+    if (!ReadUpTo(files, lock.fd(), kBookSize + 1, bytes)) {
         error = CallError("cannot read " + target);
         return BookChange::Unreadable;
     }
-    TakeRows(g, bytes);
-    if (!change(g)) return BookChange::Unchanged;
-    return SafeReplace(files, target, RowBytes(g), error) ? BookChange::Written
-                                                          : BookChange::Failed;
+    // A book this call made stays only when it is written whole.
+    const bool made = lock.created() && bytes.empty();
+    const auto result = [&](BookChange done) {
+        if (done != BookChange::Written && made) files.Remove(target);
+        return done;
+    };
+    if (!IsBook(bytes, why)) {
+        error = target + " is no champions' book: " + why;
+        return result(BookChange::Unreadable);
+    }
+    RemoveLeftovers(files, target);
+    const std::optional<std::string> next = change(bytes, made);
+    if (!next) return result(BookChange::Unchanged);
+    return result(SafeReplace(files, target, *next, error) ? BookChange::Written
+                                                           : BookChange::Failed);
+}
+
+BookChange ChangeBook(Game& g, const std::function<bool(Game&)>& change, std::string& error,
+                      IFileCalls& files) {
+    if (!g.sys.bookNotKept.empty()) {
+        error = "no place for the player's book: " + g.sys.bookNotKept;
+        return BookChange::Failed;
+    }
+    return ReplaceBook(
+        files, BookFilePath(g),
+        [&](const std::string& bytes, bool created) -> std::optional<std::string> {
+            TakeRows(g, created ? InstalledBook(g, files) : bytes);
+            if (!change(g)) return std::nullopt;
+            return RowBytes(g);
+        },
+        error);
 }
 
 bool WriteAllRows(Game& g, std::string* error, IFileCalls& files) {

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <system_error>
 
+#include "frontend/BookFile.h"
 #include "frontend/BookLock.h"
 #include "frontend/SafeReplace.h"
 #include "platform/FileCalls.h"
@@ -20,6 +21,9 @@ namespace {
 // In the system's own spelling (backslashes on Windows), as the player reads it.
 const fs::path kBookInData = fs::path("gamedata") / "tables" / "table.dat";
 const fs::path kBookInPlayerDir = fs::path("tables") / "table.dat";
+constexpr const char* kNoPlayerFolder =
+    "не найдена папка для данных игрока (не заданы ни XDG_DATA_HOME, ни HOME, а у учётной "
+    "записи нет домашней папки)";
 // More than any book holds: the installed one is five records.
 constexpr size_t kSeedLimit = 4096;
 
@@ -44,15 +48,20 @@ bool BookWritableIn(const std::string& dataDir) {
 
 BookPlace ChooseBookPlace(const DataFolder& data, const std::string& playerDir) {
     const std::string inData = Utf8Of(PathOf(data.dir) / kBookInData);
-    if ((!data.installed && BookWritableIn(data.dir)) || playerDir.empty()) return {inData, ""};
-    return {Utf8Of(PathOf(playerDir) / kBookInPlayerDir), inData};
+    if (!data.installed && BookWritableIn(data.dir)) return {inData, "", ""};
+    if (playerDir.empty()) return {inData, "", kNoPlayerFolder};
+    return {Utf8Of(PathOf(playerDir) / kBookInPlayerDir), inData, ""};
 }
 
 bool SeedBook(const BookPlace& place, std::string* error) {
+    if (place.seed.empty()) return true;
     std::error_code ec;
     const fs::path book = PathOf(place.path);
-    // Whatever stands in the book's place, even a link leading nowhere, is the player's.
-    if (place.seed.empty() || fs::exists(fs::symlink_status(book, ec))) return true;
+    // Whatever stands in the book's place, even a link leading nowhere, is
+    // the player's; only an empty file holds nothing to keep.
+    const fs::file_status there = fs::symlink_status(book, ec);
+    if (fs::exists(there) && !(fs::is_regular_file(there) && fs::file_size(book, ec) == 0))
+        return true;
     IFileCalls& files = SystemFileCalls();
     const int fd = files.OpenToRead(place.seed, true);
     if (fd < 0) {
@@ -66,19 +75,29 @@ bool SeedBook(const BookPlace& place, std::string* error) {
     const std::string why = read ? "" : CallError("cannot read " + place.seed);
     files.Close(fd);
     if (!read) return Fail(error, why);
-    fs::create_directories(book.parent_path(), ec);
-    if (ec) return Fail(error, "cannot create " + Utf8Of(book.parent_path()) + ": " + ec.message());
-    // The copy is made as every save of the book is: whole or not at all.
+    std::string notBook;
+    if (!IsBook(bytes, notBook))
+        return Fail(error, place.seed + " is no champions' book: " + notBook);
+    if (bytes.empty()) return true;
     std::string failed;
-    if (!SafeReplace(files, place.path, bytes, failed)) return Fail(error, failed);
-    return true;
+    const BookChange done = ReplaceBook(
+        files, place.path,
+        [&](const std::string& now, bool) -> std::optional<std::string> {
+            if (!now.empty()) return std::nullopt;  // another copy seeded it first
+            return bytes;
+        },
+        failed);
+    if (done == BookChange::Written || done == BookChange::Unchanged) return true;
+    return Fail(error, failed);
 }
 
-std::string PrepareBook(const DataFolder& data, std::ostream& warnings) {
+BookPlace PrepareBook(const DataFolder& data, std::ostream& warnings) {
     const BookPlace place = ChooseBookPlace(data, PlayerDataFolder());
     std::string error;
     if (!SeedBook(place, &error)) warnings << "krepogor: " << error << "\n";
-    return place.path;
+    if (!place.notKept.empty())
+        warnings << "krepogor: the champions' book is only read: no folder for the player's data\n";
+    return place;
 }
 
 }  // namespace krepogor

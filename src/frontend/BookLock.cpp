@@ -41,10 +41,12 @@ bool FollowLinks(IFileCalls& files, const std::string& path, std::string& target
 BookLock::BookLock(IFileCalls& files, const std::string& target) : files_(files) {
     // The book may be replaced by another copy between the open and the lock:
     // then the lock holds a file that is no longer the book, and we go again.
+    bool made = false;
     for (int i = 0; i < kMaxTries; ++i) {
         int fd = files.OpenToRead(target, false);
         if (fd < 0 && errno == ENOENT) {
             fd = files.CreateNew(target);
+            made = fd >= 0;
             if (fd < 0 && errno == EEXIST) continue;
             if (fd < 0) {
                 error_ = CallError("cannot create " + target);
@@ -76,6 +78,7 @@ BookLock::BookLock(IFileCalls& files, const std::string& target) : files_(files)
             now.inode == held.inode) {
             fd_ = fd;
             state_ = State::Locked;
+            created_ = made;
             return;
         }
         files.Close(fd);

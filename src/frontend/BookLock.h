@@ -26,11 +26,15 @@ public:
     State state() const { return state_; }
     int fd() const { return fd_; }
     const std::string& error() const { return error_; }
+    // The file was missing and this lock made it (empty): it is this
+    // holder's to fill or to remove, unless another copy filled it first.
+    bool created() const { return created_; }
 
 private:
     IFileCalls& files_;
     State state_ = State::Failed;
     int fd_ = -1;
+    bool created_ = false;
     std::string error_;
 };
 

@@ -16,6 +16,20 @@ void TellBookUnreadable(Game& g, const std::string& reason, bool afterVictory) {
     g.sys.dialogs.MsgBox(text, kBookBoxTitle, MsgButtons::OK);
 }
 
+void TellNotABook(Game& g, const std::string& reason) {
+    std::cerr << "krepogor: the champions' book was left alone: " << reason << '\n';
+    g.sys.dialogs.MsgBox("Файл «" + BookFilePath(g) +
+                             "» — не книга чемпионов, и игра его не меняет; ваш результат "
+                             "не записан.",
+                         kBookBoxTitle, MsgButtons::OK);
+}
+
+void TellBookNotKept(Game& g) {
+    std::cerr << "krepogor: the victory was not entered: " << g.sys.bookNotKept << '\n';
+    g.sys.dialogs.MsgBox("Ваш результат негде сохранить: " + g.sys.bookNotKept + ".", kBookBoxTitle,
+                         MsgButtons::OK);
+}
+
 void TellBookNotSaved(Game& g, const std::string& reason) {
     std::cerr << "krepogor: the champions' book was not saved: " << reason << '\n';
     g.sys.dialogs.MsgBox("Не удалось сохранить книгу чемпионов «" + BookFilePath(g) +

@@ -49,6 +49,16 @@ int16_t DecodeScore(const BookRecord& rec) {
     return ParseScore(std::string_view(rec.Score, kBookScoreSize));
 }
 
+bool ScoreFieldIsNumber(std::string_view field) {
+    const std::string_view text = TrimSpaces(field);
+    size_t i = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
+    if (text.empty()) return true;
+    if (i == text.size()) return false;
+    for (; i < text.size(); ++i)
+        if (text[i] < '0' || text[i] > '9') return false;
+    return true;
+}
+
 int16_t ParseScore(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;

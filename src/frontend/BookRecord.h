@@ -30,6 +30,10 @@ std::string DecodeName(const BookRecord& rec);
 // field that does not start with a number reads as 0.
 int16_t DecodeScore(const BookRecord& rec);
 
+// Whether a score field, or the part of it a short file holds, is one a book
+// holds: blank, or a number (its sign, then digits) with spaces around it.
+bool ScoreFieldIsNumber(std::string_view field);
+
 // The number at the start of `text` as DecodeScore reads it.
 int16_t ParseScore(std::string_view text);
 

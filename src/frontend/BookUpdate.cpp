@@ -4,6 +4,7 @@
 
 #include "frontend/BookFile.h"
 #include "frontend/BookMessages.h"
+#include "frontend/BookName.h"
 #include "frontend/BookRecord.h"
 #include "state/Game.h"
 
@@ -46,9 +47,13 @@ void ClearTheField(Game& g) {
 BookOutcome BookUpdate(Game& g, IFileCalls& files) {
     auto& st = g.st;
     std::string error;
-    if (ReadAllRows(g, files, &error) == BookRead::Unreadable) {
+    const BookRead read = ReadAllRows(g, files, &error);
+    if (read == BookRead::Unreadable || read == BookRead::NotABook) {
         ClearTheField(g);
-        TellBookUnreadable(g, error, true);
+        if (read == BookRead::NotABook)
+            TellNotABook(g, error);
+        else
+            TellBookUnreadable(g, error, true);
         return BookOutcome::Unreadable;
     }
 
@@ -59,10 +64,16 @@ BookOutcome BookUpdate(Game& g, IFileCalls& files) {
     if (st.RecIdx == 0) return BookOutcome::NotRanked;
 
     ClearTheField(g);
+    if (!g.sys.bookNotKept.empty()) {
+        TellBookNotKept(g);
+        return BookOutcome::NotKept;
+    }
     st.PlayerName =
         g.sys.dialogs.InputBox("Вы победили всех врагов и набрали " +
                                    std::to_string(st.FinalScore) + " очков! Введите свое имя:",
                                kNameTitle);
+    // The name as the book keeps it, in the box or typed by any other means.
+    st.PlayerName = KeptName(st.PlayerName);
     const std::string name = st.PlayerName.empty() ? kAnonymous : st.PlayerName;
 
     // Another copy of the game may have entered its own winner meanwhile: the

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "frontend/CodePoints.h"
+
 namespace krepogor {
 
 namespace {
@@ -29,7 +31,9 @@ char32_t ToCodePoint(unsigned char b) {
     return kHigh[b - 0x80];
 }
 
-std::optional<unsigned char> ToByte(char32_t cp) {
+}  // namespace
+
+std::optional<unsigned char> Cp1251Byte(char32_t cp) {
     if (cp < 0x80) return static_cast<unsigned char>(cp);
     if (cp >= kCyrillicA && cp < kCyrillicA + 64)
         return static_cast<unsigned char>(0xC0 + (cp - kCyrillicA));
@@ -38,68 +42,13 @@ std::optional<unsigned char> ToByte(char32_t cp) {
     return std::nullopt;
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        // The page holds nothing beyond the Basic Multilingual Plane.
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 sequence at `pos` and moves past it. A malformed sequence
-// yields nothing and moves past its longest valid-looking beginning (at least
-// one byte), so that each broken sequence stands for one character.
-std::optional<char32_t> NextCodePoint(std::string_view s, size_t& pos) {
-    const auto lead = static_cast<unsigned char>(s[pos++]);
-    if (lead < 0x80) return lead;
-
-    int more = 0;
-    char32_t cp = 0;
-    char32_t lo = 0x80, hi = 0xBF;  // the range allowed for the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        more = 1;
-        cp = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        more = 2;
-        cp = lead & 0x0F;
-        if (lead == 0xE0) lo = 0xA0;  // no overlong forms
-        if (lead == 0xED) hi = 0x9F;  // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        more = 3;
-        cp = lead & 0x07;
-        if (lead == 0xF0) lo = 0x90;
-        if (lead == 0xF4) hi = 0x8F;  // nothing past U+10FFFF
-    } else {
-        return std::nullopt;
-    }
-
-    for (int k = 0; k < more; ++k) {
-        if (pos >= s.size()) return std::nullopt;
-        const auto b = static_cast<unsigned char>(s[pos]);
-        if (b < lo || b > hi) return std::nullopt;
-        cp = (cp << 6) | (b & 0x3F);
-        ++pos;
-        lo = 0x80;
-        hi = 0xBF;
-    }
-    return cp;
-}
-
-}  // namespace
-
 std::string Utf8ToCp1251(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     size_t pos = 0;
     while (pos < utf8.size()) {
         const auto cp = NextCodePoint(utf8, pos);
-        const auto byte = cp ? ToByte(*cp) : std::nullopt;
+        const auto byte = cp ? Cp1251Byte(*cp) : std::nullopt;
         out += byte ? static_cast<char>(*byte) : '?';
     }
     return out;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -7,6 +8,9 @@ namespace krepogor {
 
 // The Windows-1251 code page, which the champions' book stores its names in.
 // In memory every text is UTF-8.
+
+// The page's byte for a character, when the page holds it.
+std::optional<unsigned char> Cp1251Byte(char32_t cp);
 
 // One byte per character. A character with no code in the page, and every
 // malformed UTF-8 sequence, becomes "?".

@@ -2,11 +2,13 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
 #include "platform/Utf8Path.h"
 
@@ -14,6 +16,7 @@ namespace krepogor {
 namespace {
 
 constexpr int kNameTries = 100;
+constexpr size_t kSuffixDigits = 12;
 
 // A name beside the target that no other copy of the game picks at once.
 std::string FreshName(const std::string& target, int attempt) {
@@ -32,6 +35,17 @@ std::string FreshName(const std::string& target, int attempt) {
     name += Utf8Of(p.filename());
     name += suffix;
     return Utf8Of(p.parent_path() / PathOf(name));
+}
+
+// Whether `name` is one FreshName gives for the file named `targetName`.
+bool IsFreshName(const std::string& name, const std::string& targetName) {
+    const std::string stem = "." + targetName + ".";
+    if (name.size() != stem.size() + kSuffixDigits || name.compare(0, stem.size(), stem) != 0)
+        return false;
+    for (size_t i = stem.size(); i < name.size(); ++i)
+        if (!std::isxdigit(static_cast<unsigned char>(name[i])) || std::isupper(name[i]))
+            return false;
+    return true;
 }
 
 // Writes everything, however the system splits it.
@@ -53,6 +67,20 @@ bool WriteAll(IFileCalls& files, int fd, const std::string& bytes) {
 
 std::string CallError(const std::string& what) {
     return what + ": " + std::strerror(errno);
+}
+
+void RemoveLeftovers(IFileCalls& files, const std::string& target) {
+    const std::filesystem::path p(target);
+    const std::string folder = p.parent_path().empty() ? "." : p.parent_path().string();
+    std::vector<std::string> names;
+    if (files.ListFolder(folder, names) != 0) return;  // they wait for the next save
+    for (const std::string& name : names) {
+        if (!IsFreshName(name, p.filename().string())) continue;
+        const std::string path = (std::filesystem::path(folder) / name).string();
+        FileInfo info;
+        // Only files: whatever else bears such a name is no leftover of ours.
+        if (files.PathInfo(path, info) == 0 && info.regular) files.Remove(path);
+    }
 }
 
 bool SafeReplace(IFileCalls& files, const std::string& target, const std::string& bytes,

@@ -14,6 +14,12 @@ namespace krepogor {
 bool SafeReplace(IFileCalls& files, const std::string& target, const std::string& bytes,
                  std::string& error);
 
+// Removes the fresh files an earlier SafeReplace of `target` left beside it
+// (the program killed between the write and the rename). Only while holding
+// what keeps every other writer of `target` out: one of theirs may be a file
+// being written.
+void RemoveLeftovers(IFileCalls& files, const std::string& target);
+
 // The system's reason for the last failed call, after `what`.
 std::string CallError(const std::string& what);
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace krepogor {
 
@@ -42,6 +43,8 @@ public:
     // Pushes a folder's own entries (a rename made in it) to the disk.
     virtual int SyncFolder(const std::string& path) = 0;
     virtual int Remove(const std::string& path) = 0;
+    // The names in a folder, "." and ".." left out.
+    virtual int ListFolder(const std::string& path, std::vector<std::string>& names) = 0;
     // Creates the folder and any missing folders above it.
     virtual int MakeDirs(const std::string& path) = 0;
 };

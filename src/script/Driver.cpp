@@ -29,8 +29,9 @@ std::vector<std::string> Words(const std::string& line) {
     return w;
 }
 
-// What follows the first `n` words of a line, without surrounding blanks.
-std::string After(const std::string& line, size_t n) {
+// What follows the first `n` words of a line and the blanks after them, to
+// the end of the line (a line end of a Windows file left out).
+std::string Rest(const std::string& line, size_t n) {
     size_t pos = 0;
     for (size_t i = 0; i < n; ++i) {
         pos = line.find_first_not_of(" \t", pos);
@@ -38,8 +39,17 @@ std::string After(const std::string& line, size_t n) {
         if (pos == std::string::npos) return "";
     }
     const size_t b = line.find_first_not_of(" \t", pos);
-    const size_t e = line.find_last_not_of(" \t\r");
-    return b == std::string::npos ? "" : line.substr(b, e - b + 1);
+    if (b == std::string::npos) return "";
+    std::string rest = line.substr(b);
+    if (!rest.empty() && rest.back() == '\r') rest.pop_back();
+    return rest;
+}
+
+// The same without the blanks that end it.
+std::string After(const std::string& line, size_t n) {
+    std::string rest = Rest(line, n);
+    rest.erase(rest.find_last_not_of(" \t") + 1);
+    return rest;
 }
 
 int64_t Number(const std::string& text, const char* what) {
@@ -136,7 +146,9 @@ void Driver::Command(const std::vector<std::string>& w, const std::string& line)
         const int64_t ms = Duration(w[1], rig_.Now());
         rig_.dialogs.OpenFor(ms);
     } else if (c == "answer") {
-        Answer(After(line, 1));
+        // A typed name keeps its blanks, those at its end too.
+        const std::string rest = Rest(line, 1);
+        Answer(rest.rfind("text:", 0) == 0 ? rest : After(line, 1));
     } else if (c == "set") {
         Set(w, After(line, 2));
     } else if (c == "state") {
@@ -285,7 +297,9 @@ void Driver::PrintSome(const std::vector<std::string>& names) {
     Game& g = rig_.game;
     const auto fields = StateFields(g);
     const auto buffers = NamedBuffers(g.buf);
-    out_ << "{";
+    // The line is printed whole or, when a name is unknown, not at all.
+    std::ostringstream line;
+    line << "{";
     for (size_t i = 0; i < names.size(); ++i) {
         const std::string& name = names[i];
         std::string value;
@@ -297,9 +311,9 @@ void Driver::PrintSome(const std::vector<std::string>& names) {
         if (name == "visible") value = JsonString(g.windows.Visible());
         if (name == "focused") value = JsonString(g.windows.Focused());
         if (value.empty()) throw ScriptError("no variable or buffer " + name);
-        out_ << (i ? ", " : "") << JsonString(name) << ": " << value;
+        line << (i ? ", " : "") << JsonString(name) << ": " << value;
     }
-    out_ << "}\n";
+    out_ << line.str() << "}\n";
 }
 
 void Driver::PrintTimers() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <type_traits>
@@ -8,7 +9,7 @@
 
 namespace krepogor {
 
-// A string as a JSON string literal.
+// A string as a JSON string literal; bytes that are no UTF-8 become U+FFFD.
 std::string JsonString(const std::string& s);
 
 // A value of the battle state as JSON.
@@ -19,7 +20,7 @@ std::string JsonValue(const T& v) {
     else if constexpr (std::is_same_v<T, std::string>)
         return JsonString(v);
     else if constexpr (std::is_floating_point_v<T>)
-        return NumberText(v);
+        return std::isfinite(v) ? NumberText(v) : "null";  // JSON has no infinity
     else
         return NumberText(static_cast<int64_t>(v));
 }

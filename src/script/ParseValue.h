@@ -1,6 +1,7 @@
 #pragma once
 
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <string>
 #include <type_traits>
@@ -8,7 +9,8 @@
 namespace krepogor {
 
 // Reads a value for `set`: whole numbers within the variable's type, decimal
-// numbers, true/false (or -1/0) for flags, and any text for strings.
+// finite numbers, true/false (or -1/0) for flags, and any text for strings.
+// False, with `out` unchanged, when the text is none of these.
 template <typename T>
 bool ParseValue(const std::string& text, T& out) {
     if constexpr (std::is_same_v<T, std::string>) {
@@ -27,8 +29,13 @@ bool ParseValue(const std::string& text, T& out) {
     } else {
         const char* end = text.data() + text.size();
         if constexpr (std::is_floating_point_v<T>) {
-            auto r = std::from_chars(text.data(), end, out);
-            return r.ec == std::errc() && r.ptr == end;
+            // Only finite numbers: an infinity or a NaN has no JSON form and
+            // no place in the battle.
+            T v{};
+            auto r = std::from_chars(text.data(), end, v);
+            if (r.ec != std::errc() || r.ptr != end || !std::isfinite(v)) return false;
+            out = v;
+            return true;
         } else {
             long long v = 0;
             auto r = std::from_chars(text.data(), end, v);

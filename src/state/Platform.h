@@ -20,6 +20,12 @@ struct Platform {
     std::string appDir;  // the directory that holds "gamedata"
     // The champions' book file; empty: "gamedata/tables/table.dat" in appDir.
     std::string bookPath = {};
+    // The book installed with the game, which a player's new book starts
+    // from; empty when the book is the installed one.
+    std::string bookSeed = {};
+    // Why no book of the player's can be kept (no folder for it), in
+    // Russian; the book is then only read, never written. Empty: it can.
+    std::string bookNotKept = {};
 };
 
 }  // namespace krepogor

@@ -147,5 +147,44 @@ TEST_F(BookFaults, AWinnerEnteredMeanwhileIsKept) {
                                Row("\xDF\xED", 750) + Row("c", 700));
 }
 
+// A book the save itself makes (there was none) is whole or not there at all,
+// and starts from the installed book when the game has one.
+TEST_F(BookFaults, ABookTheSaveMakesIsWholeOrNotThere) {
+    FaultyFileCalls full;
+    full.writeBudget = 0;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Victory(full), BookOutcome::WriteFailed);
+    testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(StartsWith(Messages(), kSaveFailed));
+    EXPECT_EQ(Folder(), std::vector<std::string>{});
+
+    const fs::path installed = dir / "installed.dat";
+    std::ofstream(installed, std::ios::binary) << kOldBook;
+    rig.platform.bookSeed = installed.string();
+    FaultyFileCalls files;
+    EXPECT_EQ(Victory(files, 850), BookOutcome::Written);
+    EXPECT_EQ(BookBytes(),
+              Row("a", 900) + Row("\xDF\xED", 850) + Row("b", 800) + Row("c", 700) + Row("d", 600));
+}
+
+// With no folder for the player's own book, the installed book is shown and
+// never written; a victory says why its score cannot be kept.
+TEST_F(BookFaults, WithNoPlaceForABookTheInstalledOneIsOnlyRead) {
+    PutBook(kOldBook);
+    rig.platform.bookNotKept = "нет папки";
+    FaultyFileCalls files;
+    EXPECT_EQ(Victory(files, 1000, false), BookOutcome::NotKept);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Ваш результат негде сохранить: нет папки."});
+    EXPECT_FALSE(nameAsked);
+    EXPECT_EQ(BookBytes(), kOldBook);
+    EXPECT_FALSE(WriteAllRows(rig.game));
+    EXPECT_EQ(BookBytes(), kOldBook);
+
+    Records_Click(rig.game);
+    EXPECT_EQ(rig.game.FrmRecords.LabelName(0), "a");
+    EXPECT_EQ(rig.game.FrmRecords.LabelScore(4), "500");
+    EXPECT_TRUE(Messages().empty());
+}
+
 }  // namespace
 }  // namespace krepogor

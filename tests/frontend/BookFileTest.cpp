@@ -21,14 +21,54 @@ void ExpectRows(const Game& g, const std::vector<std::pair<std::string, int>>& r
     }
 }
 
-TEST_F(BookFile, MissingBookReadsAsFiveEmptyRowsAndIsLeftEmpty) {
+// Reading never makes a book: an empty file in its place would stand for the
+// player's book from then on.
+TEST_F(BookFile, MissingBookReadsAsFiveEmptyRowsAndMakesNothing) {
     Rig rig(dir.string());
     rig.game.st.RecName(3) = "stale";
     rig.game.st.RecScore(3) = 77;
-    ReadAllRows(rig.game);
+    EXPECT_EQ(ReadAllRows(rig.game), BookRead::Missing);
     ExpectRows(rig.game, {{"", 0}, {"", 0}, {"", 0}, {"", 0}, {"", 0}});
-    ASSERT_TRUE(std::filesystem::exists(Book()));
-    EXPECT_EQ(std::filesystem::file_size(Book()), 0u);
+    EXPECT_FALSE(std::filesystem::exists(Book()));
+    EXPECT_FALSE(std::filesystem::exists(Tables()));
+}
+
+// What either game ever wrote is a book; whatever else stands in its place
+// is read as before, but never written over.
+TEST_F(BookFile, OnlyABookIsEverWrittenOver) {
+    std::string error;
+    const auto keeps = [&](const std::string& bytes, const std::string& what) {
+        SCOPED_TRACE(what);
+        PutBook(bytes);
+        Rig rig(dir.string());
+        EXPECT_EQ(ReadAllRows(rig.game, SystemFileCalls(), &error), BookRead::NotABook);
+        EXPECT_NE(error.find(Book().string()), std::string::npos) << error;
+        EXPECT_FALSE(WriteAllRows(rig.game, &error));
+        EXPECT_EQ(BookBytes(), bytes);
+    };
+    std::string notes;
+    while (notes.size() < 1892) notes += "Заметки на полях, не книга. ";
+    keeps(notes, "a long file of notes");
+    std::string sixRows;
+    for (int r = 1; r <= 6; ++r) sixRows += Record("n", " " + std::to_string(r));
+    keeps(sixRows, "one record too many");
+    keeps(Record("a", " 1") + Record("b", " 2x"), "a score that is no number");
+    keeps(Record("a", " 1") + Record("b", "").substr(0, 20) + "-", "a sign with no digits");
+
+    const auto writes = [&](const std::string& bytes, const std::string& what) {
+        SCOPED_TRACE(what);
+        PutBook(bytes);
+        Rig rig(dir.string());
+        EXPECT_EQ(ReadAllRows(rig.game), BookRead::Read);
+        EXPECT_TRUE(WriteAllRows(rig.game, &error)) << error;
+        EXPECT_EQ(BookBytes().size(), 130u);
+    };
+    writes("", "an empty book");
+    writes(Record("a", " 12345") + Record("b", "-40") + Record("", "") + Record("", "+7") +
+               Record("e", "  0"),
+           "five records, blank and signed scores among them");
+    writes(Record("a", " 1") + Record("b", " 4"), "a short book");
+    writes(Record("a", " 1") + Record("b", " 4").substr(0, 22), "a record cut in its score");
 }
 
 TEST_F(BookFile, WrittenRowsReadBack) {

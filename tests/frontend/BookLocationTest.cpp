@@ -73,8 +73,12 @@ TEST_F(Folders, AnInstalledDataFolderSendsTheBookHomeSeededFromItsOwn) {
     const BookPlace place = ChooseBookPlace({share.string(), true}, (root / "home").string());
     EXPECT_EQ(place.path, (root / "home" / "tables" / "table.dat").string());
     EXPECT_EQ(place.seed, (share / "gamedata/tables/table.dat").string());
-    // With no home to go to, the book stays and is only read.
-    EXPECT_EQ(ChooseBookPlace({share.string(), true}, "").path, place.seed);
+    EXPECT_TRUE(place.notKept.empty());
+    // With no home to go to, the installed book is only read, and why is said.
+    const BookPlace nowhere = ChooseBookPlace({share.string(), true}, "");
+    EXPECT_EQ(nowhere.path, place.seed);
+    EXPECT_TRUE(nowhere.seed.empty());
+    EXPECT_NE(nowhere.notKept.find("HOME"), std::string::npos);
 }
 
 TEST_F(Folders, TheSeedIsCopiedOnceAndNeverOverTheBookOfThePlayer) {
@@ -92,6 +96,13 @@ TEST_F(Folders, TheSeedIsCopiedOnceAndNeverOverTheBookOfThePlayer) {
     Put(place.path, "the player's own book");
     ASSERT_TRUE(SeedBook(place, &error)) << error;
     EXPECT_EQ(Read(place.path), "the player's own book");
+
+    // An empty file, as a first start that failed to copy used to leave,
+    // holds nothing of the player's: the next start copies the book over it.
+    Put(place.path, "");
+    ASSERT_TRUE(SeedBook(place, &error)) << error;
+    EXPECT_EQ(Read(place.path), "installed book");
+    EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(place.path).parent_path()), {}), 1);
 }
 
 TEST_F(Folders, SeedingFollowsNoLinkPlantedBesideTheBook) {

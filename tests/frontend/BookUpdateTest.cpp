@@ -171,15 +171,28 @@ TEST_F(BookUpdateTest, FirstVictoryWithoutABookFillsAllFiveRecords) {
         EXPECT_EQ(bytes.substr(r * 26, 26), std::string(20, ' ') + " 0    ");
 }
 
-TEST_F(BookUpdateTest, LongNameIsCutAndForeignCharactersBecomeQuestionMarks) {
+// The name entered is the name the book keeps: characters it cannot hold
+// left out, composed letters whole, the first 20 characters.
+TEST_F(BookUpdateTest, TheNameIsWhatTheBookKeeps) {
     g.st.FinalScore = 10;
-    rig.dialogs.Queue({Answer::Text, "  Ωмега-中 АБВГДЕЖЗИЙКЛМНОПРСТУФ"});
+    rig.dialogs.Queue({Answer::Text, "  Ωмега-中 АБВГДЕЖЗИ\u0306КЛМНОПРСТУФ"});
     BookUpdate(g);
-    // PlayerName keeps what was typed; the book keeps its first 20 characters,
-    // the two leading spaces among them.
-    EXPECT_EQ(g.st.PlayerName, "  Ωмега-中 АБВГДЕЖЗИЙКЛМНОПРСТУФ");
-    EXPECT_EQ(StoredRows()[0].first, "?мега-? АБВГДЕЖЗИЙ");
-    EXPECT_EQ(BookBytes().substr(0, 2), "  ");
+    // The two leading spaces count among the 20 characters.
+    EXPECT_EQ(g.st.PlayerName, "  мега- АБВГДЕЖЗЙКЛМ");
+    EXPECT_EQ(g.st.RecName(1), g.st.PlayerName);
+    EXPECT_EQ(StoredRows()[0].first, "мега- АБВГДЕЖЗЙКЛМ");
+    EXPECT_EQ(BookBytes().substr(0, 20),
+              "  \xEC\xE5\xE3\xE0- \xC0\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC9\xCA\xCB\xCC");
+
+    // Spaces only, or nothing the book can hold, are no name.
+    g.st.FinalScore = 20;
+    rig.dialogs.Queue({Answer::Text, "   "});
+    BookUpdate(g);
+    EXPECT_EQ(StoredRows()[0], (std::pair<std::string, int>{"Анонимщик", 20}));
+    g.st.FinalScore = 30;
+    rig.dialogs.Queue({Answer::Text, " 中😀 "});
+    BookUpdate(g);
+    EXPECT_EQ(StoredRows()[0], (std::pair<std::string, int>{"Анонимщик", 30}));
 }
 
 TEST_F(BookUpdateTest, ScoresBeyondInt16AreClampedButThePromptTellsTheTrueScore) {

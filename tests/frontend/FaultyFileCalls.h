@@ -62,6 +62,9 @@ public:
         return Go("SyncFolder") ? real_.SyncFolder(p) : -1;
     }
     int Remove(const std::string& p) override { return Go("Remove") ? real_.Remove(p) : -1; }
+    int ListFolder(const std::string& p, std::vector<std::string>& n) override {
+        return Go("ListFolder") ? real_.ListFolder(p, n) : -1;
+    }
     int MakeDirs(const std::string& p) override { return Go("MakeDirs") ? real_.MakeDirs(p) : -1; }
 
 private:

@@ -89,6 +89,19 @@ cmp -s portable.out "$src/tests/scripts/victory.out" || fail "the portable copy 
 grep -qF "$winner" "$portable/gamedata/tables/table.dat" || fail "the portable copy's book missed the victory"
 [ ! -e "$home4/.local" ] || fail "a writable copy sent its book to the player's home"
 
+# A player with no home at all (no HOME, no XDG_DATA_HOME, an account the
+# system does not know, as in a container): the installed book is shown and
+# never written, and the victory says why its score cannot be kept.
+if [ "$(id -u)" -eq 0 ]; then
+  sed 's/^answer text:.*/answer OK/' "$src/tests/scripts/victory.krs" >homeless.krs
+  (cd / && setpriv --reuid=4242 --regid=4242 --clear-groups -- env -i PATH=/usr/bin:/bin \
+    "$prefix/bin/krepogor-script" "$scratch/homeless.krs") >homeless.out 2>homeless.err ||
+    fail "the driver of a player with no home failed: $(cat homeless.err)"
+  grep -qF "Ваш результат негде сохранить" homeless.out || fail "no word on the score not kept"
+  grep -qF '"InputBox"' homeless.out && fail "a name was asked with nowhere to keep it"
+  grep -qF "Пушкарёв Иван" homeless.out || fail "the installed book was not read"
+fi
+
 snapshot "$prefix" >after.txt
 diff before.txt after.txt >&2 || fail "the installed prefix changed"
 echo "installed game: book seeded in the player's home, victory saved there, prefix untouched"

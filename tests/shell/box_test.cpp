@@ -4,6 +4,7 @@
 #include "desktop/BoxLayout.h"
 #include "desktop/TextField.h"
 #include "desktop/Utf8.h"
+#include "frontend/BookName.h"
 
 namespace krepogor {
 namespace {
@@ -82,6 +83,33 @@ TEST(TextFieldTest, ControlCharactersAreNotTyped) {
     TextField f;
     f.Insert("a\nb\tc\x7f");
     EXPECT_EQ(f.Text(), "abc");
+}
+
+// The name box's field shows what the book will keep, as it is typed.
+TEST(TextFieldTest, TheNameFieldTakesOnlyWhatTheBookKeeps) {
+    TextField f({kBookNameChars, NameChar, ComposedName});
+    f.Insert("И");
+    f.Insert("\u0306");  // the breve of a decomposed Й, typed apart
+    EXPECT_EQ(f.Text(), "Й");
+    f.Insert("中😀Ω\u212A");
+    EXPECT_EQ(f.Text(), "ЙK");
+    f.Insert("абвгдежзийклмнопрстуфхц");
+    EXPECT_EQ(f.Text(), "ЙKабвгдежзийклмнопрс");
+    f.Backspace();
+    f.Insert("тш");
+    EXPECT_EQ(f.Text(), "ЙKабвгдежзийклмнопрт");
+    // A mark composes with the character before the caret, wherever it is.
+    f.Home();
+    f.Right();
+    f.Right();
+    f.Backspace();
+    f.Insert("е");
+    f.Insert("\u0308");
+    EXPECT_EQ(f.Text(), "Йёабвгдежзийклмнопрт");
+    EXPECT_EQ(f.Caret(), std::string("Йё").size());
+    // A mark with nothing to compose with is refused.
+    f.Insert("\u0306");
+    EXPECT_EQ(f.Text(), "Йёабвгдежзийклмнопрт");
 }
 
 TEST(Wrap, BreaksAtSpacesWithinTheWidth) {

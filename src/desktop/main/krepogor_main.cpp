@@ -20,6 +20,6 @@ int main(int argc, char** argv) {
     krepogor::ShellOptions options;
     options.appDir = data->dir;
     options.resourcesDir = data->dir + "/resources";
-    options.bookPath = krepogor::PrepareBook(*data, std::cerr);
+    options.book = krepogor::PrepareBook(*data, std::cerr);
     return krepogor::RunDesktopGame(options);
 }

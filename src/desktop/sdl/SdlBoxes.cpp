@@ -9,6 +9,7 @@
 #include "desktop/TextField.h"
 #include "desktop/sdl/SdlDraw.h"
 #include "desktop/sdl/SdlScreen.h"
+#include "frontend/BookName.h"
 
 namespace krepogor {
 namespace {
@@ -47,7 +48,9 @@ MsgAnswer SdlBoxes::MsgBox(const std::string& text, const std::string& title, Ms
 }
 
 std::string SdlBoxes::InputBox(const std::string& prompt, const std::string& title) {
-    TextField field;
+    // The game's one input box asks a champion's name: it takes only what
+    // the book keeps, so the name shown is the name saved.
+    TextField field({kBookNameChars, NameChar, ComposedName});
     return Run(title, prompt, InputBoxCaptions(), &field) == 0 ? field.Text() : "";
 }
 
@@ -81,7 +84,14 @@ int SdlBoxes::Run(const std::string& title, const std::string& text,
             if (e.type != SDL_QUIT && !closeBox) closes.Other();
             switch (e.type) {
                 case SDL_QUIT:
-                    if (closes.QuitEndsProgram()) host_.EndProgram();
+                    if (!closes.QuitEndsProgram()) break;
+                    // The name box closes as its close box does, so that the
+                    // row is saved; the program ends after it.
+                    if (field) {
+                        quitAfterBox_ = true;
+                        return escape;
+                    }
+                    host_.EndProgram();
                     break;
                 case SDL_WINDOWEVENT:
                     if (closeBox) {

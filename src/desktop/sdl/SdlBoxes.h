@@ -34,7 +34,8 @@ public:
 // Modal boxes drawn as panels over the current window. Each runs its own
 // event loop until the player answers; the rest of the program's input waits.
 // Closing the window answers as Esc does: No, Cancel, or the only OK; a quit
-// from the desktop session ends the program.
+// from the desktop session or a signal ends the program, except that the
+// input box first closes as its close box does and leaves the end to its host.
 class SdlBoxes : public IDialogs {
 public:
     explicit SdlBoxes(BoxHost& host) : host_(host) {}
@@ -42,6 +43,10 @@ public:
     MsgAnswer MsgBox(const std::string& text, const std::string& title,
                      MsgButtons buttons) override;
     std::string InputBox(const std::string& prompt, const std::string& title) override;
+
+    // A quit came while the input box was open: the host ends the program
+    // as soon as the box's caller is done.
+    bool QuitAfterBox() const { return quitAfterBox_; }
 
 private:
     // Shows the box until a button is pressed; returns its index.
@@ -51,6 +56,7 @@ private:
               const TextField* field, int hot, int pressed);
 
     BoxHost& host_;
+    bool quitAfterBox_ = false;
 };
 
 }  // namespace krepogor

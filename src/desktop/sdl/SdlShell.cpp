@@ -16,6 +16,7 @@
 #include "desktop/WindowLooks.h"
 #include "desktop/sdl/SdlAudioOutput.h"
 #include "desktop/sdl/SdlBoxes.h"
+#include "desktop/sdl/SdlHangup.h"
 #include "desktop/sdl/SdlMediaSystem.h"
 #include "desktop/sdl/SdlPicturePreload.h"
 #include "desktop/sdl/SdlScreen.h"
@@ -70,7 +71,15 @@ public:
           wav_(audio_),
           timers_(true),
           boxes_(*this),
-          platform_{timers_, media_, boxes_, wav_, random_, options.appDir, options.bookPath},
+          platform_{timers_,
+                    media_,
+                    boxes_,
+                    wav_,
+                    random_,
+                    options.appDir,
+                    options.book.path,
+                    options.book.seed,
+                    options.book.notKept},
           game_(platform_),
           view_(game_) {
         pictures.TakeInto(game_.pics);
@@ -104,6 +113,7 @@ public:
     }
 
     void Service() override {
+        if (boxes_.QuitAfterBox()) EndProgram();
         if (screen_.Follow(game_.windows.Visible())) dirty_ = true;
         RunTimers();
         media_.DeliverFinished();
@@ -270,6 +280,7 @@ int RunDesktopGame(const ShellOptions& options) {
             SDL_Quit();
             return 1;
         }
+        QuitOnHangup();
         // Typed text is wanted only in the name box.
         SDL_StopTextInput();
         try {

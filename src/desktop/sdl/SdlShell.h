@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "frontend/BookLocation.h"
+
 namespace krepogor {
 
 class Game;
@@ -10,7 +12,7 @@ class Game;
 struct ShellOptions {
     std::string appDir;        // the directory that holds "gamedata"
     std::string resourcesDir;  // the program's own pictures
-    std::string bookPath;      // the champions' book file
+    BookPlace book;            // the champions' book
     // Called on every pass of the event loops, a box's included: lets a test
     // push input and watch the game.
     std::function<void(const Game&)> onPass;

@@ -1,3 +1,4 @@
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -75,6 +76,20 @@ public:
         return ::rename(from.c_str(), to.c_str());
     }
     int Remove(const std::string& path) override { return ::unlink(path.c_str()); }
+    int ListFolder(const std::string& path, std::vector<std::string>& names) override {
+        DIR* dir = ::opendir(path.c_str());
+        if (!dir) return -1;
+        names.clear();
+        errno = 0;
+        while (const dirent* e = ::readdir(dir)) {
+            const std::string name = e->d_name;
+            if (name != "." && name != "..") names.push_back(name);
+        }
+        const int saved = errno;
+        ::closedir(dir);
+        errno = saved;
+        return saved == 0 ? 0 : -1;
+    }
     int MakeDirs(const std::string& path) override {
         std::error_code ec;
         std::filesystem::create_directories(path, ec);

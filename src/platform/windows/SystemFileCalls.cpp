@@ -252,6 +252,21 @@ public:
     int Remove(const std::string& path) override {
         return DeleteFileW(WideOf(path).c_str()) ? 0 : Failed();
     }
+    int ListFolder(const std::string& path, std::vector<std::string>& names) override {
+        names.clear();
+        WIN32_FIND_DATAW found;
+        const HANDLE h = FindFirstFileW((WideOf(path) + L"\\*").c_str(), &found);
+        if (h == INVALID_HANDLE_VALUE) return Failed();
+        do {
+            const std::wstring name = found.cFileName;
+            if (name != L"." && name != L"..") names.push_back(Utf8OfWide(name));
+        } while (FindNextFileW(h, &found));
+        const DWORD error = GetLastError();
+        FindClose(h);
+        if (error == ERROR_NO_MORE_FILES) return 0;
+        SetErrnoFrom(error);
+        return -1;
+    }
     int MakeDirs(const std::string& path) override {
         std::error_code ec;
         std::filesystem::create_directories(std::filesystem::path(WideOf(path)), ec);

@@ -61,7 +61,10 @@ int main(int argc, char** argv) {
     }
     std::istream& in = scriptPath.empty() ? std::cin : file;
     krepogor::Driver driver(data.dir, resourcesDir, std::cout);
-    driver.rig().platform.bookPath = krepogor::PrepareBook(data, std::cerr);
+    const krepogor::BookPlace book = krepogor::PrepareBook(data, std::cerr);
+    driver.rig().platform.bookPath = book.path;
+    driver.rig().platform.bookSeed = book.seed;
+    driver.rig().platform.bookNotKept = book.notKept;
     const int status = krepogor::RunScript(driver, in, std::cout, std::cerr);
     if (status == 0 && in.bad()) {
         std::cerr << "krepogor-script: cannot read "

@@ -1,5 +1,6 @@
 // The book's faults that only a POSIX system can set up: pipes, devices and
-// links in the book's place, and a lock taken with flock by another copy.
+// links in the book's place, a lock taken with flock by another copy, and
+// names that differ only in case.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
@@ -99,6 +100,59 @@ TEST_F(BookFaults, WriterWaitsForTheLockAndRanksIntoTheBookReplacedMeanwhile) {
     EXPECT_EQ(Victory(files, 1000), BookOutcome::Written);
     other.join();
     EXPECT_EQ(BookBytes().substr(0, 52), Row("top", 2000) + Row("\xDF\xED", 1000));
+}
+
+// A file that is no book (a player's notes behind the book's name, or behind
+// a link in its place) is never cut to a book: the winner is told at once,
+// before typing a name for nothing.
+TEST_F(BookFaults, AFileThatIsNoBookIsLeftAsItIs) {
+    std::string notes;
+    while (notes.size() < 1892) notes += "notes of the player, ";
+    const std::string kNotABook = "Файл «" + Book().string() + "» — не книга чемпионов";
+    PutBook(notes);
+    FaultyFileCalls files;
+    EXPECT_EQ(Victory(files, 1000, false), BookOutcome::Unreadable);
+    auto told = Messages();
+    EXPECT_TRUE(StartsWith(told, kNotABook)) << (told.empty() ? "" : told[0]);
+    EXPECT_FALSE(nameAsked);
+    EXPECT_EQ(BookBytes(), notes);
+
+    // A link in the book's place to such a file; the check holds under the
+    // lock too, should the file change after the first look.
+    const fs::path elsewhere = dir / "notes.txt";
+    std::ofstream(elsewhere, std::ios::binary) << notes;
+    fs::remove(Book());
+    fs::create_symlink(elsewhere, Book());
+    EXPECT_EQ(Victory(files, 1000, false), BookOutcome::Unreadable);
+    Messages();
+    EXPECT_EQ(BookBytes(), notes);
+    fs::remove(Book());
+    PutBook(kOldBook);
+    rig.game.st.FinalScore = 1000;
+    rig.dialogs.Queue({Answer::Text, "Ян"});
+    rig.dialogs.Queue({Answer::OK, ""});
+    rig.dialogs.waitWhileOpen = [&](int64_t) { PutBook(notes); };
+    rig.dialogs.OpenFor(1);
+    EXPECT_EQ(BookUpdate(rig.game, files), BookOutcome::Unreadable);
+    EXPECT_EQ(BookBytes(), notes);
+}
+
+// A save killed between its write and its rename leaves its fresh file; the
+// next save, holding the lock, removes such files and nothing else.
+TEST_F(BookFaults, LeftoversOfKilledSavesGoAtTheNextSave) {
+    PutBook(kOldBook);
+    const std::vector<std::string> others = {".table.dat.0123456789AB", ".table.dat.0123456789a",
+                                             ".table.dat.aaaaaaaaaaaa", "table.dat",
+                                             "table.dat.0123456789ab"};
+    for (const char* leftover : {".table.dat.0123456789ab", ".table.dat.ffffffffffff"})
+        std::ofstream(Tables() / leftover) << kOldBook.substr(0, 60);
+    std::ofstream(Tables() / ".table.dat.0123456789AB") << "mine";
+    std::ofstream(Tables() / ".table.dat.0123456789a") << "mine";
+    std::ofstream(Tables() / "table.dat.0123456789ab") << "mine";
+    fs::create_directory(Tables() / ".table.dat.aaaaaaaaaaaa");
+    FaultyFileCalls files;
+    EXPECT_EQ(Victory(files), BookOutcome::Written);
+    EXPECT_EQ(Folder(), others);
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ TEST_F(Folders, ASeedThatCannotBeMadeSaysWhereAndLeavesNothingBehind) {
     std::ostringstream warnings;
     MakeData(root);
     setenv("XDG_DATA_HOME", (root / "home").c_str(), 1);
-    const std::string book = PrepareBook({root.string(), true}, warnings);
+    const std::string book = PrepareBook({root.string(), true}, warnings).path;
     unsetenv("XDG_DATA_HOME");
     EXPECT_EQ(book, (root / "home" / "krepogor" / "tables" / "table.dat").string());
     EXPECT_NE(warnings.str().find("cannot"), std::string::npos) << warnings.str();

@@ -2,6 +2,7 @@
 // Cyrillic letters and spaces.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -11,6 +12,7 @@
 #include <iterator>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/FileCalls.h"
 #include "platform/SystemPlaces.h"
@@ -134,6 +136,12 @@ TEST_F(WindowsFiles, FilesFoldersAndMissingOnesAreToldApart) {
 
     ASSERT_EQ(files.MakeDirs(Utf8Of(dir / PathOf("нет") / PathOf("ещё"))), 0);
     EXPECT_TRUE(fs::is_directory(dir / PathOf("нет") / PathOf("ещё")));
+    std::vector<std::string> names;
+    ASSERT_EQ(files.ListFolder(Utf8Of(dir), names), 0);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"table.dat", "нет"}));
+    EXPECT_EQ(files.ListFolder(missing, names), -1);
+    EXPECT_EQ(errno, ENOENT);
     EXPECT_EQ(files.Remove(book), 0);
     EXPECT_FALSE(fs::exists(PathOf(book)));
 }
