@@ -10,12 +10,12 @@ set -euo pipefail
 play=(
   build-essential cmake pkgconf
   libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libfontconfig-dev
-  libmpg123-dev
+  libmpg123-dev libx11-dev
   fonts-urw-base35 fonts-liberation2
 )
 tests=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool libxdamage-dev
+  xvfb xfonts-base xdotool libxdamage-dev
   fonts-ebgaramond fonts-dejavu-core
   python3 python3-pil python3-numpy lame
   desktop-file-utils appstream dpkg-dev file man-db

@@ -31,8 +31,8 @@ std::string NoDisplayReason(const std::string& detail) {
     return "не найден экран для окна игры; запустите её в графическом сеансе (" + detail + ").";
 }
 
-std::string NoWindowReason(const std::string& detail) {
-    return "не удалось открыть окно игры (" + detail + ").";
+std::string NoFontReason(const std::string& family) {
+    return "шрифт «" + family + "» не загружается, и в системе нет шрифта ему на замену.";
 }
 
 }  // namespace krepogor

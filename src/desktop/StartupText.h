@@ -10,7 +10,13 @@ std::string StartupFailureText(const std::string& reason);
 
 // The reasons the shell itself gives.
 std::string NoDisplayReason(const std::string& detail);
-std::string NoWindowReason(const std::string& detail);
+inline constexpr const char* kNoWindowText = "не удалось открыть окно игры.";
+// A font of the game that will not load, nor any in its place.
+std::string NoFontReason(const std::string& family);
+// A display of 256 colours or fewer, or of colours kept in a palette.
+inline constexpr const char* kFewColoursText =
+    "экран работает с палитрой или с малым числом цветов; игре нужен экран с 16 или 24 битами "
+    "на точку.";
 inline constexpr const char* kOutOfMemoryText = "Крепогору не хватило памяти.";
 
 // Breaks text into lines of at most `columns` characters, at spaces where it

@@ -44,6 +44,26 @@ bool ParsePng(const std::string& b, PictureHeader& out, std::string& error) {
     }
 }
 
+// Why a JPEG of this frame type, sample precision and number of colour
+// components is none the decoder turns into true colours: it reads 8-bit
+// sequential and progressive pictures in grey or in colour (YCbCr or RGB),
+// and would hand four CMYK components over as if they were red, green and
+// blue, a colour negative.
+const char* UnreadableJpeg(uint8_t marker, char precision, char components) {
+    const bool sequentialOrProgressive =
+        marker == 0xC0 || marker == 0xC1 || marker == 0xC2 || marker == 0xC9 || marker == 0xCA;
+    if (!sequentialOrProgressive)
+        return "файл JPEG сжат без потерь или по уровням, а игра читает только обычные JPEG";
+    if (precision != 8) return "в файле JPEG не 8 бит на цвет, а игра читает только 8";
+    if (components == 4)
+        return "файл JPEG в цветах печати (CMYK), а игра читает только цвета экрана (RGB) и "
+               "оттенки серого";
+    if (components != 1 && components != 3)
+        return "в файле JPEG необычное число цветовых составляющих, а игра читает только цвета "
+               "экрана (RGB) и оттенки серого";
+    return nullptr;
+}
+
 bool ParseJpeg(const std::string& b, PictureHeader& out, std::string& error) {
     size_t at = 2;
     bool sized = false;
@@ -70,6 +90,8 @@ bool ParseJpeg(const std::string& b, PictureHeader& out, std::string& error) {
             out.width = static_cast<int>(Big(b, at + 5, 2));
             if (out.width == 0 || out.height == 0)
                 return Fail(error, "в заголовке JPEG нет размеров");
+            if (const char* why = UnreadableJpeg(marker, b[at + 2], b[at + 7]))
+                return Fail(error, why);
             sized = true;
         }
         at += length;

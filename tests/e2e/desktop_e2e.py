@@ -7,7 +7,10 @@ the menu bar by F10, and the exit question answered No and then Yes. After
 every step the window's caption, size and place are checked, the program must
 still run, and a screenshot is saved. Three short runs follow: SIGTERM while
 the credits show, SIGINT while the exit question waits, and the main menu's
-close box; each ends the program cleanly.
+close box; each ends the program cleanly. Then the display is lost (the
+window destroyed by another program, the connection killed), and the start
+fails on a display with no font and on one of 256 colours: each says why in
+Russian and ends with status 1, a failed start's box by SIGTERM.
 
 Usage: desktop_e2e.py --game PATH --out DIR
 Exits 0 when every step passed, 1 on a failure, 77 (skipped) when no X server
@@ -44,14 +47,14 @@ RULES = ("Правила", (769, 418))
 BOOK = ("Рекорды", (656, 396))
 
 
-def start_xvfb():
+def start_xvfb(depth=24):
     """Starts Xvfb on a free display; returns (process, ":N") or None.
 
     -noreset: by default the server resets when its last client leaves, and a
     game starting in that moment finds no display ("x11 not available")."""
     read_end, write_end = os.pipe()
     proc = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x{depth}",
          "-nolisten", "tcp", "-noreset"],
         pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
@@ -71,6 +74,14 @@ def start_xvfb():
     return proc, ":" + number.strip().decode()
 
 
+def xlib():
+    x11 = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11") or "libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    return x11
+
+
 class Desktop:
     def __init__(self, display, out):
         self.display = display
@@ -83,11 +94,21 @@ class Desktop:
                            timeout=15)
         return r.stdout.decode("utf-8", "replace").strip()
 
+    def destroy(self, window):
+        """Another program destroys the window under the game."""
+        x11 = xlib()
+        x11.XDestroyWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        dpy = x11.XOpenDisplay(self.display.encode())
+        if not dpy:
+            raise Failure(f"cannot open the display {self.display}")
+        x11.XDestroyWindow(dpy, window)
+        x11.XSync(dpy, 0)
+        x11.XCloseDisplay(dpy)
+
     def close_box(self, window):
         """The window manager's delete message: what the close box sends."""
-        x11 = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11") or "libX11.so.6")
-        x11.XOpenDisplay.restype = ctypes.c_void_p
-        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11 = xlib()
         x11.XInternAtom.restype = ctypes.c_ulong
         x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
 
@@ -103,7 +124,6 @@ class Desktop:
         x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
                                    ctypes.POINTER(Event)]
         x11.XFlush.argtypes = [ctypes.c_void_p]
-        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
         dpy = x11.XOpenDisplay(self.display.encode())
         if not dpy:
             raise Failure(f"cannot open the display {self.display}")
@@ -347,6 +367,98 @@ def quits(desk, path):
         game.stop()
 
 
+LOST_DISPLAY = "связь с экраном потеряна"
+FEW_COLOURS = "экран работает с палитрой или с малым числом цветов"
+NO_FONT = "шрифт «Liberation Sans» не загружается"
+
+
+def lost_display(desk, path):
+    """The game's window destroyed by another program, the game's connection
+    to the display killed: each ends the game with a Russian line, status 1."""
+    for how in ("window-destroyed", "connection-killed"):
+        game = Game(desk, path, os.path.join(desk.out, f"{how}.log"))
+        try:
+            game.expect(f"{how}-menu", MENU)
+            if how == "window-destroyed":
+                desk.destroy(game.window)
+            else:
+                desk.xdo("windowkill", game.window)
+            try:
+                status = game.proc.wait(5)
+            except subprocess.TimeoutExpired:
+                raise Failure(f"{how}: the program did not end")
+            if status != 1 or LOST_DISPLAY not in game.output():
+                raise Failure(f"{how}: status {status}, no Russian line" + game.output())
+            print(f"ok   {how}: the program ended with status 1 and said why", flush=True)
+        finally:
+            game.stop()
+
+
+def failed_start(desk, path, step, reason, env=None, shot=True):
+    """A start that fails on a display: the reason on standard error and in a
+    box that waits for the player; SIGTERM ends it with status 1."""
+    log_path = os.path.join(desk.out, f"{step}.log")
+    with open(log_path, "wb") as log:
+        proc = subprocess.Popen(
+            [path], stdout=log, stderr=log,
+            env=dict(desk.env, SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="dummy", **(env or {})))
+        try:
+            deadline = time.time() + 15
+            said = ""
+            while reason not in said and proc.poll() is None and time.time() < deadline:
+                time.sleep(0.2)
+                with open(log_path, "rb") as f:
+                    said = f.read().decode("utf-8", "replace")
+            time.sleep(1)  # the box opens after the line
+            if proc.poll() is not None or reason not in said:
+                raise Failure(f"{step}: wanted a box saying {reason!r}, status {proc.poll()}:"
+                              f"\n{said}")
+            while shot:
+                image = desk.screenshot(step, (0, 0, SCREEN[0], SCREEN[1]))
+                middle = image.crop((SCREEN[0] // 2 - 100, SCREEN[1] // 2 - 200,
+                                     SCREEN[0] // 2 + 100, SCREEN[1] // 2 + 200))
+                if middle.convert("L").getextrema()[1] > 0:
+                    break
+                if time.time() > deadline:
+                    raise Failure(f"{step}: no box on the screen")
+                time.sleep(0.2)
+            proc.send_signal(signal.SIGTERM)
+            try:
+                status = proc.wait(5)
+            except subprocess.TimeoutExpired:
+                raise Failure(f"{step}: SIGTERM did not end the program while its box showed")
+            if status != 1:
+                raise Failure(f"{step}: status {status} after SIGTERM, expected 1")
+            print(f"ok   {step}: said why, ended by SIGTERM with status 1", flush=True)
+        finally:
+            if proc.poll() is None:
+                proc.kill()
+                proc.wait()
+
+
+def no_fonts(desk, path):
+    """Without a single font the game's own box cannot write: the system's box
+    says why."""
+    conf = os.path.join(desk.out, "no-fonts.conf")
+    with open(conf, "w") as f:
+        f.write(f"<fontconfig><cachedir>{desk.out}/fc</cachedir></fontconfig>\n")
+    failed_start(desk, path, "no-fonts", NO_FONT, {"FONTCONFIG_FILE": conf})
+
+
+def few_colours(path, out):
+    """A display of 256 colours: the reason, in the system's box (which no
+    screenshot tool here can read)."""
+    server = start_xvfb(depth=8)
+    if not server:
+        raise Failure("an 8-bit Xvfb could not start")
+    xvfb, display = server
+    try:
+        failed_start(Desktop(display, out), path, "eight-bit-display", FEW_COLOURS, shot=False)
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--game", required=True)
@@ -378,6 +490,9 @@ def main():
     try:
         play(desk, args.game)
         quits(desk, args.game)
+        lost_display(desk, args.game)
+        no_fonts(desk, args.game)
+        few_colours(args.game, args.out)
     except Failure as f:
         print(f"FAILED {f}\nscreenshots and the program's output: {args.out}", flush=True)
         return 1

@@ -16,11 +16,12 @@ std::string Slurp(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// A JPEG of a few bytes whose frame header claims `w` x `h`.
-std::string TinyJpeg(int w, int h) {
-    std::string j = "\xFF\xD8";
-    j += std::string("\xFF\xC0\x00\x0B\x08", 5) + char(h >> 8) + char(h & 0xFF) + char(w >> 8) +
-         char(w & 0xFF) + std::string("\x01\x01\x11\x00", 4);
+// A JPEG of a few bytes whose frame header (of type `frame`, with that
+// sample precision and number of colour components) claims `w` x `h`.
+std::string TinyJpeg(int w, int h, char frame = '\xC0', char precision = 8, char components = 1) {
+    std::string j = "\xFF\xD8\xFF";
+    j += frame + std::string("\x00\x0B", 2) + precision + char(h >> 8) + char(h & 0xFF) +
+         char(w >> 8) + char(w & 0xFF) + components + std::string("\x01\x11\x00", 3);
     j += std::string("\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00", 10) + "\x12\x34\xFF" +
          std::string(1, '\0') + "\x56";
     return j + "\xFF\xD9";
@@ -77,6 +78,26 @@ TEST(PictureHeader, WhatIsNoPictureIsRefused) {
           std::string("\x89PNG\r\n\x1a\n\0\0\0\0IEND\0\0\0\0", 20), TinyJpeg(0, 10)}) {
         EXPECT_EQ(Parse(bytes, error).width, 0);
         EXPECT_FALSE(error.empty());
+    }
+}
+
+// What the decoder would draw in false colours, or not at all, is refused
+// from the header with its reason; what it reads passes.
+TEST(PictureHeader, JpegsTheDecoderCannotShowAreRefusedWithTheirReason) {
+    std::string error;
+    for (char frame : {'\xC0', '\xC1', '\xC2', '\xC9', '\xCA'})
+        for (char components : {1, 3}) {
+            EXPECT_EQ(Parse(TinyJpeg(16, 8, frame, 8, components), error).width, 16) << error;
+        }
+    EXPECT_EQ(Parse(TinyJpeg(16, 8, '\xC0', 8, 4), error).width, 0);
+    EXPECT_NE(error.find("(CMYK)"), std::string::npos) << error;
+    EXPECT_EQ(Parse(TinyJpeg(16, 8, '\xC2', 8, 2), error).width, 0);
+    EXPECT_NE(error.find("число цветовых составляющих"), std::string::npos) << error;
+    EXPECT_EQ(Parse(TinyJpeg(16, 8, '\xC1', 12, 3), error).width, 0);
+    EXPECT_NE(error.find("не 8 бит на цвет"), std::string::npos) << error;
+    for (char frame : {'\xC3', '\xC5', '\xC7', '\xCB', '\xCF'}) {
+        EXPECT_EQ(Parse(TinyJpeg(16, 8, frame, 8, 3), error).width, 0);
+        EXPECT_NE(error.find("без потерь или по уровням"), std::string::npos) << error;
     }
 }
 

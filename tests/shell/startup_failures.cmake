@@ -41,7 +41,7 @@ expect_failure("missing sprite" "ImgZifra_11.png» не годится: файл
 file(COPY_FILE ${WORK}/resources/ImgGunPic_1.png ${zifra})
 expect_failure("sprite of the wrong size" "(нужна ImgZifra(11), 18 x 18 точек)" ${dummy})
 file(COPY_FILE ${fixtures}/damaged.png ${zifra})
-expect_failure("damaged sprite" "ImgZifra_11.png» не годится:" ${dummy})
+expect_failure("damaged sprite" "ImgZifra_11.png» не годится: её данные испорчены (нужна" ${dummy})
 file(RENAME ${zifra}.kept ${zifra})
 
 # The battlefield truncated, or claiming a size that would take gigabytes.
@@ -51,10 +51,31 @@ execute_process(COMMAND head -c 20000 ${map}.kept OUTPUT_FILE ${map})
 expect_failure("truncated map" "map.jpg» не годится: файл JPEG обрезан" ${dummy})
 file(COPY_FILE ${fixtures}/huge.jpg ${map})
 expect_failure("map claiming 24000 x 24000" "24000 x 24000 точек" ${dummy})
+file(COPY_FILE ${fixtures}/cmyk.jpg ${map})
+expect_failure("map in CMYK" "map.jpg» не годится: файл JPEG в цветах печати (CMYK)" ${dummy})
 file(RENAME ${map}.kept ${map})
 
 # A window's background that is no picture at all.
-file(WRITE ${WORK}/resources/FrmRules.png "not a picture")
+set(rules ${WORK}/resources/FrmRules.png)
+file(RENAME ${rules} ${rules}.kept)
+file(WRITE ${rules} "not a picture")
 expect_failure("spoilt window picture" "FrmRules.png» не годится: это не картинка" ${dummy})
+file(RENAME ${rules}.kept ${rules})
+
+# A sound of 1 Hz (converted whole it would take gigabytes), or no sound at all.
+set(shot ${WORK}/gamedata/sounds/shot.wav)
+file(RENAME ${shot} ${shot}.kept)
+file(COPY_FILE ${fixtures}/one-hertz.wav ${shot})
+expect_failure("1 Hz shot" "shot.wav» не годится: частота звука 1 Гц" ${dummy})
+file(RENAME ${shot}.kept ${shot})
+file(RENAME ${WORK}/gamedata/music/3.mp3 ${WORK}/gamedata/music/3.mp3.kept)
+file(WRITE ${WORK}/gamedata/music/3.mp3 "not a sound")
+expect_failure("music that is no sound" "3.mp3» не годится: это не звук MP3" ${dummy})
+file(RENAME ${WORK}/gamedata/music/3.mp3.kept ${WORK}/gamedata/music/3.mp3)
+
+# No font at all: fontconfig finds none, so no label or box could show a word.
+file(WRITE ${WORK}/no-fonts.conf "<?xml version=\"1.0\"?>\n<fontconfig><cachedir>${WORK}/fc</cachedir></fontconfig>\n")
+expect_failure("no fonts" "шрифт «Liberation Sans» не загружается, и в системе нет шрифта ему на замену"
+               FONTCONFIG_FILE=${WORK}/no-fonts.conf ${dummy})
 
 file(REMOVE_RECURSE ${WORK})

@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include "desktop/WavFile.h"
 #include "desktop/sdl/SdlChannelWatch.h"
 #include "desktop/sdl/SdlLimiter.h"
 
@@ -74,6 +75,8 @@ void SdlAudioOutput::ReleaseChannel(int channel) {
 
 Mix_Chunk* SdlAudioOutput::Decode(const std::string& path) const {
     if (!open_) return nullptr;
+    // A WAV file of an absurd rate or length is never converted whole.
+    if (LooksLikeWav(path) && !WavProblem(path).empty()) return nullptr;
     return Mix_LoadWAV(path.c_str());
 }
 

@@ -45,7 +45,8 @@ public:
     void ReleaseChannel(int channel);
 
     // The whole file decoded to the output's format, or nullptr when the
-    // output is closed or the file is missing or undecodable.
+    // output is closed or the file is missing, undecodable or a WAV file the
+    // game does not play (see WavProblem).
     Mix_Chunk* Decode(const std::string& path) const;
     // A short stretch of silence in the output's format, for looping.
     Mix_Chunk* Silence() const { return silence_; }

@@ -5,12 +5,10 @@
 #include "desktop/BoxLayout.h"
 #include "desktop/sdl/SdlDraw.h"
 #include "desktop/sdl/SdlFonts.h"
+#include "desktop/sdl/SdlGameFonts.h"
 
 namespace krepogor {
 namespace {
-
-const FontSpec kFont{"Liberation Sans", false, false, 13};
-const FontSpec kBold{"Liberation Sans", true, false, 13};
 
 // The box's rectangles, moved so that its panel fills the window.
 Rect Moved(const Rect& r, const Rect& panel) {
@@ -23,17 +21,17 @@ void Draw(SDL_Renderer* r, SdlFonts& fonts, const BoxLayout& b, const std::strin
     Bevel(r, panel, kBoxLight, kBoxDark);
     const Rect bar = Moved(b.titleBar, b.panel);
     Fill(r, bar, kBoxTitle);
-    fonts.Draw(r, kBold, title, kBoxLight, bar.x + 6,
-               bar.y + (bar.h - fonts.LineHeight(kBold)) / 2);
+    fonts.Draw(r, kUiBoldFont, title, kBoxLight, bar.x + 6,
+               bar.y + (bar.h - fonts.LineHeight(kUiBoldFont)) / 2);
     const Rect text = Moved(b.text, b.panel);
-    const int lineH = fonts.LineHeight(kFont);
+    const int lineH = fonts.LineHeight(kUiFont);
     for (size_t i = 0; i < b.lines.size(); ++i)
-        fonts.Draw(r, kFont, b.lines[i], kBoxText, text.x, text.y + static_cast<int>(i) * lineH);
+        fonts.Draw(r, kUiFont, b.lines[i], kBoxText, text.x, text.y + static_cast<int>(i) * lineH);
     const Rect ok = Moved(b.buttons[0], b.panel);
     Fill(r, ok, kBoxFace);
     Bevel(r, ok, kBoxText, kBoxText);
     Bevel(r, {ok.x + 1, ok.y + 1, ok.w - 2, ok.h - 2}, kBoxLight, kBoxDark);
-    fonts.Draw(r, kFont, "OK", kBoxText, ok.x + (ok.w - fonts.Width(kFont, "OK")) / 2,
+    fonts.Draw(r, kUiFont, "OK", kBoxText, ok.x + (ok.w - fonts.Width(kUiFont, "OK")) / 2,
                ok.y + (ok.h - lineH) / 2);
     SDL_RenderPresent(r);
 }
@@ -63,10 +61,10 @@ void Wait(SDL_Renderer* r, SdlFonts& fonts, const BoxLayout& b, const std::strin
 
 bool ShowFailureBox(const std::string& title, const std::string& text) {
     SdlFonts fonts;
-    if (fonts.LineHeight(kFont) <= 0) return false;
-    const TextMetrics metrics{[&](const std::string& s) { return fonts.Width(kFont, s); },
-                              [&](const std::string& s) { return fonts.Width(kBold, s); },
-                              fonts.LineHeight(kFont)};
+    if (!fonts.Get(kUiFont) || !fonts.Get(kUiBoldFont)) return false;
+    const TextMetrics metrics{[&](const std::string& s) { return fonts.Width(kUiFont, s); },
+                              [&](const std::string& s) { return fonts.Width(kUiBoldFont, s); },
+                              fonts.LineHeight(kUiFont)};
     const BoxLayout b = LayOutBox(title, text, 1, false, 1024, 768, metrics);
     SDL_Window* window =
         SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, b.panel.w,

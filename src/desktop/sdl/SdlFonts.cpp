@@ -8,6 +8,12 @@
 #include "desktop/sdl/SystemFonts.h"
 
 namespace krepogor {
+FontFiles FindFontFiles(std::span<const FontSpec> specs) {
+    FontFiles files;
+    for (const FontSpec& spec : specs)
+        files[spec] = FindFontFile(spec.family, spec.bold, spec.italic);
+    return files;
+}
 
 SdlFonts::SdlFonts() {
     ttf_ = TTF_WasInit() > 0 || TTF_Init() == 0;
@@ -21,12 +27,21 @@ SdlFonts::~SdlFonts() {
     if (looked_) ReleaseFontLookup();
 }
 
+void SdlFonts::Know(const FontFiles& files) {
+    known_.insert(files.begin(), files.end());
+    // They were looked up in this process: its caches are given back here.
+    looked_ = looked_ || !files.empty();
+}
+
 TTF_Font* SdlFonts::Get(const FontSpec& spec) {
     auto it = fonts_.find(spec);
     if (it != fonts_.end()) return it->second;
     TTF_Font* font = nullptr;
     if (ttf_) {
-        const std::string file = FindFontFile(spec.family, spec.bold, spec.italic);
+        const auto known = known_.find(spec);
+        const std::string file = known != known_.end()
+                                     ? known->second
+                                     : FindFontFile(spec.family, spec.bold, spec.italic);
         looked_ = true;
         if (!file.empty()) font = TTF_OpenFont(file.c_str(), spec.pixels);
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <span>
 #include <string>
 #include <tuple>
 
@@ -22,6 +23,9 @@ struct FontSpec {
     auto operator<=>(const FontSpec&) const = default;
 };
 
+// Which file holds each font, as the system found them.
+using FontFiles = std::map<FontSpec, std::string>;
+
 // The fonts of the desktop, found as the system finds them and opened with SDL_ttf
 // once each. A font that cannot be found draws nothing and measures 0.
 class SdlFonts {
@@ -31,6 +35,10 @@ public:
     SdlFonts(const SdlFonts&) = delete;
     SdlFonts& operator=(const SdlFonts&) = delete;
 
+    // Fonts whose files were already looked up (on another thread): they
+    // open without asking fontconfig again.
+    void Know(const FontFiles& files);
+    // The font, opened; nullptr when no file of it or in its place opens.
     _TTF_Font* Get(const FontSpec& spec);
     // Width of the text in pixels.
     int Width(const FontSpec& spec, const std::string& utf8);
@@ -49,9 +57,13 @@ private:
         int w, h;
     };
     std::map<FontSpec, _TTF_Font*> fonts_;
+    FontFiles known_;
     std::map<std::tuple<FontSpec, std::string, uint32_t>, Cached> texts_;
     bool ttf_ = false;
     bool looked_ = false;  // the system was asked for a font file
 };
+
+// The files of the fonts, found in one go.
+FontFiles FindFontFiles(std::span<const FontSpec> specs);
 
 }  // namespace krepogor

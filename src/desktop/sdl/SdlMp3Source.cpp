@@ -4,6 +4,8 @@
 
 #include <mutex>
 
+#include "desktop/SoundRates.h"
+
 namespace krepogor {
 namespace {
 
@@ -45,11 +47,39 @@ private:
     int64_t frames_ = 0;
 };
 
-}  // namespace
-
-std::unique_ptr<SoundSource> OpenMp3Source(const std::string& path, int frequency, int channels) {
+void InitDecoder() {
     static std::once_flag once;
     std::call_once(once, [] { mpg123_init(); });
+}
+
+}  // namespace
+
+std::string Mp3Problem(const std::string& path) {
+    InitDecoder();
+    int err = MPG123_OK;
+    mpg123_handle* h = mpg123_new(nullptr, &err);
+    if (!h) return "декодер MP3 не запускается";
+    mpg123_param(h, MPG123_FLAGS, MPG123_GAPLESS | MPG123_QUIET, 0.0);
+    long rate = 0;
+    int channels = 0, encoding = 0;
+    std::string why;
+    if (mpg123_open(h, path.c_str()) != MPG123_OK ||
+        mpg123_getformat(h, &rate, &channels, &encoding) != MPG123_OK)
+        why = "это не звук MP3";
+    else if (!RateProblem(rate).empty())
+        why = RateProblem(rate);
+    else {
+        long accurate = 0;
+        mpg123_getstate(h, MPG123_ACCURATE, &accurate, nullptr);
+        if ((!accurate && mpg123_scan(h) != MPG123_OK) || mpg123_length(h) <= 0)
+            why = "в файле MP3 нет звука";
+    }
+    mpg123_delete(h);
+    return why;
+}
+
+std::unique_ptr<SoundSource> OpenMp3Source(const std::string& path, int frequency, int channels) {
+    InitDecoder();
     if (channels != 1 && channels != 2) return nullptr;
     int err = MPG123_OK;
     mpg123_handle* h = mpg123_new(nullptr, &err);

@@ -39,7 +39,7 @@ bool SdlPictureDecoder::Decode(const std::string& path, Picture& out, std::strin
     Surface loaded(
         IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1));
     if (!loaded) {
-        error = IMG_GetError();
+        error = kUndecodablePicture;
         return false;
     }
     // Straight into the picture's own pixels: RGB888 keeps each pixel as
@@ -52,14 +52,14 @@ bool SdlPictureDecoder::Decode(const std::string& path, Picture& out, std::strin
         // A picture with a palette is first spread out to whole pixels.
         loaded.reset(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_RGB888, 0));
         if (!loaded) {
-            error = SDL_GetError();
+            error = kUndecodablePicture;
             return false;
         }
     }
     if (SDL_ConvertPixels(loaded->w, loaded->h, loaded->format->format, loaded->pixels,
                           loaded->pitch, SDL_PIXELFORMAT_RGB888, out.Pixels.data(),
                           loaded->w * 4) != 0) {
-        error = SDL_GetError();
+        error = kUndecodablePicture;
         return false;
     }
     for (uint32_t& p : out.Pixels) p &= 0x00FFFFFFu;

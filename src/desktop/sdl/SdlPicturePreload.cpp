@@ -4,6 +4,7 @@
 
 #include <system_error>
 
+#include "desktop/sdl/SdlGameFonts.h"
 #include "desktop/sdl/SdlPictureDecoder.h"
 #include "desktop/sdl/SdlStartup.h"
 #include "render/PictureHeader.h"
@@ -29,7 +30,7 @@ Picture DecodeFit(const std::string& path) {
 
 SdlPicturePreload::SdlPicturePreload(const std::string& resourcesDir,
                                      const std::string& menuBackground, const std::string& appDir)
-    : menuReady_(menu_.get_future()) {
+    : menuReady_(menu_.get_future()), fontsReady_(fonts_.get_future()) {
     // The decoders are set up here, on the game's thread, so that the helper
     // and the game's own picture loads never set them up at the same time.
     IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG);
@@ -42,6 +43,13 @@ SdlPicturePreload::SdlPicturePreload(const std::string& resourcesDir,
             // The game's own load of it will say what went wrong.
         }
         menu_.set_value(std::move(menu));
+        FontFiles fonts;
+        try {
+            fonts = FindFontFiles(kGameFonts);
+        } catch (...) {
+            // The screen looks them up again.
+        }
+        fonts_.set_value(std::move(fonts));
         SdlPictureDecoder decoder;
         LoadPictures(loaded_, decoder, resourcesDir, appDir);
     };
@@ -60,6 +68,10 @@ SdlPicturePreload::~SdlPicturePreload() {
 
 Picture SdlPicturePreload::TakeMenuBackground() {
     return menuReady_.valid() ? menuReady_.get() : Picture{};
+}
+
+FontFiles SdlPicturePreload::TakeFontFiles() {
+    return fontsReady_.valid() ? fontsReady_.get() : FontFiles{};
 }
 
 void SdlPicturePreload::TakeInto(PictureSet& pics) {

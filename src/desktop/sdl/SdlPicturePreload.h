@@ -3,13 +3,16 @@
 #include <future>
 #include <string>
 
+#include "desktop/sdl/SdlFonts.h"
 #include "state/PictureSet.h"
 
 namespace krepogor {
 
 // The pictures the start needs, read and decoded on a helper thread while the
 // window system starts up, which mostly waits on the display server: first
-// the main menu's background, then the battle window's pictures. The helper
+// the main menu's background, then the files of the game's fonts (asked of
+// fontconfig, which takes as long as a dozen pictures), then the battle
+// window's pictures. The helper
 // touches nothing but its own pictures and runs no game code; the game takes
 // them over on its own thread at the moments it always loaded them, and a
 // picture that would not load stops the start there, as before.
@@ -26,6 +29,8 @@ public:
     // picture of a sensible size or would not decode (the caller then loads
     // it itself and says why).
     Picture TakeMenuBackground();
+    // The files of the game's fonts, as fontconfig found them.
+    FontFiles TakeFontFiles();
     // Waits for the helper, then moves every picture's pixels into `pics`.
     // Throws what the loading threw (PictureLoadError, std::bad_alloc).
     void TakeInto(PictureSet& pics);
@@ -34,6 +39,8 @@ private:
     PictureSet loaded_;
     std::promise<Picture> menu_;
     std::future<Picture> menuReady_;
+    std::promise<FontFiles> fonts_;
+    std::future<FontFiles> fontsReady_;
     std::future<void> done_;
 };
 

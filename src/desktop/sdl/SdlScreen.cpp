@@ -7,7 +7,10 @@
 #include <array>
 
 #include "desktop/HotAreas.h"
+#include "desktop/StartupText.h"
 #include "desktop/sdl/SdlDraw.h"
+#include "desktop/sdl/SdlGameFonts.h"
+#include "desktop/sdl/SdlPictureDecoder.h"
 #include "desktop/sdl/SdlStartup.h"
 #include "render/Canvas.h"
 #include "state/Game.h"
@@ -18,10 +21,6 @@ namespace {
 // The menu bar is drawn in the boxes' grey; its selection in their title blue.
 constexpr uint32_t kSelection = 0x0A246A;
 
-// The game's label fonts: 96 dots per inch, so a point is 4/3 pixels.
-const FontSpec kCountFont{"Garamond", true, false, 64};  // 48 pt
-const FontSpec kBookFont{"Arial", true, true, 24};       // 18 pt
-const FontSpec kScoreFont{"Arial", true, false, 37};     // 27.75 pt
 constexpr uint32_t kCountColour = 0x004040;
 constexpr uint32_t kNameColour = 0x004000;
 constexpr uint32_t kBookScoreColour = 0xFFFF80;
@@ -45,20 +44,29 @@ enum class Align { Left, Right, Centre };
 }  // namespace
 
 FontSpec SdlScreen::UiFont(bool bold) {
-    return {"Liberation Sans", bold, false, 13};
+    return bold ? kUiBoldFont : kUiFont;
 }
 
-SdlScreen::SdlScreen(const std::string& resourcesDir, const Picture& menuBackground)
+SdlScreen::SdlScreen(const std::string& resourcesDir, const Picture& menuBackground,
+                     const FontFiles& fontFiles)
     : resourcesDir_(resourcesDir) {
     // Every pixel is drawn on the CPU: the window's own surface takes the
     // frame straight to the window system, with no OpenGL in between.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     window_ = SDL_CreateWindow("Крепогор", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 659, 398,
                                SDL_WINDOW_HIDDEN);
-    if (!window_) throw ResourceError(std::string("cannot open a window: ") + SDL_GetError());
+    if (!window_) throw ResourceError(kNoWindowText);
+    // A display of 256 colours or fewer (its format unknown to SDL when it
+    // has a palette) has no renderer: say so rather than what the renderer says.
+    if (SDL_BITSPERPIXEL(SDL_GetWindowPixelFormat(window_)) < 15)
+        throw ResourceError(kFewColoursText);
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    if (!renderer_)
-        throw ResourceError(std::string("cannot draw in the window: ") + SDL_GetError());
+    if (!renderer_) throw ResourceError(kNoWindowText);
+    // No label or box is ever drawn blank: a font that will not load stops
+    // the start here.
+    fonts_.Know(fontFiles);
+    for (const FontSpec& spec : kGameFonts)
+        if (!fonts_.Get(spec)) throw ResourceError(NoFontReason(SystemFamily(spec.family)));
 
     // The main menu's picture is needed at once; the other screens' are
     // checked whole from their headers now and decoded when their screen
@@ -76,7 +84,7 @@ SdlScreen::SdlScreen(const std::string& resourcesDir, const Picture& menuBackgro
     const std::string pointerPath = resourcesDir_ + "/ImgHarrow.png";
     RequireFitPicture(pointerPath);
     SDL_Surface* pointer = IMG_Load(pointerPath.c_str());
-    if (!pointer) throw ResourceError(pointerPath + ": " + IMG_GetError());
+    if (!pointer) throw ResourceError(PictureRefusal(pointerPath, kUndecodablePicture));
     harrow_ = SDL_CreateColorCursor(pointer, 0, 0);
     SDL_FreeSurface(pointer);
     arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
@@ -119,7 +127,7 @@ SDL_Texture* SdlScreen::LoadTexture(const std::string& file, const Picture& deco
         RequireFitPicture(path);
         t = IMG_LoadTexture(renderer_, path.c_str());
     }
-    if (!t) throw ResourceError(path + ": " + IMG_GetError());
+    if (!t) throw ResourceError(PictureRefusal(path, kUndecodablePicture));
     return t;
 }
 

@@ -37,7 +37,10 @@ public:
     // picture that is missing.
     // `menuBackground`, when it has pixels, is the main menu's background
     // already decoded (and checked); the screen copies it into its texture.
-    explicit SdlScreen(const std::string& resourcesDir, const Picture& menuBackground = {});
+    // Every font of the game is opened (from `fontFiles` where they were
+    // already looked up): one that will not load throws ResourceError.
+    explicit SdlScreen(const std::string& resourcesDir, const Picture& menuBackground = {},
+                       const FontFiles& fontFiles = {});
     ~SdlScreen();
     SdlScreen(const SdlScreen&) = delete;
     SdlScreen& operator=(const SdlScreen&) = delete;

@@ -14,12 +14,14 @@
 #include "desktop/StartupText.h"
 #include "desktop/TimersMayWait.h"
 #include "desktop/WindowLooks.h"
+#include "desktop/sdl/DisplayLoss.h"
 #include "desktop/sdl/SdlAudioOutput.h"
 #include "desktop/sdl/SdlBoxes.h"
 #include "desktop/sdl/SdlHangup.h"
 #include "desktop/sdl/SdlMediaSystem.h"
 #include "desktop/sdl/SdlPicturePreload.h"
 #include "desktop/sdl/SdlScreen.h"
+#include "desktop/sdl/SdlSoundCheck.h"
 #include "desktop/sdl/SdlStartup.h"
 #include "desktop/sdl/SdlWavPlayer.h"
 #include "frontend/BattleMenu.h"
@@ -66,7 +68,7 @@ class Shell : public BoxHost {
 public:
     Shell(const ShellOptions& options, SdlPicturePreload& pictures)
         : options_(options),
-          screen_(options.resourcesDir, pictures.TakeMenuBackground()),
+          screen_(options.resourcesDir, pictures.TakeMenuBackground(), pictures.TakeFontFiles()),
           media_(audio_),
           wav_(audio_),
           timers_(true),
@@ -275,6 +277,7 @@ int RunDesktopGame(const ShellOptions& options) {
         SdlPicturePreload pictures(options.resourcesDir, LookOf("frm_menu")->background,
                                    options.appDir);
         std::string error;
+        EndOnLostDisplay();
         if (!StartVideo(error)) {
             ReportFailure(StartupFailureText(NoDisplayReason(error)));
             SDL_Quit();
@@ -285,6 +288,9 @@ int RunDesktopGame(const ShellOptions& options) {
         SDL_StopTextInput();
         try {
             Shell shell(options, pictures);
+            // Once the start's helper is done with the font files: the box
+            // that says why asks fontconfig too.
+            RequireSounds(options.appDir);
             try {
                 shell.Run();
             } catch (const ProgramEnded&) {

@@ -9,6 +9,7 @@
 #include "desktop/StartupText.h"
 #include "desktop/sdl/SdlFailureBox.h"
 #include "desktop/sdl/SdlScreen.h"
+#include "desktop/sdl/SystemBox.h"
 #include "render/PictureHeader.h"
 
 namespace krepogor {
@@ -50,10 +51,17 @@ void ReportFailure(const std::string& text) {
     std::fprintf(stderr, "krepogor: %s\n", text.c_str());
     const char* driver = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetCurrentVideoDriver() : nullptr;
     // The game's own box draws Russian with the game's font whatever the
-    // system's locale; the system's box is the fallback.
-    if (driver && !Unseen(driver) && !ShowFailureBox("Крепогор", text))
+    // system's locale; the system's box is the fallback (no font, a display
+    // of too few colours for a renderer).
+    if (driver && !Unseen(driver) && !ShowFailureBox("Крепогор", text)) {
+        PrepareForSystemBox();
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Крепогор",
                                  WrapToColumns(text, kBoxColumns).c_str(), nullptr);
+    }
+}
+
+std::string PictureRefusal(const std::string& path, const std::string& why) {
+    return "картинка «" + path + "» не годится: " + why + ".";
 }
 
 bool FitsOnScreen(const PictureHeader& header) {
@@ -65,7 +73,7 @@ void RequireFitPicture(const std::string& path) {
     std::string why;
     if (ReadPictureHeader(path, header, why) && !FitsOnScreen(header))
         why = std::to_string(header.width) + " x " + std::to_string(header.height) + " точек";
-    if (!why.empty()) throw ResourceError("картинка «" + path + "» не годится: " + why + ".");
+    if (!why.empty()) throw ResourceError(PictureRefusal(path, why));
 }
 
 }  // namespace krepogor

@@ -21,6 +21,9 @@ void ReportFailure(const std::string& text);
 // bigger than a screen, judged from its header before anything is decoded.
 void RequireFitPicture(const std::string& path);
 
+// What the player reads of a picture the program cannot use.
+std::string PictureRefusal(const std::string& path, const std::string& why);
+
 // Whether a picture of the header's size is one the game could show.
 bool FitsOnScreen(const PictureHeader& header);
 

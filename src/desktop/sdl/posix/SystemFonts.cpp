@@ -68,9 +68,13 @@ std::string Lookup(const std::string& family, bool bold, bool italic) {
 
 }  // namespace
 
-std::string FindFontFile(const std::string& family, bool bold, bool italic) {
+std::string SystemFamily(const std::string& family) {
     const char* sub = Substitute(family);
-    return Lookup(sub ? sub : family, bold, italic);
+    return sub ? sub : family;
+}
+
+std::string FindFontFile(const std::string& family, bool bold, bool italic) {
+    return Lookup(SystemFamily(family), bold, italic);
 }
 
 // Nothing else of the program uses fontconfig: give back its caches.

@@ -53,6 +53,12 @@ std::string FindFontFile(const std::string& family, bool bold, bool italic) {
     return std::filesystem::is_regular_file(file, ec) ? Utf8Of(file) : "";
 }
 
+std::string SystemFamily(const std::string& family) {
+    if (family == "Garamond") return "P052";
+    if (family == "Arial") return "Liberation Sans";
+    return family;
+}
+
 void ReleaseFontLookup() {}
 
 }  // namespace krepogor

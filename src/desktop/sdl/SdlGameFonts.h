@@ -1,0 +1,16 @@
+#pragma once
+
+#include "desktop/sdl/SdlFonts.h"
+
+namespace krepogor {
+
+// The fonts the game draws with, at 96 dots per inch (a point is 4/3 pixels):
+// the menu bar and the boxes, the countdown, the book's rows and the score.
+inline const FontSpec kUiFont{"Liberation Sans", false, false, 13};
+inline const FontSpec kUiBoldFont{"Liberation Sans", true, false, 13};
+inline const FontSpec kCountFont{"Garamond", true, false, 64};  // 48 pt
+inline const FontSpec kBookFont{"Arial", true, true, 24};       // 18 pt
+inline const FontSpec kScoreFont{"Arial", true, false, 37};     // 27.75 pt
+inline const FontSpec kGameFonts[] = {kUiFont, kUiBoldFont, kCountFont, kBookFont, kScoreFont};
+
+}  // namespace krepogor
