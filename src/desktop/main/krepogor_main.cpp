@@ -5,6 +5,7 @@
 #include "desktop/sdl/SdlShell.h"
 #include "frontend/BookLocation.h"
 #include "frontend/DataFolder.h"
+#include "platform/Utf8Path.h"
 
 int main(int argc, char** argv) {
     // Help, the version and a wrong command line are answered before any window opens.
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
     }
     krepogor::ShellOptions options;
     options.appDir = data->dir;
-    options.resourcesDir = data->dir + "/resources";
+    options.resourcesDir = krepogor::Utf8Of(krepogor::PathOf(data->dir) / "resources");
     options.book = krepogor::PrepareBook(*data, std::cerr);
     return krepogor::RunDesktopGame(options);
 }

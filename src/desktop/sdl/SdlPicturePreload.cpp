@@ -7,6 +7,7 @@
 #include "desktop/sdl/SdlGameFonts.h"
 #include "desktop/sdl/SdlPictureDecoder.h"
 #include "desktop/sdl/SdlStartup.h"
+#include "platform/Utf8Path.h"
 #include "render/PictureHeader.h"
 #include "render/PictureLoader.h"
 
@@ -34,7 +35,7 @@ SdlPicturePreload::SdlPicturePreload(const std::string& resourcesDir,
     // The decoders are set up here, on the game's thread, so that the helper
     // and the game's own picture loads never set them up at the same time.
     IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG);
-    const std::string menuPath = resourcesDir + "/" + menuBackground;
+    const std::string menuPath = Utf8Of(PathOf(resourcesDir) / menuBackground);
     auto load = [this, resourcesDir, menuPath, appDir] {
         Picture menu;
         try {

@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
         std::error_code ec;
         const bool own =
             std::filesystem::is_directory(krepogor::PathOf(data.dir) / "resources", ec);
-        resourcesDir = (own || !found ? data.dir : found->dir) + "/resources";
+        resourcesDir =
+            krepogor::Utf8Of(krepogor::PathOf(own || !found ? data.dir : found->dir) / "resources");
     }
     std::ifstream file;
     if (!scriptPath.empty()) {
