@@ -23,6 +23,11 @@ elseif(NOT KREPOGOR_WINDOWS_PREFIX)
 endif()
 set(KREPOGOR_WINDOWS_PREFIX "${KREPOGOR_WINDOWS_PREFIX}" CACHE PATH
     "The Windows libraries built by scripts/windows-deps.sh")
+if(NOT EXISTS "${KREPOGOR_WINDOWS_PREFIX}/lib/pkgconfig/sdl2.pc")
+  message(FATAL_ERROR "No Windows libraries in '${KREPOGOR_WINDOWS_PREFIX}': build them with "
+                      "scripts/windows-deps.sh (or run scripts/windows.sh), or name their folder "
+                      "in KREPOGOR_WINDOWS_PREFIX.")
+endif()
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES KREPOGOR_WINDOWS_PREFIX)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${triple} ${KREPOGOR_WINDOWS_PREFIX})
