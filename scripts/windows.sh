@@ -10,6 +10,8 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 KREPOGOR_WINDOWS_PREFIX=$(bash scripts/windows-deps.sh "$@" | tail -n 1)
 export KREPOGOR_WINDOWS_PREFIX
+# Wine's own setup of its prefix, done once here rather than by two tests at once.
+WINEDEBUG=-all /usr/lib/wine/wine64 wineboot --init
 cmake --workflow --preset windows
 bash tests/e2e/windows_smoke.sh build/windows . build/windows/smoke
 ls -l build/windows/krepogor-*-win64.zip build/windows/krepogor-*-win64.exe
