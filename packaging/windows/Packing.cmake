@@ -11,6 +11,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/windows/copyright DESTINATION . RENAME COPYRIGHT.txt)
 # The terms of everything else that travels with the game, as Debian states them.
 file(GLOB library_terms ${KREPOGOR_WINDOWS_PREFIX}/share/licenses/*.txt)
+list(FILTER library_terms EXCLUDE REGEX "googletest")  # the tests' alone
 install(FILES ${library_terms} DESTINATION licenses)
 foreach(package libz-mingw-w64 mingw-w64-common gcc-mingw-w64-base fonts-liberation2
                 fonts-urw-base35)
