@@ -31,6 +31,7 @@ set(CPACK_STRIP_FILES ON)
 # The Start menu entry with the game's icon; the uninstaller removes what
 # was installed and nothing the player made (a book in %APPDATA% stays).
 set(CPACK_PACKAGE_EXECUTABLES krepogor "Крепогор")
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)  # the program lies at the top, not in bin
 set(CPACK_NSIS_DISPLAY_NAME "Крепогор")
 set(CPACK_NSIS_PACKAGE_NAME "Крепогор")
 set(CPACK_NSIS_MUI_ICON ${CMAKE_CURRENT_SOURCE_DIR}/windows/krepogor.ico)
