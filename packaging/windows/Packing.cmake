@@ -29,7 +29,9 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_STRIP_FILES ON)
 # The Start menu entry with the game's icon; the uninstaller removes what
-# was installed and nothing the player made (a book in %APPDATA% stays).
+# was installed and nothing the player made: a book in %APPDATA% is never
+# touched, and one kept beside the program (written after the install, so
+# newer than the uninstaller) is set aside from the deletions and put back.
 set(CPACK_PACKAGE_EXECUTABLES krepogor "Крепогор")
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)  # the program lies at the top, not in bin
 set(CPACK_NSIS_DISPLAY_NAME "Крепогор")
@@ -40,5 +42,21 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME krepogor.exe)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+# (NSIS strings in single quotes: CPack passes double ones on mangled.)
+set(book "'$INSTDIR\\gamedata\\tables\\table.dat")
+string(JOIN "\n" CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
+       "  IfFileExists ${book}' 0 krepogor_book_done"
+       "  GetFileTime ${book}' $R0 $R1"
+       "  GetFileTime '$INSTDIR\\Uninstall.exe' $R2 $R3"
+       "  IntCmpU $R0 $R2 0 krepogor_book_done krepogor_book_keep"
+       "  IntCmpU $R1 $R3 krepogor_book_done krepogor_book_done krepogor_book_keep"
+       "  krepogor_book_keep:"
+       "  Rename ${book}' ${book}.kept'"
+       "  krepogor_book_done:")
+string(JOIN "\n" CPACK_NSIS_DEFINES
+       "Function un.onUninstSuccess"
+       "  IfFileExists ${book}.kept' 0 +2"
+       "  Rename ${book}.kept' ${book}'"
+       "FunctionEnd")
 set(CPACK_GENERATOR ZIP NSIS)
 include(CPack)
