@@ -21,6 +21,8 @@ tests=(
   desktop-file-utils appstream dpkg-dev file man-db
   debhelper lintian
   clang libclang-rt-dev
+  # The Windows build (scripts/windows-deps.sh, the windows preset) and its tests.
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 nsis zip
 )
 
 case "${1:-all}" in

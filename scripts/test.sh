@@ -17,5 +17,9 @@ cmake --workflow --preset default
 # installed and played (a victory through the driver just built).
 bash tests/install/debian_package_test.sh . build/default/krepogor-script
 cmake --workflow --preset asan
+# The Windows game: its libraries from Debian's sources (built once, then
+# cached), the cross build, its tests under Wine, the zip and the installer,
+# and a smoke run of the unpacked game under Wine on an X server of its own.
+bash scripts/windows.sh
 # A minute of each fuzzer (clang's libFuzzer) on the book and the driver.
 bash scripts/fuzz.sh 60

@@ -7,6 +7,7 @@
 #include "frontend/BookLock.h"
 #include "frontend/BookRecord.h"
 #include "frontend/SafeReplace.h"
+#include "platform/Utf8Path.h"
 #include "state/AppPath.h"
 #include "state/Game.h"
 
@@ -119,7 +120,7 @@ BookChange ReplaceBook(IFileCalls& files, const std::string& path, const BookByt
                        std::string& error) {
     std::string target;
     if (!FollowLinks(files, path, target, error)) return BookChange::Failed;
-    if (target == path && files.MakeDirs(fs::path(path).parent_path().string()) != 0) {
+    if (target == path && files.MakeDirs(Utf8Of(PathOf(path).parent_path())) != 0) {
         error = CallError("cannot create the folder of " + path);
         return BookChange::Failed;
     }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "frontend/DataFolder.h"
+#include "platform/PlayerDataDir.h"
 
 namespace krepogor {
 
@@ -18,13 +19,6 @@ struct BookPlace {
     // book, only ever read. Empty when the book can be kept.
     std::string notKept = {};
 };
-
-// The player's own data folder for the game: $XDG_DATA_HOME/krepogor, or
-// ~/.local/share/krepogor when XDG_DATA_HOME is unset, empty or relative.
-// Empty when neither names a folder.
-std::string PlayerDataDir(const char* xdgDataHome, const char* home);
-// The same for this process: its XDG_DATA_HOME and its home folder.
-std::string PlayerDataDir();
 
 // True when the game may write its book inside `dataDir`.
 bool BookWritableIn(const std::string& dataDir);
@@ -42,10 +36,12 @@ BookPlace ChooseBookPlace(const DataFolder& data, const std::string& playerDir);
 // made; false with the reason in `error` otherwise.
 bool SeedBook(const BookPlace& place, std::string* error);
 
-// The book for the player running the game (the player's folder from
-// XDG_DATA_HOME, HOME or the account's home folder), seeded when it moves
-// there. A seed that fails is told to `warnings`; the next start tries again,
-// and a book the game makes meanwhile starts from the installed one.
+// The book for the player running the game (in the system's folder for the
+// player's files when the data folder will not take it: from XDG_DATA_HOME,
+// HOME or the account's home folder on POSIX, %APPDATA% on Windows), seeded
+// when it moves there. A seed that fails is told to `warnings`; the next
+// start tries again, and a book the game makes meanwhile starts from the
+// installed one.
 BookPlace PrepareBook(const DataFolder& data, std::ostream& warnings);
 
 }  // namespace krepogor

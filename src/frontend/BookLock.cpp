@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "frontend/SafeReplace.h"
+#include "platform/Utf8Path.h"
 
 namespace krepogor {
 namespace {
@@ -30,8 +31,8 @@ bool FollowLinks(IFileCalls& files, const std::string& path, std::string& target
             error = CallError("cannot read the link " + target);
             return false;
         }
-        const fs::path next(to);
-        target = next.is_absolute() ? to : (fs::path(target).parent_path() / next).string();
+        const fs::path next = PathOf(to);
+        target = next.is_absolute() ? to : Utf8Of(PathOf(target).parent_path() / next);
     }
     error = "too many links from " + path;
     return false;

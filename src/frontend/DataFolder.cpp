@@ -4,6 +4,9 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/SystemPlaces.h"
+#include "platform/Utf8Path.h"
+
 namespace krepogor {
 
 namespace fs = std::filesystem;
@@ -17,10 +20,11 @@ bool HoldsData(const fs::path& dir) {
 
 // The places in the order they are tried; the first is the program's folder.
 std::vector<fs::path> Candidates(const std::string& exeDir, const InstalledDataPlaces& places) {
-    const fs::path exe(exeDir);
+    const fs::path exe = PathOf(exeDir);
     std::vector<fs::path> out{exe};
-    if (!places.fromProgram.empty()) out.push_back((exe / places.fromProgram).lexically_normal());
-    if (!places.absolute.empty()) out.push_back(fs::path(places.absolute).lexically_normal());
+    if (!places.fromProgram.empty())
+        out.push_back((exe / PathOf(places.fromProgram)).lexically_normal());
+    if (!places.absolute.empty()) out.push_back(PathOf(places.absolute).lexically_normal());
     return out;
 }
 
@@ -32,10 +36,10 @@ InstalledDataPlaces BuiltInDataPlaces() {
 
 std::string ExecutableDir(const std::string& argv0) {
     std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec || exe.empty()) exe = fs::absolute(argv0, ec);
+    const std::string running = RunningProgram();
+    const fs::path exe = running.empty() ? fs::absolute(PathOf(argv0), ec) : PathOf(running);
     if (ec) return "";
-    return exe.parent_path().string();
+    return Utf8Of(exe.parent_path());
 }
 
 std::optional<DataFolder> FindDataFolder(const std::string& exeDir,
@@ -43,7 +47,7 @@ std::optional<DataFolder> FindDataFolder(const std::string& exeDir,
     if (exeDir.empty()) return std::nullopt;
     const std::vector<fs::path> candidates = Candidates(exeDir, places);
     for (size_t i = 0; i < candidates.size(); ++i) {
-        if (HoldsData(candidates[i])) return DataFolder{candidates[i].string(), i > 0};
+        if (HoldsData(candidates[i])) return DataFolder{Utf8Of(candidates[i]), i > 0};
     }
     return std::nullopt;
 }
@@ -52,7 +56,7 @@ std::string DataFolderPlaces(const std::string& exeDir, const InstalledDataPlace
     std::string out;
     for (const fs::path& p : Candidates(exeDir, places)) {
         if (!out.empty()) out += " or ";
-        out += p.string();
+        out += Utf8Of(p);
     }
     return out;
 }

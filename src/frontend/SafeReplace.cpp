@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "platform/Utf8Path.h"
+
 namespace krepogor {
 namespace {
 
@@ -24,15 +26,15 @@ std::string FreshName(const std::string& target, int attempt) {
                                    (static_cast<unsigned long long>(::getpid()) << 20) ^
                                    (++counter * 40503ULL) ^
                                    static_cast<unsigned long long>(attempt);
-    const std::filesystem::path p(target);
+    const std::filesystem::path p = PathOf(target);
     char suffix[20];
     std::snprintf(suffix, sizeof suffix, ".%012llx", mix & 0xFFFFFFFFFFFFULL);
     // Built by appending: "." + a temporary inserts at its front, which GCC 12
     // at -O3 mistakes for an overlapping copy (-Wrestrict).
     std::string name = ".";
-    name += p.filename().string();
+    name += Utf8Of(p.filename());
     name += suffix;
-    return (p.parent_path() / name).string();
+    return Utf8Of(p.parent_path() / PathOf(name));
 }
 
 // Whether `name` is one FreshName gives for the file named `targetName`.
@@ -106,8 +108,8 @@ bool SafeReplace(IFileCalls& files, const std::string& target, const std::string
         // The new book is in place and whole; syncing its folder makes the
         // rename outlast a power cut. Should that fail, either book a cut
         // could leave is whole, so the save stands and only the detail is told.
-        const std::filesystem::path folder = std::filesystem::path(target).parent_path();
-        if (files.SyncFolder(folder.empty() ? "." : folder.string()) != 0)
+        const std::filesystem::path folder = PathOf(target).parent_path();
+        if (files.SyncFolder(folder.empty() ? "." : Utf8Of(folder)) != 0)
             std::fprintf(stderr, "krepogor: %s\n",
                          CallError("cannot push to the disk the folder of " + target).c_str());
         return true;

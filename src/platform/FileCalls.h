@@ -13,6 +13,7 @@ struct FileInfo {
     bool link = false;
     uint64_t device = 0;
     uint64_t inode = 0;
+    uint64_t size = 0;  // in bytes
 };
 
 // The few file calls the champions' book goes through, shaped after the

@@ -1,17 +1,15 @@
 #include "render/PictureHeader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdint>
+
+#include "platform/FileCalls.h"
 
 namespace krepogor {
 namespace {
 
 // No picture of the game comes near this; a bigger file is not read at all.
-constexpr off_t kLargestFile = 64 << 20;
+constexpr uint64_t kLargestFile = 64 << 20;
 
 uint32_t Big(const std::string& b, size_t at, int bytes) {
     uint32_t v = 0;
@@ -125,27 +123,28 @@ bool ParsePictureHeader(const std::string& bytes, PictureHeader& out, std::strin
 bool ReadPictureFile(const std::string& path, std::string& bytes, std::string& error) {
     // Only a regular file is read, and nothing waits: a pipe in a picture's
     // place is refused at once.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    IFileCalls& files = SystemFileCalls();
+    const int fd = files.OpenToRead(path, true);
     if (fd < 0) return Fail(error, errno == ENOENT ? "файла нет" : "файл не открывается");
-    struct stat st {};
+    FileInfo info;
     const char* why = nullptr;
     bytes.clear();
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+    if (files.Info(fd, info) != 0 || !info.regular)
         why = "это не обычный файл";
-    else if (st.st_size > kLargestFile)
+    else if (info.size > kLargestFile)
         why = "файл слишком велик";
     else {
-        bytes.resize(static_cast<size_t>(st.st_size));
+        bytes.resize(static_cast<size_t>(info.size));
         size_t done = 0;
         while (done < bytes.size()) {
-            const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+            const long n = files.Read(fd, bytes.data() + done, bytes.size() - done);
             if (n < 0 && errno == EINTR) continue;
             if (n <= 0) break;
             done += static_cast<size_t>(n);
         }
         bytes.resize(done);
     }
-    ::close(fd);
+    files.Close(fd);
     if (why) return Fail(error, why);
     return true;
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "platform/Utf8Path.h"
 #include "state/AppPath.h"
 
 namespace krepogor {
@@ -37,7 +38,7 @@ void LoadPictures(PictureSet& pics, IPictureDecoder& decoder, const std::string&
                   const std::string& appDir) {
     Load(pics.MapPic, decoder, AppPath(appDir, "\\gamedata\\pics\\map.jpg"));
     pics.ForEachSprite([&](Picture& p) {
-        Load(p, decoder, (std::filesystem::path(resourcesDir) / ResourceFileName(p.Name)).string());
+        Load(p, decoder, Utf8Of(PathOf(resourcesDir) / ResourceFileName(p.Name)));
     });
 }
 

@@ -1,15 +1,15 @@
 #include "state/AppPath.h"
 
-#include <filesystem>
+#include "platform/Utf8Path.h"
 
 namespace krepogor {
 
 std::string AppPath(const std::string& appDir, const std::string& gamePath) {
-    std::filesystem::path p(appDir);
+    const auto p = PathOf(appDir);
     std::string rel;
     for (char c : gamePath) rel += (c == '\\') ? '/' : c;
     while (!rel.empty() && rel.front() == '/') rel.erase(rel.begin());
-    return (p / rel).string();
+    return Utf8Of(p / PathOf(rel).make_preferred());
 }
 
 }  // namespace krepogor

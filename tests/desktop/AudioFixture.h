@@ -1,5 +1,6 @@
 #pragma once
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -23,7 +24,7 @@ namespace krepogor {
 class AudioFixture : public ::testing::Test {
 protected:
     static std::unique_ptr<SdlAudioOutput> SilentOutput() {
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
         return std::make_unique<SdlAudioOutput>();
     }
 

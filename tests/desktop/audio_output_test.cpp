@@ -1,3 +1,4 @@
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -8,7 +9,7 @@ namespace krepogor {
 namespace {
 
 TEST(AudioOutputTest, FallsBackToTheSilentDriverWhenNoneOpens) {
-    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    SDL_setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     {
         SdlAudioOutput audio;
         EXPECT_TRUE(audio.IsOpen());
@@ -18,7 +19,7 @@ TEST(AudioOutputTest, FallsBackToTheSilentDriverWhenNoneOpens) {
         EXPECT_NE(audio.Limiter(), nullptr);
     }
     // The fallback does not stick: the next output asks for the driver again.
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
     SdlAudioOutput again;
     EXPECT_EQ(again.Driver(), "dummy");
     const int a = again.AcquireChannel(), b = again.AcquireChannel();

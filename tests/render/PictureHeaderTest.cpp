@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -100,21 +99,6 @@ TEST(PictureHeader, JpegsTheDecoderCannotShowAreRefusedWithTheirReason) {
         EXPECT_EQ(Parse(TinyJpeg(16, 8, frame, 8, 3), error).width, 0);
         EXPECT_NE(error.find("без потерь или по уровням"), std::string::npos) << error;
     }
-}
-
-TEST(PictureHeader, OnlyRegularFilesAreReadAndNothingWaits) {
-    const fs::path dir = fs::temp_directory_path() / "krepogor-picture-header";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    ASSERT_EQ(::mkfifo((dir / "pipe.png").c_str(), 0644), 0);
-    PictureHeader h;
-    std::string error;
-    EXPECT_FALSE(ReadPictureHeader((dir / "pipe.png").string(), h, error));
-    EXPECT_EQ(error, "это не обычный файл");
-    EXPECT_FALSE(ReadPictureHeader(dir.string(), h, error));
-    EXPECT_FALSE(ReadPictureHeader((dir / "none.png").string(), h, error));
-    EXPECT_EQ(error, "файла нет");
-    fs::remove_all(dir);
 }
 
 }  // namespace

@@ -14,8 +14,12 @@ inline std::filesystem::path ScratchGameDir(const std::filesystem::path& root,
     const fs::path dir = fs::temp_directory_path() / ("krepogor-" + name);
     fs::remove_all(dir);
     fs::create_directories(dir / "gamedata");
-    for (const char* sub : {"pics", "sounds", "music"})
-        fs::create_directory_symlink(root / "gamedata" / sub, dir / "gamedata" / sub);
+    for (const char* sub : {"pics", "sounds", "music"}) {
+        std::error_code ec;  // a system without links for everyone gets copies
+        fs::create_directory_symlink(root / "gamedata" / sub, dir / "gamedata" / sub, ec);
+        if (ec)
+            fs::copy(root / "gamedata" / sub, dir / "gamedata" / sub, fs::copy_options::recursive);
+    }
     return dir;
 }
 

@@ -71,6 +71,7 @@ TEST_P(AutopilotBattle, WinsFromLevelOneToTheBookWithinTwoHours) {
     ASSERT_TRUE(book.read(reinterpret_cast<char*>(&row), sizeof row));
     EXPECT_EQ(DecodeName(row), "Автопилот");
     EXPECT_EQ(DecodeScore(row), ClampScore(s.FinalScore));
+    book.close();  // Windows removes no open file
     fs::remove_all(dir);
 }
 

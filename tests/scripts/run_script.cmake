@@ -35,11 +35,21 @@ elseif(book_line MATCHES "^# book: nowhere")
   file(CREATE_LINK missing/table.dat ${appdir}/gamedata/tables/table.dat SYMBOLIC)
 endif()
 
-execute_process(COMMAND ${DRIVER} --appdir ${appdir} ${SCRIPT}
+# -DEMULATOR runs a Windows driver under Wine: it reaches this machine's
+# files through drive Z:, and writes the paths it makes with backslashes
+# (doubled in the output's JSON strings).
+set(drive "")
+if(EMULATOR)
+  set(drive Z:)
+endif()
+execute_process(COMMAND ${EMULATOR} ${DRIVER} --appdir ${drive}${appdir} ${drive}${SCRIPT}
                 WORKING_DIRECTORY ${appdir}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+if(EMULATOR)
+  string(REPLACE "\\\\" "/" out "${out}")
+endif()
 # The application directory lies in the build tree: name it the same everywhere.
-string(REPLACE "${appdir}" "APPDIR" out "${out}")
+string(REPLACE "${drive}${appdir}" "APPDIR" out "${out}")
 if(UPDATE)
   file(WRITE ${dir}/${name}.out "${out}")
 endif()

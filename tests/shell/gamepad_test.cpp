@@ -35,11 +35,11 @@ struct Step {
 };
 
 TEST(Gamepad, PlaysABattleThroughAVirtualController) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
     // The dummy video driver gives no window the keyboard's focus, and SDL
     // drops a pad's presses in a program without it.
-    setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);
+    SDL_setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);
 
     SDL_Joystick* pad = nullptr;
     auto press = [&](int button, bool down) {

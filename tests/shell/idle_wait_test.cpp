@@ -13,8 +13,8 @@ namespace krepogor {
 namespace {
 
 TEST(ShellIdle, TheMainMenuSleepsWhileTheHiddenTimersKeepCount) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
     Uint64 first = 0;
     int passes = 0, worstDrift = 0;
     float count = 0;

@@ -1,97 +1,11 @@
 // The name box of a won battle in the real desktop program, on SDL's dummy
-// drivers: what is typed is what the book keeps, and a signal while the box
-// is open closes it as its close box does, keeps the row, then ends the game.
-#include <SDL.h>
+// drivers: what is typed is what the book keeps.
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <iterator>
-
-#include "desktop/sdl/SdlShell.h"
-#include "state/Game.h"
+#include "NameBoxRun.h"
 
 namespace krepogor {
 namespace {
-
-namespace fs = std::filesystem;
-
-void PushText(const char* text) {
-    SDL_Event e{};
-    e.type = SDL_TEXTINPUT;
-    std::strncpy(e.text.text, text, sizeof e.text.text - 1);
-    SDL_PushEvent(&e);
-}
-
-void PushKey(SDL_Scancode sc) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    e.key.keysym.scancode = sc;
-    SDL_PushEvent(&e);
-}
-
-struct Outcome {
-    int status = -1;
-    bool timedOut = false;
-    std::string book;  // the first row's name field, as stored
-};
-
-// Starts a battle, brings it to its last kill and, once the name box is open,
-// does `inBox` (once). Returns how the program ended and what the book holds.
-Outcome WinAndThen(const std::string& name, const std::function<void()>& inBox) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    const fs::path book = fs::temp_directory_path() / ("krepogor-name-box-" + name) / "table.dat";
-    fs::remove_all(book.parent_path());
-
-    ShellOptions options;
-    options.appDir = KREPOGOR_SOURCE_DIR;
-    options.resourcesDir = KREPOGOR_SOURCE_DIR "/resources";
-    options.book.path = book.string();
-    Outcome outcome;
-    bool clicked = false, won = false, acted = false;
-    Uint64 start = 0;
-    options.onPass = [&](const Game& seen) {
-        const Uint64 now = SDL_GetTicks64();
-        if (start == 0) start = now;
-        if (now - start > 20000) {  // whatever happened, do not hang
-            outcome.timedOut = true;
-            SDL_Event quit{};
-            quit.type = SDL_QUIT;
-            SDL_PushEvent(&quit);
-            return;
-        }
-        const bool battle = seen.windows.IsVisible("frm_vustrel");
-        if (!clicked && seen.windows.IsVisible("frm_menu")) {
-            SDL_Event e{};
-            e.type = SDL_MOUSEBUTTONDOWN;
-            e.button.button = SDL_BUTTON_LEFT;
-            e.button.x = 300;  // "Новая Игра"
-            e.button.y = 150;
-            SDL_PushEvent(&e);
-            clicked = true;
-        } else if (!won && battle && seen.frm_vustrel.Tmr_kernel.Enabled()) {
-            // The battle at its last kill: the next tick is the victory.
-            Game& g = const_cast<Game&>(seen);
-            g.st.Level = 10;
-            g.st.Kills = 1500;
-            won = true;
-        } else if (won && !acted && battle && !seen.frm_vustrel.Tmr_kernel.Enabled()) {
-            acted = true;  // the tick has stopped for the name box
-            inBox();
-        }
-    };
-    outcome.status = RunDesktopGame(options);
-    std::ifstream in(book, std::ios::binary);
-    outcome.book = std::string(std::istreambuf_iterator<char>(in), {}).substr(0, 20);
-    fs::remove_all(book.parent_path());
-    return outcome;
-}
 
 TEST(NameBox, KeepsWhatIsTypedAsTheBookHoldsIt) {
     const Outcome o = WinAndThen("typed", [] {
@@ -107,20 +21,6 @@ TEST(NameBox, KeepsWhatIsTypedAsTheBookHoldsIt) {
     EXPECT_FALSE(o.timedOut);
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.book, "\xC9 \xE2\xE0\xED" + std::string(15, ' '));  // "Й ван"
-}
-
-TEST(NameBox, ASignalClosesItAsItsCloseBoxThenEndsTheGame) {
-    for (const int signal : {SIGTERM, SIGHUP}) {
-        SCOPED_TRACE(signal);
-        const Outcome o = WinAndThen("signal", [signal] {
-            PushText("Ян");
-            std::raise(signal);
-        });
-        EXPECT_FALSE(o.timedOut);
-        EXPECT_EQ(o.status, 0);
-        // "Анонимщик", as Cancel and the close box enter it.
-        EXPECT_EQ(o.book, "\xC0\xED\xEE\xED\xE8\xEC\xF9\xE8\xEA" + std::string(11, ' '));
-    }
 }
 
 }  // namespace

@@ -59,8 +59,8 @@ struct Step {
 };
 
 TEST(Shell, PlaysAndEndsOnDummyDrivers) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
 
     bool heldByEsc = false, paused = false, resumed = false;
     int16_t startAngle = -1, angle = -1;

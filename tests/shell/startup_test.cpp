@@ -1,4 +1,5 @@
 // The desktop program's way out when it cannot go on.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -37,8 +38,8 @@ TEST(StartupText, LongReasonsWrapToTheBox) {
 
 // Memory running out anywhere ends the program with status 1, not a crash.
 TEST(StartupFailure, RunningOutOfMemoryEndsWithStatusOne) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
     ShellOptions options;
     options.appDir = KREPOGOR_SOURCE_DIR;
     options.resourcesDir = std::string(KREPOGOR_SOURCE_DIR) + "/resources";

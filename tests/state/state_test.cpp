@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "headless/Rig.h"
 #include "state/AppPath.h"
 #include "state/HoldBattle.h"
@@ -29,11 +31,13 @@ TEST(PictureSetTest, NamesSizesAndFilesTraceToEachOther) {
     EXPECT_EQ(sprites, 114);
 }
 
+// Compared as paths: on Windows the system's own separator joins them.
 TEST(AppPathTest, GamePathsBecomeSystemPaths) {
-    EXPECT_EQ(AppPath("/opt/game", "\\gamedata\\sounds\\shot.wav"),
-              "/opt/game/gamedata/sounds/shot.wav");
-    EXPECT_EQ(AppPath("/opt/game/", "\\gamedata\\pics\\map.jpg"),
-              "/opt/game/gamedata/pics/map.jpg");
+    using std::filesystem::path;
+    EXPECT_EQ(path(AppPath("/opt/game", "\\gamedata\\sounds\\shot.wav")),
+              path("/opt/game/gamedata/sounds/shot.wav"));
+    EXPECT_EQ(path(AppPath("/opt/game/", "\\gamedata\\pics\\map.jpg")),
+              path("/opt/game/gamedata/pics/map.jpg"));
 }
 
 TEST(NumberTextTest, PlainDecimalText) {

@@ -10,6 +10,8 @@
 #include "desktop/sdl/SdlShell.h"
 #include "frontend/BookLocation.h"
 #include "frontend/DataFolder.h"
+#include "platform/SystemPlaces.h"
+#include "platform/Utf8Path.h"
 #include "replay/KeptRecordings.h"
 
 namespace {
@@ -18,7 +20,7 @@ namespace {
 // runs the game keeps (none when there is no folder for them).
 std::string RecordingPath(const krepogor::CommandLine& line) {
     if (!line.recordPath.empty()) return line.recordPath;
-    const std::string dataDir = krepogor::PlayerDataDir();
+    const std::string dataDir = krepogor::PlayerDataFolder();
     if (dataDir.empty()) return "";
     std::string error;
     const std::string dir = krepogor::KeptRecordingsDir(dataDir);
@@ -67,7 +69,7 @@ int main(int argc, char** argv) {
         }
     }
     options.appDir = data->dir;
-    options.resourcesDir = data->dir + "/resources";
+    options.resourcesDir = krepogor::Utf8Of(krepogor::PathOf(data->dir) / "resources");
     options.book = krepogor::PrepareBook(*data, std::cerr);
     if (recording.is_open()) options.recording = &recording;
     if (!line.recordPath.empty()) options.lastFramePath = line.recordPath + ".png";

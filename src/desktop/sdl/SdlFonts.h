@@ -6,6 +6,8 @@
 #include <string>
 #include <tuple>
 
+#include "desktop/sdl/SystemFonts.h"
+
 struct _TTF_Font;
 struct SDL_Renderer;
 struct SDL_Texture;
@@ -21,10 +23,10 @@ struct FontSpec {
     auto operator<=>(const FontSpec&) const = default;
 };
 
-// Which file holds each font, as fontconfig found them.
+// Which file holds each font, as the system found them.
 using FontFiles = std::map<FontSpec, std::string>;
 
-// The fonts of the desktop, found through fontconfig and opened with SDL_ttf
+// The fonts of the desktop, found as the system finds them and opened with SDL_ttf
 // once each. A font that cannot be found draws nothing and measures 0.
 class SdlFonts {
 public:
@@ -58,17 +60,10 @@ private:
     FontFiles known_;
     std::map<std::tuple<FontSpec, std::string, uint32_t>, Cached> texts_;
     bool ttf_ = false;
-    bool looked_ = false;  // fontconfig was asked
+    bool looked_ = false;  // the system was asked for a font file
 };
 
-// The file of the system font that best fits the family and style, or "".
-std::string FindFontFile(const std::string& family, bool bold, bool italic);
-// The family asked of the system for one the game names.
-std::string SystemFamily(const std::string& family);
 // The files of the fonts, found in one go.
 FontFiles FindFontFiles(std::span<const FontSpec> specs);
-// Gives back fontconfig's caches once no font is looked up any more (safe
-// when none ever was, and more than once).
-void EndFontLookups();
 
 }  // namespace krepogor

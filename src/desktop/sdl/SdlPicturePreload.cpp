@@ -7,6 +7,7 @@
 #include "desktop/sdl/SdlGameFonts.h"
 #include "desktop/sdl/SdlPictureDecoder.h"
 #include "desktop/sdl/SdlStartup.h"
+#include "platform/Utf8Path.h"
 #include "render/PictureHeader.h"
 #include "render/PictureLoader.h"
 
@@ -34,7 +35,7 @@ SdlPicturePreload::SdlPicturePreload(const std::string& resourcesDir,
     // The decoders are set up here, on the game's thread, so that the helper
     // and the game's own picture loads never set them up at the same time.
     IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG);
-    const std::string menuPath = resourcesDir + "/" + menuBackground;
+    const std::string menuPath = Utf8Of(PathOf(resourcesDir) / menuBackground);
     auto load = [this, resourcesDir, menuPath, appDir] {
         Picture menu;
         try {
@@ -64,9 +65,9 @@ SdlPicturePreload::SdlPicturePreload(const std::string& resourcesDir,
 
 SdlPicturePreload::~SdlPicturePreload() {
     if (done_.valid()) done_.wait();
-    // The helper asked fontconfig for the game's fonts: give back its caches
-    // (a box asking for a font after this starts fontconfig afresh).
-    EndFontLookups();
+    // The helper asked the system for the game's fonts: give back what that
+    // kept (a box asking for a font after this starts afresh).
+    ReleaseFontLookup();
 }
 
 Picture SdlPicturePreload::TakeMenuBackground() {

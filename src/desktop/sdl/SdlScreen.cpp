@@ -14,6 +14,7 @@
 #include "desktop/sdl/SdlPainter.h"
 #include "desktop/sdl/SdlPictureDecoder.h"
 #include "desktop/sdl/SdlStartup.h"
+#include "platform/Utf8Path.h"
 #include "render/Canvas.h"
 #include "state/Game.h"
 
@@ -84,7 +85,7 @@ SdlScreen::SdlScreen(const std::string& resourcesDir, const Picture& menuBackgro
     // first shows, so a spoilt one still stops the start.
     backgrounds_["frm_menu"] = LoadTexture(LookOf("frm_menu")->background, menuBackground);
     for (const char* name : {"FrmRecords", "FrmRules", "frm_credits", "FrmLost", "FrmWin"})
-        RequireFitPicture(resourcesDir_ + "/" + LookOf(name)->background);
+        RequireFitPicture(Utf8Of(PathOf(resourcesDir_) / LookOf(name)->background));
 
     const std::string iconPath = resourcesDir_ + "/icon.png";
     RequireFitPicture(iconPath);
@@ -123,7 +124,7 @@ SdlScreen::~SdlScreen() {
 }
 
 SDL_Texture* SdlScreen::LoadTexture(const std::string& file, const Picture& decoded) {
-    const std::string path = resourcesDir_ + "/" + file;
+    const std::string path = Utf8Of(PathOf(resourcesDir_) / file);
     SDL_Texture* t = nullptr;
     if (decoded.HasPixels()) {
         // Decoded only after its header was found whole and of a size to show;

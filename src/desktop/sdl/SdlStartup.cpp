@@ -1,10 +1,7 @@
 #include "desktop/sdl/SdlStartup.h"
 
 #include <SDL.h>
-#include <langinfo.h>
 
-#include <clocale>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -12,6 +9,7 @@
 #include "desktop/StartupText.h"
 #include "desktop/sdl/SdlFailureBox.h"
 #include "desktop/sdl/SdlScreen.h"
+#include "desktop/sdl/SystemBox.h"
 #include "render/PictureHeader.h"
 
 namespace krepogor {
@@ -22,22 +20,6 @@ constexpr int kLargestSide = 4096;
 // Drivers that draw where no person sees.
 bool Unseen(std::string_view driver) {
     return driver == "offscreen" || driver == "dummy" || driver == "evdev";
-}
-
-// The system's box draws with the display server's fonts, in the characters
-// of the program's locale, which is "C" (Latin letters only) until it is set:
-// the player's own locale when it is a UTF-8 one, else C.UTF-8.
-void UseUtf8Locale() {
-    if (!std::setlocale(LC_CTYPE, "") || std::string_view(nl_langinfo(CODESET)) != "UTF-8")
-        std::setlocale(LC_CTYPE, "C.UTF-8");
-}
-
-// The system's box waits in a loop of its own that reads none of the events a
-// signal turns into: while it shows, SIGTERM, SIGINT and SIGHUP end the
-// program at once, with the status of a start that failed.
-void EndOnSignals() {
-    const auto end = [](int) { std::_Exit(1); };
-    for (int s : {SIGTERM, SIGINT, SIGHUP}) std::signal(s, end);
 }
 
 }  // namespace
@@ -72,8 +54,7 @@ void ReportFailure(const std::string& text) {
     // system's locale; the system's box is the fallback (no font, a display
     // of too few colours for a renderer).
     if (driver && !Unseen(driver) && !ShowFailureBox("Крепогор", text)) {
-        UseUtf8Locale();
-        EndOnSignals();
+        PrepareForSystemBox();
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Крепогор",
                                  WrapToColumns(text, kBoxColumns).c_str(), nullptr);
     }

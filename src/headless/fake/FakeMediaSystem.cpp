@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "headless/fake/Mp3Duration.h"
+#include "platform/Utf8Path.h"
 
 namespace krepogor {
 
@@ -48,8 +49,8 @@ void FakeMediaDevice::Command(const std::string& command) {
     sys_.log_.Add({name_, word.empty() ? command : word});
     if (word == "Open") {
         std::error_code ec;
-        open_ = std::filesystem::is_regular_file(file_, ec);
-        const auto bytes = open_ ? std::filesystem::file_size(file_, ec) : 0;
+        open_ = std::filesystem::is_regular_file(PathOf(file_), ec);
+        const auto bytes = open_ ? std::filesystem::file_size(PathOf(file_), ec) : 0;
         if (const auto mp3 = open_ ? ReadMp3Duration(file_) : std::nullopt) {
             length_ = std::max<int64_t>(1, mp3->Milliseconds());
         } else {

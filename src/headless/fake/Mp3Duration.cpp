@@ -7,6 +7,8 @@
 #include <iterator>
 #include <vector>
 
+#include "platform/Utf8Path.h"
+
 namespace krepogor {
 namespace {
 
@@ -97,7 +99,7 @@ std::optional<int64_t> HeaderFrameSamples(const std::vector<uint8_t>& d, size_t 
 }  // namespace
 
 std::optional<Mp3Duration> ReadMp3Duration(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(PathOf(path), std::ios::binary);
     if (!in) return std::nullopt;
     const std::vector<uint8_t> d{std::istreambuf_iterator<char>(in), {}};
     size_t at = TagBytes(d);

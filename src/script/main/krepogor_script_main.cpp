@@ -11,6 +11,7 @@
 
 #include "frontend/BookLocation.h"
 #include "frontend/DataFolder.h"
+#include "platform/Utf8Path.h"
 #include "script/Driver.h"
 #include "script/RunScript.h"
 
@@ -43,14 +44,17 @@ int main(int argc, char** argv) {
     if (resourcesDir.empty()) {
         // An application directory without pictures of its own borrows the game's.
         std::error_code ec;
-        const bool own = std::filesystem::is_directory(data.dir + "/resources", ec);
-        resourcesDir = (own || !found ? data.dir : found->dir) + "/resources";
+        const bool own =
+            std::filesystem::is_directory(krepogor::PathOf(data.dir) / "resources", ec);
+        resourcesDir =
+            krepogor::Utf8Of(krepogor::PathOf(own || !found ? data.dir : found->dir) / "resources");
     }
     std::ifstream file;
     if (!scriptPath.empty()) {
         // A folder opens like a file and reads as nothing: refuse it too.
         std::error_code ec;
-        if (!std::filesystem::is_directory(scriptPath, ec)) file.open(scriptPath);
+        if (!std::filesystem::is_directory(krepogor::PathOf(scriptPath), ec))
+            file.open(krepogor::PathOf(scriptPath));
         if (!file.is_open() || !file) {
             std::cerr << "krepogor-script: cannot read " << scriptPath << "\n";
             return 1;

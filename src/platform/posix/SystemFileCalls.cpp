@@ -18,6 +18,7 @@ void Describe(const struct stat& st, FileInfo& out) {
     out.link = S_ISLNK(st.st_mode);
     out.device = static_cast<uint64_t>(st.st_dev);
     out.inode = static_cast<uint64_t>(st.st_ino);
+    out.size = static_cast<uint64_t>(st.st_size);
 }
 
 class SystemCalls : public IFileCalls {

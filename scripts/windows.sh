@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# The Windows game from this Debian machine, in one command: the libraries
+# from Debian's source packages (built once into the cache, see
+# scripts/windows-deps.sh), then the game with the windows preset, its tests
+# under Wine, the zip and the installer, and a smoke run of the unpacked game
+# under Wine on an X server of its own.
+#   scripts/windows.sh [CACHE]    CACHE: $XDG_CACHE_HOME/krepogor by default
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+KREPOGOR_WINDOWS_PREFIX=$(bash scripts/windows-deps.sh "$@" | tail -n 1)
+export KREPOGOR_WINDOWS_PREFIX
+# Wine's own setup of its prefix, done once here rather than by two tests at once.
+WINEDEBUG=-all /usr/lib/wine/wine64 wineboot --init
+cmake --workflow --preset windows
+bash tests/e2e/windows_smoke.sh build/windows . build/windows/smoke
+ls -l build/windows/krepogor-*-win64.zip build/windows/krepogor-*-win64.exe

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace krepogor {
+
+// The player's own data folder for the game on a POSIX desktop:
+// $XDG_DATA_HOME/krepogor, or ~/.local/share/krepogor when XDG_DATA_HOME is
+// unset, empty or relative. Empty when neither names a folder.
+std::string PlayerDataDir(const char* xdgDataHome, const char* home);
+
+}  // namespace krepogor

@@ -1,0 +1,39 @@
+#include "platform/SystemPlaces.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/PlayerDataDir.h"
+
+namespace krepogor {
+namespace {
+
+// HOME, or the account's home folder when HOME is not set.
+const char* HomeDir() {
+    const char* home = std::getenv("HOME");
+    if (home && home[0] != '\0') return home;
+    const passwd* pw = ::getpwuid(::getuid());
+    return pw ? pw->pw_dir : nullptr;
+}
+
+}  // namespace
+
+std::string RunningProgram() {
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? "" : exe.string();
+}
+
+std::string PlayerDataFolder() {
+    return PlayerDataDir(std::getenv("XDG_DATA_HOME"), HomeDir());
+}
+
+bool MayWrite(const std::string& path) {
+    return ::access(path.c_str(), W_OK) == 0;
+}
+
+}  // namespace krepogor
