@@ -10,8 +10,15 @@
 #   debian_package_test.sh SOURCE_DIR [DRIVER]
 set -euo pipefail
 src=$(realpath "$1")
-driver=${2:+$(realpath "$2")}
+given_driver=${2:+$(realpath "$2")}
 source "$src/tests/install/player.sh"
+# The player may not reach the build folder (a clone in a private folder):
+# the driver runs from the scratch folder.
+driver=""
+if [ -n "$given_driver" ]; then
+  driver=$scratch/krepogor-script
+  install -m 755 "$given_driver" "$driver"
+fi
 
 # The tree as committed, with any work not yet committed (nothing ignored).
 mkdir tree
