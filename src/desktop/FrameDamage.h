@@ -18,14 +18,16 @@ public:
 
     // Takes the new frame (`width` x `height` pixels, rows `stride` pixels
     // apart) as the one shown; returns the rectangles it changed, top to
-    // bottom. The first frame changes everything.
-    std::vector<Rect> Take(const uint32_t* pixels, int stride);
+    // bottom. The first frame changes everything. Only the tiles that meet
+    // `mayDiffer` are compared: the frame is the last one elsewhere.
+    std::vector<Rect> Take(const uint32_t* pixels, int stride, const std::vector<Rect>& mayDiffer);
     // Forgets the last frame: the next one changes everything.
     void Forget() { known_ = false; }
 
 private:
     int width_, height_;
     std::vector<uint32_t> shown_;
+    std::vector<char> looked_;  // the tiles to compare, row by row
     bool known_ = false;
 };
 

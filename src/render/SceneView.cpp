@@ -26,6 +26,7 @@ void SceneView::DrawGun() {
 
 void SceneView::Refresh() {
     if (present_) present_(canvas_);
+    canvas_.ForgetChanges();
 }
 
 void SceneView::RedrawScene() {

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "desktop/sdl/SdlAudioOutput.h"
 #include "desktop/sdl/SdlMediaSystem.h"
@@ -50,8 +51,9 @@ protected:
     }
     static void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
-    // A 16-bit mono WAV of `ms` milliseconds of silence in the temporary directory.
-    static std::string ShortWav(int ms) {
+    // A 16-bit mono WAV of `ms` milliseconds of silence in the temporary
+    // directory, removed with the fixture.
+    std::string ShortWav(int ms) {
         const std::string path =
             (std::filesystem::temp_directory_path() /
              ("krepogor-" + std::to_string(getpid()) + "-" + std::to_string(ms) + ".wav"))
@@ -67,11 +69,20 @@ protected:
         out << "data";
         u32(data);
         out << std::string(data, '\0');
+        made.files.push_back(path);
         return path;
     }
 
     const std::string bum = "gamedata/sounds/bum1.mp3";
     const std::string sound = "gamedata/sounds/Sound1.mp3";
+    // The files the test made, removed once the media system has let them go.
+    struct MadeFiles {
+        std::vector<std::string> files;
+        ~MadeFiles() {
+            std::error_code ec;
+            for (const std::string& f : files) std::filesystem::remove(f, ec);
+        }
+    } made;
     const std::string shot = "gamedata/sounds/shot.wav";
     std::unique_ptr<SdlAudioOutput> audio;
     SdlMediaSystem media;

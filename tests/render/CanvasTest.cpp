@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <cstring>
+#include <random>
 #include <utility>
+#include <vector>
 
 #include "render/Canvas.h"
 #include "render/PixelRound.h"
@@ -126,6 +128,69 @@ TEST(Canvas, PicturesWithoutPixelsDrawNothing) {
     EXPECT_EQ(c.At(0, 0), 0u);  // the mask pass alone still cuts its hole
     c.AndOr(30, 0, 20, 20, sizeOnly, sizeOnly);
     EXPECT_EQ(c.At(30, 0), 0x00FFFFFFu);
+}
+
+// Frames drawn one after another on one canvas, which restores only where it
+// was drawn on, equal the same frames drawn each on a new canvas; and every
+// pixel that differs from the frame before lies in the places it names.
+TEST(Canvas, RestoringOnlyWhereItDrewEqualsDrawingEachFrameAfresh) {
+    const Picture map = Coordinates(927, 640);
+    const Picture small = Coordinates(500, 300);  // black beyond its edges
+    const Picture mask = Make(120, 90, 0x00F0F0F0), image = Make(120, 90, 0x00050A0F);
+    const Picture narrow = Make(40, 90, 0x00000F00);
+    std::mt19937 random(12345);
+    std::uniform_int_distribution<int> x(-150, 1000), y(-120, 700), count(0, 40);
+    Canvas kept;
+    std::vector<uint32_t> before(kept.Pixels(), kept.Pixels() + Canvas::Width * Canvas::Height);
+    for (int frame = 0; frame < 60; ++frame) {
+        const Picture& bg = frame < 20 || frame >= 40 ? map : small;
+        Canvas fresh;
+        kept.Fill(bg);
+        fresh.Fill(bg);
+        for (int n = count(random); n > 0; --n) {
+            const int px = x(random), py = y(random);
+            switch (n % 3) {
+                case 0:
+                    kept.AndOr(px, py, 120, 90, mask, image),
+                        fresh.AndOr(px, py, 120, 90, mask, image);
+                    break;
+                case 1:
+                    kept.And(px, py, 120, 90, mask), fresh.And(px, py, 120, 90, mask);
+                    break;
+                default:
+                    kept.AndOr(px, py, 120, 90, mask, narrow),
+                        fresh.AndOr(px, py, 120, 90, mask, narrow);
+            }
+        }
+        ASSERT_EQ(std::memcmp(kept.Pixels(), fresh.Pixels(), before.size() * 4), 0) << frame;
+        for (int py = 0; py < Canvas::Height; ++py)
+            for (int px = 0; px < Canvas::Width; ++px) {
+                if (kept.At(px, py) == before[static_cast<size_t>(py) * Canvas::Width + px])
+                    continue;
+                bool named = false;
+                for (const Canvas::Area& a : kept.Changes())
+                    named = named || (px >= a.x && px < a.x + a.w && py >= a.y && py < a.y + a.h);
+                ASSERT_TRUE(named) << "frame " << frame << " pixel " << px << "," << py;
+            }
+        before.assign(kept.Pixels(), kept.Pixels() + before.size());
+        kept.ForgetChanges();
+    }
+}
+
+TEST(Canvas, NamesTheWholeCanvasFirstAndPastManyPlaces) {
+    const Picture map = Make(927, 640, 1), dot = Make(1, 1, 2), line = Make(5, 1, 2);
+    const std::vector<Canvas::Area> whole{{0, 0, Canvas::Width, Canvas::Height}};
+    Canvas c;
+    EXPECT_EQ(c.Changes(), whole);
+    c.Fill(map);
+    c.ForgetChanges();
+    c.Fill(map);  // nothing drawn since: nothing to restore
+    EXPECT_TRUE(c.Changes().empty());
+    c.Or(-3, 5, 5, 1, line);  // clipped to the canvas
+    EXPECT_EQ(c.Changes(), (std::vector<Canvas::Area>{{0, 5, 2, 1}}));
+    for (int i = 0; i < 1000; ++i) c.Or(i % 900, i % 600, 1, 1, dot);
+    EXPECT_EQ(c.Changes(), whole);
+    EXPECT_EQ(c.At(5, 5), 3u);
 }
 
 TEST(PixelRound, HalvesGoToTheEvenNeighbour) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -7,11 +10,16 @@ namespace krepogor {
 
 // An application directory sharing the game's pictures and sounds, with a
 // book of its own (none at first), so a won battle writes nothing into the
-// source tree. Each test names its own, so tests can run side by side.
+// source tree. The folder is named for `name` and the test running, so that
+// tests run side by side (each in a process of its own) never share one.
 inline std::filesystem::path ScratchGameDir(const std::filesystem::path& root,
                                             const std::string& name) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("krepogor-" + name);
+    std::string test;
+    if (const auto* info = ::testing::UnitTest::GetInstance()->current_test_info())
+        test = std::string("-") + info->test_suite_name() + "." + info->name();
+    std::replace(test.begin(), test.end(), '/', '_');
+    const fs::path dir = fs::temp_directory_path() / ("krepogor-" + name + test);
     fs::remove_all(dir);
     fs::create_directories(dir / "gamedata");
     for (const char* sub : {"pics", "sounds", "music"}) {
