@@ -12,10 +12,11 @@ namespace krepogor {
 // window system starts up, which mostly waits on the display server: first
 // the main menu's background, then the files of the game's fonts (asked of
 // fontconfig, which takes as long as a dozen pictures), then the battle
-// window's pictures. The helper
-// touches nothing but its own pictures and runs no game code; the game takes
-// them over on its own thread at the moments it always loaded them, and a
-// picture that would not load stops the start there, as before.
+// window's pictures. The helper touches nothing but its own pictures and
+// runs no game code. The game takes them over on its own thread: the
+// background and the fonts for the main menu, the battle's pictures once the
+// main menu shows (nothing before the first battle draws them); a picture
+// that would not load stops the start there.
 class SdlPicturePreload {
 public:
     SdlPicturePreload(const std::string& resourcesDir, const std::string& menuBackground,

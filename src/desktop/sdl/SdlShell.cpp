@@ -7,6 +7,7 @@
 #include <iostream>
 #include <memory>
 #include <new>
+#include <utility>
 
 #include "battle/GunControls.h"
 #include "desktop/CloseRequests.h"
@@ -105,8 +106,11 @@ public:
                     options.book.seed,
                     options.book.notKept},
           game_(platform_),
-          view_(game_) {
-        pictures.TakeInto(game_.pics);
+          view_(game_),
+          pictures_(&pictures) {
+        // A recording shown may start a battle at once; a player's run first
+        // shows the main menu, which needs none of the battle's pictures.
+        if (options.playback) TakePictures();
         view_.SetPresenter([this](const Canvas& frame) { screen_.TakeFrame(frame); });
         game_.view = &view_;
         media_.onEnd = [this](const std::string& device) {
@@ -130,8 +134,10 @@ public:
                 dirty_ = false;
                 DrawWindow();
                 screen_.Present();
-                // Pads are looked for once the first window shows.
+                // Pads are looked for, and the battle's pictures taken over,
+                // once the first window shows.
                 pads_.Start();
+                TakePictures();
             } else {
                 // A battle frame alone goes to the window system as the tiles it changed.
                 screen_.PresentChanges(game_);
@@ -193,6 +199,13 @@ public:
 
 private:
     std::string Visible() const { return game_.windows.Visible(); }
+
+    // Moves the decoded pictures into the game, once; a picture that would
+    // not load ends the start here.
+    void TakePictures() {
+        if (SdlPicturePreload* pictures = std::exchange(pictures_, nullptr))
+            pictures->TakeInto(game_.pics);
+    }
 
     // Runs an input of the player's, written to the recording as `line`.
     void Do(const std::string& line, const std::function<void()>& act) {
@@ -373,6 +386,7 @@ private:
     Platform platform_;
     Game game_;
     SceneView view_;
+    SdlPicturePreload* pictures_;  // until the game has taken them
     bool dirty_ = true;
     std::string shows_;
 };
