@@ -175,9 +175,9 @@ class Desktop:
 
 
 class Game:
-    def __init__(self, desk, path, log, args=()):
+    def __init__(self, desk, path, log, args=(), env=None):
         self.desk = desk
-        env = dict(desk.env, SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="dummy")
+        env = dict(desk.env, SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="dummy", **(env or {}))
         # Under AddressSanitizer: the X11, D-Bus and GL libraries the desktop
         # loads keep allocations to the end of the process. The game's own
         # leaks are checked by the unit tests on SDL's dummy drivers.
@@ -237,12 +237,12 @@ class Game:
         print(f"ok   {step}: {caption} {size[0]}x{size[1]} at {at[0]},{at[1]}", flush=True)
         return at, image
 
-    def key(self, *keys):
+    def key(self, *keys, pause=0.15):
         self.desk.xdo("windowfocus", self.window)
         time.sleep(0.1)
         for k in keys:
             self.desk.xdo("key", k)
-            time.sleep(0.15)
+            time.sleep(pause)
 
     def hold(self, key, seconds):
         self.desk.xdo("windowfocus", self.window)

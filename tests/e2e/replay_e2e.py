@@ -23,63 +23,28 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop_e2e import SKIPPED, Desktop, Failure, start_xvfb  # noqa: E402
+from desktop_e2e import SKIPPED, Desktop, Failure, Game, start_xvfb  # noqa: E402
 
 
-class Player:
+class Player(Game):
     """The game started with --record, played by keys and clicks."""
 
     def __init__(self, desk, game, *args):
-        self.desk = desk
-        env = dict(desk.env, SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="dummy",
-                   XDG_DATA_HOME=os.path.join(desk.out, "data"),
-                   XDG_CONFIG_HOME=os.path.join(desk.out, "config"))
-        options = [o for o in env.get("ASAN_OPTIONS", "").split(":") if o]
-        env["ASAN_OPTIONS"] = ":".join(options + ["detect_leaks=0"])
-        self.log = open(os.path.join(desk.out, "replay-play.log"), "wb")
-        self.proc = subprocess.Popen([game, *args], env=env, stdout=self.log, stderr=self.log)
-        self.window = None
-        deadline = time.time() + 20
-        while not self.window:
-            self.alive("start")
-            found = desk.xdo("search", "--onlyvisible", "--pid", self.proc.pid).split()
-            if found:
-                self.window = int(found[0])
-            elif time.time() > deadline:
-                raise Failure("start: no window within 20 s")
-            else:
-                time.sleep(0.1)
+        super().__init__(desk, game, os.path.join(desk.out, "replay-play.log"), args,
+                         env={"XDG_DATA_HOME": os.path.join(desk.out, "data"),
+                              "XDG_CONFIG_HOME": os.path.join(desk.out, "config")})
         time.sleep(1)
 
-    def alive(self, step):
-        if self.proc.poll() is not None:
-            raise Failure(f"{step}: the program ended (status {self.proc.returncode})")
-
-    def caption(self):
-        return self.desk.xdo("getwindowname", self.window)
-
-    def key(self, *keys, pause=0.15):
-        self.desk.xdo("windowfocus", self.window)
-        time.sleep(0.05)
-        for k in keys:
-            self.desk.xdo("key", k)
-            time.sleep(pause)
-
     def click(self, x, y):
-        self.desk.xdo("mousemove", "--window", self.window, x, y)
-        time.sleep(0.1)
-        self.desk.xdo("click", 1)
+        super().click(x, y)
         time.sleep(0.2)
 
     def step(self, name):
         self.alive(name)
         print(f"ok   {name}", flush=True)
 
-    def stop(self):
-        if self.proc.poll() is None:
-            self.proc.kill()
-            self.proc.wait()
-        self.log.close()
+    def caption(self):
+        return self.desk.xdo("getwindowname", self.window)
 
 
 def gunner(player, seconds):
