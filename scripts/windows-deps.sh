@@ -160,9 +160,11 @@ mkdir -p "$work/mpg123"
      CC=$triple-gcc-posix LDFLAGS=-static-libgcc &&
    make -j"$jobs" && make install) >"$work/mpg123.log" 2>&1 ||
   { tail -n 40 "$work/mpg123.log" >&2; exit 1; }
-# SDL2: video, audio, events and timers; no joysticks, sensors, OpenGL or Direct3D.
-cmake_build libsdl2 -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF -DSDL_JOYSTICK=OFF \
-  -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF -DSDL_SENSOR=OFF -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF \
+# SDL2: video, audio, events, timers and game controllers (XInput, DirectInput,
+# raw input and HID, with SDL's virtual controller for the tests); no haptics,
+# sensors, OpenGL or Direct3D.
+cmake_build libsdl2 -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF -DSDL_JOYSTICK=ON \
+  -DSDL_HAPTIC=OFF -DSDL_HIDAPI=ON -DSDL_SENSOR=OFF -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF \
   -DSDL_VULKAN=OFF -DSDL_RENDER_D3D=OFF
 # SDL2_image: PNG (read and written through libpng) and JPEG (libjpeg-turbo).
 cmake_build libsdl2-image -DSDL2IMAGE_VENDORED=OFF -DSDL2IMAGE_DEPS_SHARED=OFF \

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "frontend/SafeReplace.h"
+#include "platform/Utf8Path.h"
 
 namespace krepogor {
 namespace {
@@ -14,13 +15,8 @@ constexpr size_t kMaxBytes = 64 * 1024;
 
 }  // namespace
 
-std::string SettingsPath(const char* xdgConfigHome, const char* home) {
-    namespace fs = std::filesystem;
-    if (xdgConfigHome && xdgConfigHome[0] == '/')
-        return (fs::path(xdgConfigHome) / "krepogor" / "settings.ini").string();
-    if (home && home[0] != '\0')
-        return (fs::path(home) / ".config" / "krepogor" / "settings.ini").string();
-    return "";
+std::string SettingsPath(const std::string& folder) {
+    return folder.empty() ? "" : Utf8Of(PathOf(folder) / "settings.ini");
 }
 
 Settings LoadSettings(IFileCalls& files, const std::string& path, std::ostream& warnings) {

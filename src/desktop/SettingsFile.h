@@ -8,11 +8,10 @@
 
 namespace krepogor {
 
-// The settings file of the player running the game:
-// $XDG_CONFIG_HOME/krepogor/settings.ini, or ~/.config/krepogor/settings.ini
-// when XDG_CONFIG_HOME is unset, empty or relative; empty when neither names
-// a folder.
-std::string SettingsPath(const char* xdgConfigHome, const char* home);
+// The settings file in the player's settings folder `folder`
+// (PlayerSettingsFolder: $XDG_CONFIG_HOME/krepogor or ~/.config/krepogor,
+// %APPDATA%\krepogor on Windows); empty when there is no folder.
+std::string SettingsPath(const std::string& folder);
 
 // The settings in the file. No file gives the defaults; a file that cannot
 // be read or is spoilt gives the defaults too, and one line on `warnings`.

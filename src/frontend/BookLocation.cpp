@@ -21,9 +21,6 @@ namespace {
 // In the system's own spelling (backslashes on Windows), as the player reads it.
 const fs::path kBookInData = fs::path("gamedata") / "tables" / "table.dat";
 const fs::path kBookInPlayerDir = fs::path("tables") / "table.dat";
-constexpr const char* kNoPlayerFolder =
-    "не найдена папка для данных игрока (не заданы ни XDG_DATA_HOME, ни HOME, а у учётной "
-    "записи нет домашней папки)";
 // More than any book holds: the installed one is five records.
 constexpr size_t kSeedLimit = 4096;
 
@@ -49,7 +46,8 @@ bool BookWritableIn(const std::string& dataDir) {
 BookPlace ChooseBookPlace(const DataFolder& data, const std::string& playerDir) {
     const std::string inData = Utf8Of(PathOf(data.dir) / kBookInData);
     if (!data.installed && BookWritableIn(data.dir)) return {inData, "", ""};
-    if (playerDir.empty()) return {inData, "", kNoPlayerFolder};
+    if (playerDir.empty())
+        return {inData, "", "не найдена папка для данных игрока (" + WhyNoPlayerFolder() + ")"};
     return {Utf8Of(PathOf(playerDir) / kBookInPlayerDir), inData, ""};
 }
 

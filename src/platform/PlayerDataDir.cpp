@@ -11,4 +11,10 @@ std::string PlayerDataDir(const char* xdgDataHome, const char* home) {
     return "";
 }
 
+std::string PlayerConfigDir(const char* xdgConfigHome, const char* home) {
+    if (xdgConfigHome && xdgConfigHome[0] == '/') return Utf8Of(PathOf(xdgConfigHome) / "krepogor");
+    if (home && home[0] != '\0') return Utf8Of(PathOf(home) / ".config" / "krepogor");
+    return "";
+}
+
 }  // namespace krepogor

@@ -9,6 +9,7 @@
 
 #include "desktop/SettingsFile.h"
 #include "frontend/FaultyFileCalls.h"
+#include "platform/Utf8Path.h"
 
 namespace krepogor {
 namespace {
@@ -73,11 +74,10 @@ TEST(Settings, ASpoiltLineSpoilsTheFileAndNamesItsLine) {
     }
 }
 
-TEST(Settings, PathFollowsXdgConfigHomeThenHome) {
-    EXPECT_EQ(SettingsPath("/cfg", "/home/p"), "/cfg/krepogor/settings.ini");
-    EXPECT_EQ(SettingsPath("relative", "/home/p"), "/home/p/.config/krepogor/settings.ini");
-    EXPECT_EQ(SettingsPath("", "/home/p"), "/home/p/.config/krepogor/settings.ini");
-    EXPECT_EQ(SettingsPath(nullptr, nullptr), "");
+TEST(Settings, FileLiesInThePlayersSettingsFolder) {
+    EXPECT_EQ(PathOf(SettingsPath(Utf8Of(PathOf("cfg") / "krepogor"))),
+              PathOf("cfg") / "krepogor" / "settings.ini");
+    EXPECT_EQ(SettingsPath(""), "");
 }
 
 TEST_F(SettingsFileTest, SavedThenLoadedWithItsFolderMadeAndNothingSaid) {

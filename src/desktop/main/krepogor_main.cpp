@@ -74,7 +74,6 @@ int main(int argc, char** argv) {
     if (recording.is_open()) options.recording = &recording;
     if (!line.recordPath.empty()) options.lastFramePath = line.recordPath + ".png";
     options.display = line.display;
-    options.settingsPath =
-        krepogor::SettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    options.settingsPath = krepogor::SettingsPath(krepogor::PlayerSettingsFolder());
     return krepogor::RunDesktopGame(options);
 }

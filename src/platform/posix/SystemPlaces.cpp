@@ -32,6 +32,14 @@ std::string PlayerDataFolder() {
     return PlayerDataDir(std::getenv("XDG_DATA_HOME"), HomeDir());
 }
 
+std::string WhyNoPlayerFolder() {
+    return "не заданы ни XDG_DATA_HOME, ни HOME, а у учётной записи нет домашней папки";
+}
+
+std::string PlayerSettingsFolder() {
+    return PlayerConfigDir(std::getenv("XDG_CONFIG_HOME"), HomeDir());
+}
+
 bool MayWrite(const std::string& path) {
     return ::access(path.c_str(), W_OK) == 0;
 }

@@ -34,6 +34,15 @@ std::string PlayerDataFolder() {
     return result;
 }
 
+std::string WhyNoPlayerFolder() {
+    return "система не назвала папку данных программ учётной записи (%APPDATA%)";
+}
+
+// Settings roam with the player's other files of the game.
+std::string PlayerSettingsFolder() {
+    return PlayerDataFolder();
+}
+
 // The file's own access rights and read-only mark decide, so the only true
 // answer is to try: open the file for writing, or make (and drop) a file in
 // the folder.

@@ -32,6 +32,13 @@ TEST(PlayerDataDir, XdgDataHomeWhenAbsoluteElseTheHomeFolder) {
     EXPECT_EQ(PlayerDataDir(nullptr, nullptr), "");
 }
 
+TEST(PlayerConfigDir, XdgConfigHomeWhenAbsoluteElseTheHomeFolder) {
+    EXPECT_EQ(PlayerConfigDir("/cfg", "/home/p"), "/cfg/krepogor");
+    EXPECT_EQ(PlayerConfigDir("relative", "/home/p"), "/home/p/.config/krepogor");
+    EXPECT_EQ(PlayerConfigDir("", "/home/p"), "/home/p/.config/krepogor");
+    EXPECT_EQ(PlayerConfigDir(nullptr, nullptr), "");
+}
+
 TEST_F(Folders, ASeedThatCannotBeMadeSaysWhereAndLeavesNothingBehind) {
     const fs::path seed = root / "table.dat";
     Put(seed, "installed book");

@@ -151,6 +151,7 @@ TEST_F(WindowsFiles, PlacesComeFromTheSystem) {
     const fs::path player = PathOf(PlayerDataFolder());
     EXPECT_TRUE(player.is_absolute());
     EXPECT_EQ(player.filename(), "krepogor");
+    EXPECT_EQ(PlayerSettingsFolder(), PlayerDataFolder());  // %APPDATA%\krepogor
     EXPECT_TRUE(MayWrite(Utf8Of(dir)));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 0);  // the probe is gone
     Put(book, "");
