@@ -2,8 +2,9 @@
 # The Windows game from this Debian machine, in one command: the libraries
 # from Debian's source packages (built once into the cache, see
 # scripts/windows-deps.sh), then the game with the windows preset, its tests
-# under Wine, the zip and the installer, and a smoke run of the unpacked game
-# under Wine on an X server of its own.
+# under Wine, the zip and the installer, a smoke run of the unpacked game
+# under Wine on an X server of its own, and the installer run, played and
+# uninstalled there.
 #   scripts/windows.sh [CACHE]    CACHE: $XDG_CACHE_HOME/krepogor by default
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,4 +15,5 @@ export KREPOGOR_WINDOWS_PREFIX
 WINEDEBUG=-all /usr/lib/wine/wine64 wineboot --init
 cmake --workflow --preset windows
 bash tests/e2e/windows_smoke.sh build/windows . build/windows/smoke
+bash tests/e2e/windows_installer.sh build/windows . build/windows/installer
 ls -l build/windows/krepogor-*-win64.zip build/windows/krepogor-*-win64.exe

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The Windows installer as a player runs it, under Wine: installed silently
+# into a folder with Cyrillic letters, with the program, its libraries and
+# data, the fonts, the uninstaller and the Start menu entry in place; the
+# installed game plays from its main menu to a battle and leaves; a victory
+# the driver enters into the book beside the program survives the
+# uninstaller, which takes everything else away. Screenshots in OUT.
+#   tests/e2e/windows_installer.sh BUILD_DIR SOURCE_DIR OUT
+set -euo pipefail
+build=$(cd "$1" && pwd) source=$(cd "$2" && pwd) out=$3
+export WINEPREFIX=$build/wine-installer
+# Wine would also make entries for the host's own desktop menus.
+export WINEDLLOVERRIDES=winemenubuilder.exe=d
+rm -rf "$out" "$WINEPREFIX" && mkdir -p "$out"
+fail() { echo "windows installer: $*" >&2; exit 1; }
+. "$(dirname "$0")/wine_desktop.sh"
+start_x
+
+installer=$(ls "$build"/krepogor-*-win64.exe 2>/dev/null | head -n 1)
+[ -n "$installer" ] || fail "no installer in $build (cpack -G NSIS makes it)"
+file -b "$installer" | grep -q "x86-64" || fail "the installer is not a 64-bit program: $(file -b "$installer")"
+# NSIS reads the folder after /D= (and _?=) to the end of its command line,
+# unquoted: a folder without spaces, which Wine would quote.
+target='C:\Игры\Крепогор'
+dir=$WINEPREFIX/drive_c/Игры/Крепогор
+"$wine" "$installer" /S "/D=$target" >"$out/install.log" 2>&1 || fail "the installer failed"
+"$wineserver" -w
+for f in krepogor.exe SDL2.dll SDL2_image.dll SDL2_mixer.dll SDL2_ttf.dll Uninstall.exe \
+  gamedata/tables/table.dat gamedata/pics/map.jpg resources/frm_menu.png LICENSE.txt README.txt; do
+  [ -e "$dir/$f" ] || fail "not installed: $f"
+done
+ls "$dir"/fonts/*.* >/dev/null 2>&1 || fail "no fonts installed"
+entry=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Крепогор.lnk' | head -n 1)
+[ -n "$entry" ] || fail "no Start menu entry \"Крепогор\""
+
+# The installed game.
+(cd "$dir" && exec "$wine" ./krepogor.exe) >"$out/game.log" 2>&1 &
+pid=$!
+play_and_leave
+
+# A won battle through the driver, into the book beside the installed program.
+"$wine" "$build/krepogor-script.exe" --appdir "Z:$dir" "Z:$source/tests/scripts/victory.krs" \
+  >"$out/victory.out" 2>"$out/victory.err" || fail "the driver failed: $(cat "$out/victory.err")"
+winner=$(printf 'Добрыня Никитич, бог' | iconv -f UTF-8 -t CP1251)
+LC_ALL=C grep -qF "$winner" "$dir/gamedata/tables/table.dat" || fail "the winner is not in the book"
+
+# The uninstaller, waited for where it lies.
+"$wine" "$dir/Uninstall.exe" /S "_?=$target" >"$out/uninstall.log" 2>&1 || fail "the uninstaller failed"
+"$wineserver" -w
+for f in krepogor.exe SDL2.dll gamedata/pics resources fonts LICENSE.txt; do
+  [ ! -e "$dir/$f" ] || fail "left after the uninstall: $f"
+done
+[ -z "$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Крепогор.lnk')" ] ||
+  fail "the Start menu entry is left"
+LC_ALL=C grep -qF "$winner" "$dir/gamedata/tables/table.dat" ||
+  fail "the uninstaller took the player's book"
+echo "windows installer: installed into $target, played, uninstalled; the player's book is kept"
