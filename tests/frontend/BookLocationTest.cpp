@@ -73,7 +73,7 @@ TEST_F(Folders, AnInstalledDataFolderSendsTheBookHomeSeededFromItsOwn) {
     MakeData(share);
     const BookPlace place = ChooseBookPlace({share.string(), true}, (root / "home").string());
     EXPECT_EQ(place.path, (root / "home" / "tables" / "table.dat").string());
-    EXPECT_EQ(place.seed, (share / "gamedata/tables/table.dat").string());
+    EXPECT_EQ(place.seed, (share / "gamedata" / "tables" / "table.dat").string());
     EXPECT_TRUE(place.notKept.empty());
     // With no home to go to, the installed book is only read, and why is said.
     const BookPlace nowhere = ChooseBookPlace({share.string(), true}, "");

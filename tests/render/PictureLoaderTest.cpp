@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -10,10 +11,18 @@ namespace {
 
 // Decodes from a table of files: each a picture of the given size whose
 // pixels all hold the file's number in the table.
-// A file's header claims its size from `claims` when it is there.
+// A file's header claims its size from `claims` when it is there. Paths are
+// spelt with "/" here, whatever the system's separator.
+std::string Slashed(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
 class TableDecoder : public IPictureDecoder {
 public:
-    bool Measure(const std::string& path, int& width, int& height, std::string& error) override {
+    bool Measure(const std::string& systemPath, int& width, int& height,
+                 std::string& error) override {
+        const std::string path = Slashed(systemPath);
         const auto it = files.find(path);
         if (it == files.end()) {
             error = "no such file";
@@ -24,7 +33,8 @@ public:
         height = claim.second;
         return true;
     }
-    bool Decode(const std::string& path, Picture& out, std::string& error) override {
+    bool Decode(const std::string& systemPath, Picture& out, std::string& error) override {
+        const std::string path = Slashed(systemPath);
         decoded.push_back(path);
         const auto it = files.find(path);
         if (it == files.end()) {
@@ -54,7 +64,7 @@ protected:
         try {
             LoadPictures(pics, decoder, "res", "app");
         } catch (const PictureLoadError& e) {
-            return e.what();
+            return Slashed(e.what());
         }
         return "";
     }
