@@ -43,7 +43,8 @@ ImageGrab.grab(xdisplay=sys.argv[1]).save(sys.argv[2])' "$DISPLAY" "$out/$1.png"
 }
 
 # Plays the game started as $pid from its main menu: "Новая Игра", the battle
-# window, Esc and "Да"; fails unless it then ends with status 0.
+# window, past the countdown a raised barrel and two shots, Esc and "Да";
+# fails unless it then ends with status 0.
 play_and_leave() {
   local menu battle status=0
   menu=$(wait_window 659x398 "the main menu")
@@ -51,8 +52,13 @@ play_and_leave() {
   xdotool mousemove --window "$menu" 300 152 click 1 2>/dev/null  # "Новая Игра"
   battle=$(wait_window 926x658 "the battle")
   shot 2-battle
+  sleep 5.5
+  xdotool key --window "$battle" Up Up space 2>/dev/null
+  sleep 0.3
+  xdotool key --window "$battle" space 2>/dev/null
+  shot 3-fired
   xdotool key --window "$battle" Escape 2>/dev/null
-  shot 3-exit-question
+  shot 4-exit-question
   xdotool key --window "$battle" Return 2>/dev/null  # "Да", the default button
   for _ in $(seq 1 60); do kill -0 $pid 2>/dev/null || break; sleep 0.5; done
   kill -0 $pid 2>/dev/null && fail "the game still runs after Esc and Да"
