@@ -584,6 +584,22 @@ def no_fonts(desk, path):
     failed_start(desk, path, "no-fonts", NO_FONT, {"FONTCONFIG_FILE": conf})
 
 
+def gamepad(desk, tests):
+    """The pad test of the shell's tests, which plugs SDL's virtual game
+    controller into the game it runs and plays a battle with it, here in a
+    window on the X server rather than on SDL's dummy video driver."""
+    env = dict(desk.env, SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="dummy")
+    options = [o for o in env.get("ASAN_OPTIONS", "").split(":") if o]
+    env["ASAN_OPTIONS"] = ":".join(options + ["detect_leaks=0"])
+    run = subprocess.run([tests, "--gtest_filter=Gamepad.*"], env=env, capture_output=True,
+                         timeout=60)
+    if run.returncode != 0 or b"[  PASSED  ] 1 test" not in run.stdout:
+        raise Failure("gamepad: the battle through the virtual controller failed\n"
+                      + run.stdout.decode("utf-8", "replace")[-2000:])
+    print("ok   gamepad: a battle aimed, fired, paused and left through SDL's virtual game "
+          "controller, in a window", flush=True)
+
+
 def few_colours(path, out):
     """A display of 256 colours: the reason, in the system's box (which no
     screenshot tool here can read)."""
@@ -602,6 +618,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--game", required=True)
     parser.add_argument("--out", required=True)
+    parser.add_argument("--pad-test", help="the shell's tests, whose pad test runs here too")
     args = parser.parse_args()
     required = os.environ.get("KREPOGOR_E2E_REQUIRED") == "1"
 
@@ -635,6 +652,8 @@ def main():
             quits(desk, args.game)
             lost_display(desk, args.game)
             no_fonts(desk, args.game)
+            if args.pad_test:
+                gamepad(desk, args.pad_test)
         finally:
             xvfb.terminate()
             xvfb.wait()
