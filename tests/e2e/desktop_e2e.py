@@ -187,14 +187,16 @@ class Game:
         self.log = open(log, "wb")
         self.proc = subprocess.Popen([path, *args], env=env, stdout=self.log, stderr=self.log)
         self.window = None
-        deadline = time.time() + 20
+        # Generous: under the sanitizers, on a machine busy with other builds,
+        # a recording shown once had no window after 20 s.
+        deadline = time.time() + 60
         while not self.window:
             self.alive("start")
             found = desk.xdo("search", "--onlyvisible", "--pid", self.proc.pid).split()
             if found:
                 self.window = int(found[0])
             elif time.time() > deadline:
-                raise Failure("start: no window within 20 s")
+                raise Failure("start: no window within 60 s" + self.output())
             else:
                 time.sleep(0.1)
 
