@@ -1,10 +1,13 @@
 # The desktop program's options, answered before it looks for a display: run
 # with none, any attempt at a window would end in the no-screen error instead.
-#   cmake -DPROGRAM=<krepogor> -DVERSION=<project version> -P command_line.cmake
+#   cmake -DPROGRAM=<krepogor> -DVERSION=<project version> [-DEMULATOR=<wine>] -P command_line.cmake
+# EMULATOR runs a Windows program under Wine; the files named are relative
+# to the folder the test runs in, so both systems find them.
 set(no_display --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=SDL_VIDEODRIVER)
 
 function(run expect_status)
-  execute_process(COMMAND ${CMAKE_COMMAND} -E env ${no_display} ${PROGRAM} ${ARGN}
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env ${no_display} ${EMULATOR} ${PROGRAM} ${ARGN}
+                  WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
                   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE got TIMEOUT 30)
   if(NOT got EQUAL expect_status)
     message(FATAL_ERROR "krepogor ${ARGN}: exit status ${got}, expected ${expect_status}\n${err}")
@@ -41,10 +44,10 @@ if(NOT err MATCHES "не удаётся прочитать файл")
   message(FATAL_ERROR "krepogor --play of no file printed \"${err}\"")
 endif()
 string(RANDOM LENGTH 8 scratch)
-set(bad "${CMAKE_CURRENT_BINARY_DIR}/bad-${scratch}.krs")
-file(WRITE ${bad} "seed 1\nstart\nfly away\n")
+set(bad "bad-${scratch}.krs")
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${bad} "seed 1\nstart\nfly away\n")
 run(1 --play ${bad})
-file(REMOVE ${bad})
+file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${bad})
 if(NOT err MATCHES "строка 3 не из записи: «fly away»")
   message(FATAL_ERROR "krepogor --play of a wrong file printed \"${err}\"")
 endif()
