@@ -2,7 +2,8 @@
 # The Windows installer as a player runs it, under Wine: installed silently
 # into a folder with Cyrillic letters, with the program, its libraries and
 # data, the fonts, the uninstaller and the Start menu entry in place; the
-# installed game plays from its main menu to a battle and leaves; a victory
+# installed game plays from its main menu to a battle and leaves, its settings
+# kept in %APPDATA%\krepogor; a victory
 # the driver enters into the book beside the program survives the
 # uninstaller, which takes everything else away. Screenshots in OUT.
 #   tests/e2e/windows_installer.sh BUILD_DIR SOURCE_DIR OUT
@@ -37,6 +38,9 @@ entry=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Крепогор.
 (cd "$dir" && exec "$wine" ./krepogor.exe) >"$out/game.log" 2>&1 &
 pid=$!
 play_and_leave
+# What the run remembers, in the roaming folder of the player's programs.
+[ -n "$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Roaming/krepogor/settings.ini')" ] ||
+  fail "no settings in %APPDATA%\\krepogor"
 
 # A won battle through the driver, into the book beside the installed program.
 "$wine" "$build/krepogor-script.exe" --appdir "Z:$dir" "Z:$source/tests/scripts/victory.krs" \
