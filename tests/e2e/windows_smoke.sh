@@ -24,11 +24,8 @@ book="$game/gamedata/tables/table.dat"
 shipped=$(sha256sum <"$book")
 
 # A won battle through the driver, on the unpacked game's own data.
-"$wine" "$build/krepogor-script.exe" --appdir "Z:$game" "Z:$source/tests/scripts/victory.krs" \
-  >"$out/victory.out" 2>"$out/victory.err" || fail "the driver failed: $(cat "$out/victory.err")"
+win_into_book "$game"
 [ "$(sha256sum <"$book")" != "$shipped" ] || fail "the book beside the program is unchanged"
-winner=$(printf 'Добрыня Никитич, бог' | iconv -f UTF-8 -t CP1251)
-LC_ALL=C grep -qF "$winner" "$book" || fail "the winner is not in the book"
 [ "$(ls -A "$game/gamedata/tables")" = "table.dat" ] || fail "left beside the book: $(ls -A "$game/gamedata/tables")"
 
 # The program itself.

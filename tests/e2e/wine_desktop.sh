@@ -1,6 +1,7 @@
 # What the tests of the Windows game under Wine share, sourced by them: an X
 # server of their own and the game's windows on it. The sourcing script sets
-# WINEPREFIX and defines fail() first; pid holds the game's process.
+# WINEPREFIX, build, source and out and defines fail() first; pid holds the
+# game's process.
 wine=${WINE:-/usr/lib/wine/wine64}
 wineserver=${wine%/*}/wineserver
 export WINEDEBUG=-all SDL_AUDIODRIVER=dummy
@@ -32,6 +33,15 @@ wait_window() {
     sleep 0.5
   done
   fail "no window \"Крепогор\" of $size for $what"
+}
+
+# Enters a victory into the book of the game in $1 through the driver, on that
+# game's own data; sets winner to the name it enters, as the book spells it.
+win_into_book() {
+  "$wine" "$build/krepogor-script.exe" --appdir "Z:$1" "Z:$source/tests/scripts/victory.krs" \
+    >"$out/victory.out" 2>"$out/victory.err" || fail "the driver failed: $(cat "$out/victory.err")"
+  winner=$(printf 'Добрыня Никитич, бог' | iconv -f UTF-8 -t CP1251)
+  LC_ALL=C grep -qF "$winner" "$1/gamedata/tables/table.dat" || fail "the winner is not in the book"
 }
 
 # A screenshot of the whole screen into $out/$1.png.

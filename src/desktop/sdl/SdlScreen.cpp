@@ -264,9 +264,9 @@ void SdlScreen::TakeFrame(const Canvas& frame) {
     // Only the tiles the frame changed go on: to the texture, and later to
     // the window system.
     const int top = shown_ ? ClientTop(*shown_) : 0;
-    std::vector<Rect> mayDiffer;
-    for (const Canvas::Area& a : frame.Changes()) mayDiffer.push_back({a.x, a.y, a.w, a.h});
-    for (const Rect& rc : frameDamage_.Take(frame.Pixels(), Canvas::Width, mayDiffer)) {
+    mayDiffer_.clear();
+    for (const Canvas::Area& a : frame.Changes()) mayDiffer_.push_back({a.x, a.y, a.w, a.h});
+    for (const Rect& rc : frameDamage_.Take(frame.Pixels(), Canvas::Width, mayDiffer_)) {
         const SDL_Rect part{rc.x, rc.y, rc.w, rc.h};
         SDL_UpdateTexture(canvas_, &part, frame.Pixels() + rc.y * Canvas::Width + rc.x,
                           Canvas::Width * 4);

@@ -125,7 +125,8 @@ private:
     SDL_Texture* canvas_ = nullptr;
     bool hasFrame_ = false;
     FrameDamage frameDamage_;
-    std::vector<Rect> changed_;  // client rectangles changed since the last present
+    std::vector<Rect> mayDiffer_;  // where the canvas says a frame may differ, kept for reuse
+    std::vector<Rect> changed_;    // client rectangles changed since the last present
     bool wholeDue_ = true;
     std::map<std::string, SDL_Texture*> backgrounds_;
     SDL_Cursor* arrow_ = nullptr;
