@@ -6,10 +6,10 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <vector>
 
+#include "frontend/SystemErrorText.h"
 #include "platform/Utf8Path.h"
 
 namespace krepogor {
@@ -66,7 +66,7 @@ bool WriteAll(IFileCalls& files, int fd, const std::string& bytes) {
 }  // namespace
 
 std::string CallError(const std::string& what) {
-    return what + ": " + std::strerror(errno);
+    return what + ": " + SystemErrorText(errno);
 }
 
 void RemoveLeftovers(IFileCalls& files, const std::string& target) {

@@ -83,7 +83,7 @@ TEST_F(BookFaults, FailedSavesAreToldWithThePathAndKeepTheWinnerInMemory) {
         EXPECT_EQ(Victory(faulty), BookOutcome::WriteFailed);
         // Standard error has the failed call's own reason, never "Success".
         const std::string detail = testing::internal::GetCapturedStderr();
-        EXPECT_NE(detail.find(": Input/output error"), std::string::npos) << detail;
+        EXPECT_NE(detail.find(": ошибка системы EIO"), std::string::npos) << detail;
         EXPECT_EQ(detail.find("Success"), std::string::npos) << detail;
         EXPECT_TRUE(StartsWith(Messages(), kSaveFailed));
         EXPECT_EQ(BookBytes(), kOldBook);
@@ -103,7 +103,7 @@ TEST_F(BookFaults, WriteStoppingAtAnyByteKeepsTheOldBook) {
         EXPECT_EQ(Victory(faulty), BookOutcome::WriteFailed);
         // Standard error has the failed call's own reason, never "Success".
         const std::string detail = testing::internal::GetCapturedStderr();
-        EXPECT_NE(detail.find(": No space left on device"), std::string::npos) << detail;
+        EXPECT_NE(detail.find(": на диске нет места"), std::string::npos) << detail;
         EXPECT_EQ(detail.find("Success"), std::string::npos) << detail;
         EXPECT_TRUE(StartsWith(Messages(), kSaveFailed));
         EXPECT_EQ(BookBytes(), kOldBook);
