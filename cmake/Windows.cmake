@@ -46,12 +46,8 @@ list(FILTER KREPOGOR_WINDOWS_DLLS EXCLUDE REGEX "libout123|libsyn123")
 set(KREPOGOR_WINDOWS_DLLS ${KREPOGOR_WINDOWS_DLLS} PARENT_SCOPE)
 file(COPY ${KREPOGOR_WINDOWS_DLLS} DESTINATION ${CMAKE_BINARY_DIR})
 
-# The label fonts, from Debian's font packages (fonts-urw-base35, fonts-liberation2).
-set(KREPOGOR_WINDOWS_FONTS
-    /usr/share/fonts/opentype/urw-base35/P052-Bold.otf
-    /usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf
-    /usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf
-    /usr/share/fonts/truetype/liberation2/LiberationSans-Italic.ttf
-    /usr/share/fonts/truetype/liberation2/LiberationSans-BoldItalic.ttf)
+# The label fonts.
+include(${CMAKE_CURRENT_LIST_DIR}/LabelFonts.cmake)
+set(KREPOGOR_WINDOWS_FONTS ${KREPOGOR_LABEL_FONTS})
 set(KREPOGOR_WINDOWS_FONTS ${KREPOGOR_WINDOWS_FONTS} PARENT_SCOPE)
 file(COPY ${KREPOGOR_WINDOWS_FONTS} DESTINATION ${CMAKE_BINARY_DIR}/fonts)
