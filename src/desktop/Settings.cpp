@@ -5,6 +5,7 @@
 
 #include "desktop/DisplayOptions.h"
 #include "desktop/WindowLooks.h"
+#include "state/NumberText.h"
 
 namespace krepogor {
 namespace {
@@ -34,9 +35,7 @@ std::string Trim(const std::string& s) {
 std::string FormatSettings(const Settings& s) {
     std::string out = "# Крепогор: how its windows were shown when it last ended\n";
     if (s.scale) {
-        char buf[32];
-        const auto r = std::to_chars(buf, buf + sizeof buf, *s.scale);
-        out += "scale=" + std::string(buf, r.ptr) + "\n";
+        out += "scale=" + NumberText(*s.scale) + "\n";
     }
     out += std::string("fullscreen=") + (s.fullscreen ? "yes" : "no") + "\n";
     for (const auto& [name, p] : s.places)
