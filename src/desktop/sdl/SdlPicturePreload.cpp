@@ -2,8 +2,7 @@
 
 #include <SDL2/SDL_image.h>
 
-#include <system_error>
-
+#include "desktop/sdl/HelperWork.h"
 #include "desktop/sdl/SdlGameFonts.h"
 #include "desktop/sdl/SdlPictureDecoder.h"
 #include "desktop/sdl/SdlStartup.h"
@@ -54,13 +53,7 @@ SdlPicturePreload::SdlPicturePreload(const std::string& resourcesDir,
         SdlPictureDecoder decoder;
         LoadPictures(loaded_, decoder, resourcesDir, appDir);
     };
-    try {
-        done_ = std::async(std::launch::async, load);
-    } catch (const std::system_error&) {
-        // No thread to spare: everything is loaded here and now.
-        done_ = std::async(std::launch::deferred, load);
-        done_.wait();
-    }
+    done_ = StartHelperWork(load);
 }
 
 SdlPicturePreload::~SdlPicturePreload() {
