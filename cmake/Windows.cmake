@@ -6,16 +6,19 @@ target_link_libraries(krepogor_platform PUBLIC shell32 ole32)
 # SDL's pkg-config data would rename every main to SDL_main, link SDL2main
 # and make every program a GUI one: the programs start through our own
 # UTF-16 entry below instead, and only the game is a GUI program.
-if(TARGET PkgConfig::SDL2)
+foreach(sdl PkgConfig::SDL2 PkgConfig::SDL2_IMAGE)
+  if(NOT TARGET ${sdl})
+    continue()
+  endif()
   foreach(property INTERFACE_COMPILE_OPTIONS INTERFACE_COMPILE_DEFINITIONS
                    INTERFACE_LINK_LIBRARIES INTERFACE_LINK_OPTIONS)
-    get_target_property(values PkgConfig::SDL2 ${property})
+    get_target_property(values ${sdl} ${property})
     if(values)
       list(FILTER values EXCLUDE REGEX "^(-D)?main=SDL_main$|SDL2main|^-mwindows$|^-lmingw32$")
-      set_target_properties(PkgConfig::SDL2 PROPERTIES ${property} "${values}")
+      set_target_properties(${sdl} PROPERTIES ${property} "${values}")
     endif()
   endforeach()
-endif()
+endforeach()
 
 # Both programs take their arguments as UTF-16 and hand them on as UTF-8.
 foreach(program krepogor krepogor-script)

@@ -2,9 +2,9 @@
 
 #include <SDL2/SDL_image.h>
 
+#include "codec/SdlPictureDecoder.h"
 #include "desktop/sdl/HelperWork.h"
 #include "desktop/sdl/SdlGameFonts.h"
-#include "desktop/sdl/SdlPictureDecoder.h"
 #include "desktop/sdl/SdlStartup.h"
 #include "platform/Utf8Path.h"
 #include "render/PictureHeader.h"

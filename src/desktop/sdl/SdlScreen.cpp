@@ -6,13 +6,13 @@
 #include <algorithm>
 #include <array>
 
+#include "codec/SdlPictureDecoder.h"
 #include "desktop/HotAreas.h"
 #include "desktop/StartupText.h"
 #include "desktop/WindowScale.h"
 #include "desktop/sdl/SdlDraw.h"
 #include "desktop/sdl/SdlGameFonts.h"
 #include "desktop/sdl/SdlPainter.h"
-#include "desktop/sdl/SdlPictureDecoder.h"
 #include "desktop/sdl/SdlStartup.h"
 #include "platform/Utf8Path.h"
 #include "render/Canvas.h"

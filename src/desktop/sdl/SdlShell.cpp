@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "battle/GunControls.h"
+#include "codec/PngWriter.h"
 #include "desktop/CloseRequests.h"
 #include "desktop/HotAreas.h"
 #include "desktop/KeyCodes.h"
@@ -19,7 +20,6 @@
 #include "desktop/TimersMayWait.h"
 #include "desktop/WindowLooks.h"
 #include "desktop/sdl/DisplayLoss.h"
-#include "desktop/sdl/PngWriter.h"
 #include "desktop/sdl/SdlAudioOutput.h"
 #include "desktop/sdl/SdlBoxes.h"
 #include "desktop/sdl/SdlGamepads.h"

@@ -1,4 +1,4 @@
-#include "desktop/sdl/PngWriter.h"
+#include "codec/PngWriter.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
