@@ -89,10 +89,10 @@ cmake_build libpng1.6 -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXE
   -DPNG_HARDWARE_OPTIMIZATIONS=OFF -DSKIP_INSTALL_PROGRAMS=ON -DZLIB_ROOT="$prefix"
 cmake_build libjpeg-turbo -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF \
   -DWITH_SIMD=OFF
-# freetype: TrueType and CFF outlines only, no compressed or colour fonts
-# (its private zlib would clash with the one above).
-cmake_build freetype -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
-  -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
+# freetype: TrueType and CFF outlines, no colour fonts; the zlib above, whose
+# symbols its private copy would repeat.
+cmake_build freetype -DFT_REQUIRE_ZLIB=ON -DZLIB_ROOT="$prefix" -DFT_DISABLE_BZIP2=ON \
+  -DFT_DISABLE_PNG=ON -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
 # mpg123: the decoding library alone, in plain C with floating point. Its
 # config.sub predates WebAssembly: Debian's own knows it.
 autotools_copy mpg123
@@ -152,8 +152,8 @@ pc SDL2_image "image loading library" \
   "\${libdir}/libSDL2_image.a \${libdir}/libpng16.a \${libdir}/libjpeg.a \${libdir}/libz.a" \
   libsdl2-image
 pc SDL2_mixer "mixer library" "\${libdir}/libSDL2_mixer.a" libsdl2-mixer
-pc SDL2_ttf "TrueType font library" "\${libdir}/libSDL2_ttf.a \${libdir}/libfreetype.a" \
-  libsdl2-ttf
+pc SDL2_ttf "TrueType font library" \
+  "\${libdir}/libSDL2_ttf.a \${libdir}/libfreetype.a \${libdir}/libz.a" libsdl2-ttf
 
 # Each library's terms travel with the game: Debian's copyright file of its source.
 mkdir -p "$prefix/share/licenses"
