@@ -1,8 +1,13 @@
-#include "desktop/sdl/BundledFonts.h"
+// The label fonts where the system has no font lookup of its own (Windows,
+// the browser): free fonts that travel with the game in the "fonts" folder
+// beside the program, in place of the families the game names.
+#include "desktop/sdl/SystemFonts.h"
 
 #include <filesystem>
+#include <string>
 #include <system_error>
 
+#include "platform/SystemPlaces.h"
 #include "platform/Utf8Path.h"
 
 namespace krepogor {
@@ -30,8 +35,10 @@ constexpr Face kFaces[] = {
 
 }  // namespace
 
-std::string BundledFontFile(const std::string& folder, const std::string& family, bool bold,
-                            bool italic) {
+std::string FindFontFile(const std::string& family, bool bold, bool italic) {
+    const std::string program = RunningProgram();
+    if (program.empty()) return "";
+    const std::filesystem::path fonts = PathOf(program).parent_path() / "fonts";
     const Face* best = nullptr;
     for (const Face& f : kFaces) {
         if (family != f.family) continue;
@@ -43,14 +50,16 @@ std::string BundledFontFile(const std::string& folder, const std::string& family
     }
     if (!best) return "";
     std::error_code ec;
-    const std::filesystem::path file = PathOf(folder) / best->file;
+    const std::filesystem::path file = fonts / best->file;
     return std::filesystem::is_regular_file(file, ec) ? Utf8Of(file) : "";
 }
 
-std::string BundledFamily(const std::string& family) {
+std::string SystemFamily(const std::string& family) {
     if (family == "Garamond") return "P052";
     if (family == "Arial") return "Liberation Sans";
     return family;
 }
+
+void ReleaseFontLookup() {}
 
 }  // namespace krepogor
