@@ -16,8 +16,8 @@ namespace {
 
 constexpr std::string_view kPrefix = "run-", kSuffix = ".krs";
 constexpr size_t kStampSize = 15;  // "20261209-221500"
-// More runs than this in one second are not recorded.
-constexpr int kMostInASecond = 1000;
+// How many names are tried for a run in a second that others took.
+constexpr unsigned long kMostInASecond = 100;
 
 bool Digits(std::string_view s) {
     return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) {
@@ -38,6 +38,11 @@ struct Kept {
         return std::tie(stamp, number) < std::tie(o.stamp, o.number);
     }
 };
+
+// The number of a kept recording's name (IsKeptRecordingName).
+unsigned long NumberOf(const std::string& name) {
+    return std::stoul(name.substr(kPrefix.size() + kStampSize + 1));
+}
 
 }  // namespace
 
@@ -61,27 +66,32 @@ bool OpenKeptRecording(IFileCalls& files, const std::string& dir, std::time_t no
         error = SystemErrorText(errno);
         return false;
     }
+    std::vector<std::string> names;
+    const bool listed = files.ListFolder(dir, names) == 0;
     char stamp[32] = "";
     if (const std::tm* utc = std::gmtime(&now))
         std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", utc);
+    // Numbered after every run of the same second, so that the number tells the newest.
+    unsigned long number = 1;
+    for (const std::string& name : names)
+        if (IsKeptRecordingName(name) && name.compare(kPrefix.size(), kStampSize, stamp) == 0)
+            number = std::max(number, NumberOf(name) + 1);
     std::string made;
-    for (int n = 1; made.empty(); ++n) {
-        const std::string name = std::string(kPrefix) + stamp + "-" + std::to_string(n) + ".krs";
-        if (file.Create(PathIn(dir, name), error)) {
+    for (const unsigned long last = number + kMostInASecond; made.empty(); ++number) {
+        const std::string name =
+            std::string(kPrefix) + stamp + "-" + std::to_string(number) + ".krs";
+        if (file.Create(PathIn(dir, name), error))
             made = name;
-        } else if (errno != EEXIST || n == kMostInASecond) {
+        else if (errno != EEXIST || number == last)
             return false;
-        }
     }
 
-    std::vector<std::string> names;
-    if (files.ListFolder(dir, names) != 0) return true;  // the old ones wait for the next run
+    if (!listed) return true;  // the old ones wait for the next run
     std::vector<Kept> ours;
     for (const std::string& name : names) {
-        if (name == made || !IsKeptRecordingName(name)) continue;
+        if (!IsKeptRecordingName(name)) continue;
         if (StandingAt(files, PathIn(dir, name), IsRecordingHead) != Standing::Ours) continue;
-        ours.push_back({name.substr(kPrefix.size(), kStampSize),
-                        std::stoul(name.substr(kPrefix.size() + kStampSize + 1)), name});
+        ours.push_back({name.substr(kPrefix.size(), kStampSize), NumberOf(name), name});
     }
     std::sort(ours.begin(), ours.end());
     const size_t keep = kKeptRecordings - 1;
