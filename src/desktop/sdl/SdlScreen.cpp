@@ -29,10 +29,13 @@ constexpr uint32_t kNameColour = 0x004000;
 constexpr uint32_t kBookScoreColour = 0xFFFF80;
 constexpr uint32_t kScoreColour = 0xFFFF00;
 
-// How long a notice stays, and its band at the foot of the window.
+// How long a notice stays, and its band: at the foot of a screen, in the
+// battle window's sky below the upgrades (the readouts stay clear).
 constexpr uint64_t kNoticeMs = 6000;
 constexpr int kNoticeMargin = 6;
+constexpr int kNoticePadding = 16;
 constexpr int kNoticeHeight = 24;
+constexpr int kNoticeBattleTop = 100;
 constexpr int kNoticeShade = 200;
 
 // A tick drawn in client pixels, so that it scales with them.
@@ -362,10 +365,14 @@ bool SdlScreen::NoticeGone() {
 void SdlScreen::DrawNotice(SdlPainter& p) {
     if (notice_.empty() || !shown_) return;
     if (noticeShown_ == 0) noticeShown_ = std::max<uint64_t>(SDL_GetTicks64(), 1);
-    const Rect band{kNoticeMargin, OuterHeight() - kNoticeMargin - kNoticeHeight,
-                    OuterWidth() - 2 * kNoticeMargin, kNoticeHeight};
+    const FontSpec font = UiFont(true);
+    const int textW = static_cast<int>(p.OutputWidth(font, notice_) / p.Box().Factor());
+    const int w = std::min(textW + 2 * kNoticePadding, OuterWidth() - 2 * kNoticeMargin);
+    const int y = shown_->menuBar ? MenuBarHeight + kNoticeBattleTop
+                                  : OuterHeight() - kNoticeMargin - kNoticeHeight;
+    const Rect band{(OuterWidth() - w) / 2, y, w, kNoticeHeight};
     p.Shade(band, kNoticeShade);
-    p.TextIn(UiFont(true), notice_, kBoxLight, band, Align::Centre);
+    p.TextIn(font, notice_, kBoxLight, band, Align::Centre);
 }
 
 void SdlScreen::DrawLabels(const Game& g, SdlPainter& p) {
