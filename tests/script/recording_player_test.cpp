@@ -35,7 +35,8 @@ TEST(RecordingPlayerTest, WhatIsNoRecordingIsRefusedAndSaysWhy) {
         {"number", "seed 1\r\nwait -5\r\n", "строка 2 не из записи: «wait -5»"},
         {"huge", std::string(10'000'000, 'x'),
          "строка 1 не из записи: «" + std::string(80, 'x') + "…»"},
-        {"nul", std::string("seed 1\nwait\0 5\n", 15), "строка 2 не из записи: «wait\\x00 5»"},
+        {"zero-byte", std::string("seed 1\nwait\0 5\n", 15),
+         "строка 2 не из записи: «wait\\x00 5»"},
         {"whole", "seed 42\ntrackends recorded\nstart\nwait 10\nanswer text:#1\nquit\n", ""},
         {"unended", "seed 42\nstart\nwait 10", ""},
 #ifndef _WIN32
