@@ -44,4 +44,8 @@ std::string PrintableText(std::string_view text, size_t limit) {
     return out;
 }
 
+std::string QuotedPath(std::string_view path) {
+    return "«" + PrintableText(path, 1024) + "»";
+}
+
 }  // namespace krepogor
