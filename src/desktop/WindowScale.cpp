@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "desktop/Letterbox.h"
 #include "state/NumberText.h"
@@ -17,13 +18,14 @@ std::string FactorText(double factor) {
 }  // namespace
 
 double FitScale(const Rect& usable, const WindowFrame& frame, int battleW, int battleH) {
-    if (usable.w <= 0 || usable.h <= 0) return kMaxScale;
+    if (usable.w <= 0 || usable.h <= 0) return std::numeric_limits<double>::infinity();
     const double w = usable.w - frame.left - frame.right;
     const double h = usable.h - frame.top - frame.bottom;
-    return std::clamp(std::min(w / battleW, h / battleH), 0.0, kMaxScale);
+    return std::max(std::min(w / battleW, h / battleH), 0.0);
 }
 
 double DefaultScale(double fit) {
+    if (std::isinf(fit)) return 1;
     if (fit >= 1) return std::min(std::floor(fit), kMaxScale);
     return std::max(fit, kMinScale);
 }

@@ -15,13 +15,13 @@ constexpr double kMaxScale = 8;
 constexpr double kMinResizedScale = 0.5;
 
 // The largest factor at which the battle window (`battleW` x `battleH`, menu
-// bar included) fits the usable desktop with its frame; kMaxScale when the
-// desktop's size is not known.
+// bar included) fits the usable desktop with its frame; infinity when the
+// desktop's size is not known, where any factor goes.
 double FitScale(const Rect& usable, const WindowFrame& frame, int battleW, int battleH);
 
 // The factor every window opens at when the player chose none, given the
 // FitScale `fit`: the largest whole number that fits, or the fraction that
-// fits where even 1 does not.
+// fits where even 1 does not; 1 on a desktop of no known size.
 double DefaultScale(double fit);
 
 // The factor the windows open at when the player chose `chosen`: that one

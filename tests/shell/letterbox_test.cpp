@@ -89,8 +89,8 @@ TEST(WindowScale, TheBattleWindowAndItsFrameFitTheScreenAtTheFactorTaken) {
         {{0, 0, 3840, 2160}, kNone, {}, 3},
         {{0, 0, 2560, 1560}, kNone, {}, 2},  // a panel takes 40 rows
         {{0, 0, 1024, 600}, kNone, {}, 0},
-        {{0, 0, 1024, 600}, kFrame, {}, 0},    // the title bar shows too
-        {{0, 0, 0, 0}, kNone, {}, kMaxScale},  // no desktop size known: any factor goes
+        {{0, 0, 1024, 600}, kFrame, {}, 0},  // the title bar shows too
+        {{0, 0, 0, 0}, kNone, {}, 1},        // no desktop size known: any factor goes
         {{0, 0, 0, 0}, kNone, 3, 3},
         // A factor the player chose that does not fit is lowered to the default.
         {{0, 0, 2560, 1600}, kFrame, 3, 2},
@@ -140,6 +140,10 @@ TEST(WindowScale, ScaledSizesAndResizedWindowsGiveAFactorTheNextStartCanUse) {
     EXPECT_EQ(ScaleOfResized(659, 398, 2560, 1575, fit), fit);
     // A screen where even half does not fit: what fits.
     EXPECT_EQ(ScaleOfResized(926, 658, 50, 50, 0.3), 0.3);
+    // No desktop size known: any factor up to the largest.
+    const double any = FitScale({}, {}, 926, 658);
+    EXPECT_EQ(ScaleOfResized(659, 398, 6590, 3980, any), kMaxScale);
+    EXPECT_EQ(ScaleOfResized(926, 658, 1852, 1316, any), 2);
 }
 
 }  // namespace
