@@ -274,8 +274,8 @@ bool SdlScreen::Follow(const std::string& visible) {
         Settle();
         LimitShrinking(*look);
         SDL_SetWindowSize(window_, place.w, place.h);
-        // Where the window manager has not framed the window yet, SDL places
-        // the frame it was told of at the place less that frame.
+        // The client area goes there: a window not shown yet SDL moves by its
+        // frame, which it knows from AskWindowFrame.
         SDL_SetWindowPosition(window_, place.x, place.y);
     }
     SDL_ShowWindow(window_);
