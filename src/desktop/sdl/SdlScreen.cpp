@@ -10,6 +10,7 @@
 #include "desktop/StartupText.h"
 #include "desktop/WindowScale.h"
 #include "desktop/sdl/SdlDraw.h"
+#include "desktop/sdl/SdlFrameRequest.h"
 #include "desktop/sdl/SdlGameFonts.h"
 #include "desktop/sdl/SdlPainter.h"
 #include "desktop/sdl/SdlPictureDecoder.h"
@@ -62,21 +63,19 @@ SdlScreen::SdlScreen(const std::string& resourcesDir, const Picture& menuBackgro
     // frame straight to the window system, with no OpenGL in between.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     for (const auto& [name, at] : places) placement_.Leave(name, {at.x, at.y, 0, 0});
-    if (display.scale) {
-        scale_ = *display.scale;
-        scaleChosen_ = true;
-    } else {
-        SDL_Rect desk{0, 0, 0, 0};
-        if (SDL_GetDisplayUsableBounds(0, &desk) != 0) SDL_GetDisplayBounds(0, &desk);
-        const WindowLook& battle = *LookOf("frm_vustrel");
-        scale_ = DefaultScale({desk.x, desk.y, desk.w, desk.h}, battle.width,
-                              krepogor::OuterHeight(battle));
-    }
     const WindowLook& menu = *LookOf("frm_menu");
-    window_ = SDL_CreateWindow("Крепогор", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               WindowWidth(menu), WindowHeight(menu),
-                               SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+    window_ =
+        SDL_CreateWindow("Крепогор", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, menu.width,
+                         krepogor::OuterHeight(menu), SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (!window_) throw ResourceError(kNoWindowText);
+    // The factor counts the frame, which a window manager tells only of a window.
+    AskWindowFrame(window_);
+    NoteFrame();
+    const double fit = FitNow();
+    scale_ = display.scale ? FittingScale(*display.scale, fit) : DefaultScale(fit);
+    scaleChosen_ = display.scale && scale_ == *display.scale;
+    if (display.scale && !scaleChosen_) loweredFrom_ = display.scale;
+    SDL_SetWindowSize(window_, WindowWidth(menu), WindowHeight(menu));
     // A display of 256 colours or fewer (its format unknown to SDL when it
     // has a palette) has no renderer: say so rather than what the renderer says.
     if (SDL_BITSPERPIXEL(SDL_GetWindowPixelFormat(window_)) < 15)
@@ -172,13 +171,43 @@ void SdlScreen::Fit() {
     box_ = shown_ ? Letterbox(OuterWidth(), OuterHeight(), w, h) : Letterbox();
 }
 
+Rect SdlScreen::Usable() const {
+    SDL_Rect desk{0, 0, 0, 0};
+    const int display = std::max(SDL_GetWindowDisplayIndex(window_), 0);
+    if (SDL_GetDisplayUsableBounds(display, &desk) != 0) SDL_GetDisplayBounds(display, &desk);
+    return {desk.x, desk.y, desk.w, desk.h};
+}
+
+double SdlScreen::FitNow() const {
+    const WindowLook& battle = *LookOf("frm_vustrel");
+    return FitScale(Usable(), frame_, battle.width, krepogor::OuterHeight(battle));
+}
+
+void SdlScreen::NoteFrame() {
+    // A window filling the screen has no frame, and one just back from it may
+    // not have it again yet: the frame it had stays the one it gets.
+    WindowFrame f;
+    if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) == 0 &&
+        SDL_GetWindowBordersSize(window_, &f.top, &f.left, &f.bottom, &f.right) == 0 && f.Known())
+        frame_ = f;
+}
+
+void SdlScreen::LimitShrinking(const WindowLook& look) {
+    // Half its size keeps every word readable; a factor the player chose
+    // below that stays theirs.
+    const double least = std::min(kMinResizedScale, scale_);
+    SDL_SetWindowMinimumSize(window_, std::max(Scaled(look.width, least), 1),
+                             std::max(Scaled(krepogor::OuterHeight(look), least), 1));
+}
+
 void SdlScreen::Resized() {
     int w = 0, h = 0;
     SDL_GetWindowSize(window_, &w, &h);
     const bool filling = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
     const bool settling = SDL_GetTicks64() < settlingUntil_;
     if (shown_ && !filling && !fullscreen_ && !settling && (w != setW_ || h != setH_)) {
-        scale_ = ScaleOfResized(OuterWidth(), OuterHeight(), w, h);
+        NoteFrame();
+        scale_ = ScaleOfResized(OuterWidth(), OuterHeight(), w, h, FitNow());
         scaleChosen_ = true;
         setW_ = w;
         setH_ = h;
@@ -217,6 +246,7 @@ void SdlScreen::ToggleFullscreen() {
         setW_ = WindowWidth(*shown_);
         setH_ = WindowHeight(*shown_);
         SDL_SetWindowSize(window_, setW_, setH_);
+        LimitShrinking(*shown_);
     }
     Fit();
 }
@@ -243,17 +273,18 @@ bool SdlScreen::Follow(const std::string& visible) {
     }
     SDL_SetWindowTitle(window_, look->caption);
     if (!filling) {
-        SDL_Rect desk{0, 0, 0, 0};
-        const int display = std::max(SDL_GetWindowDisplayIndex(window_), 0);
-        if (SDL_GetDisplayUsableBounds(display, &desk) != 0) SDL_GetDisplayBounds(display, &desk);
+        NoteFrame();
         // A window shown before stands where it stood, not where the screen
         // filled by the game had it.
-        const Rect place = placement_.Place({desk.x, desk.y, desk.w, desk.h}, before, at, *look,
-                                            WindowWidth(*look), WindowHeight(*look));
+        const Rect place = placement_.Place(Usable(), frame_, before, at, *look, WindowWidth(*look),
+                                            WindowHeight(*look));
         setW_ = place.w;
         setH_ = place.h;
         Settle();
+        LimitShrinking(*look);
         SDL_SetWindowSize(window_, place.w, place.h);
+        // The client area goes there: a window not shown yet SDL moves by its
+        // frame, which it knows from AskWindowFrame.
         SDL_SetWindowPosition(window_, place.x, place.y);
     }
     SDL_ShowWindow(window_);

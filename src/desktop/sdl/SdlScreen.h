@@ -13,6 +13,7 @@
 #include "desktop/Letterbox.h"
 #include "desktop/MenuBar.h"
 #include "desktop/Settings.h"
+#include "desktop/WindowFrame.h"
 #include "desktop/WindowLooks.h"
 #include "desktop/WindowPlacement.h"
 #include "desktop/sdl/SdlFonts.h"
@@ -78,6 +79,9 @@ public:
     std::optional<ClientPoint> ToClient(int x, int y) const { return box_.ToClient(x, y); }
     // The factor windows open at, and whether the game fills the screen.
     double Scale() const { return scale_; }
+    // The factor the player chose when its battle window did not fit the
+    // screen and a smaller one was taken; none when it fitted.
+    std::optional<double> LoweredFrom() const { return loweredFrom_; }
     bool Fullscreen() const { return fullscreen_; }
     void ToggleFullscreen();
     // What the next run starts with: the factor the player chose (none when
@@ -124,6 +128,14 @@ private:
     int WindowWidth(const WindowLook& look) const;
     int WindowHeight(const WindowLook& look) const;
     void Fit();
+    // The desktop's usable area on the window's display.
+    Rect Usable() const;
+    // The largest factor whose battle window fits the usable area, frame included.
+    double FitNow() const;
+    // Takes the frame the window manager puts around the window now.
+    void NoteFrame();
+    // The player may shrink the window `look` shows to half its size, no less.
+    void LimitShrinking(const WindowLook& look);
     SDL_Texture* LoadTexture(const std::string& file, const Picture& decoded = {});
     // The screen's background picture, decoded on its first use.
     SDL_Texture* Background(const WindowLook& look);
@@ -145,6 +157,8 @@ private:
     WindowPlacement placement_;
     double scale_ = 1;
     bool scaleChosen_ = false;
+    std::optional<double> loweredFrom_;
+    WindowFrame frame_;  // what the window manager draws around the window
     bool fullscreen_ = false;
     Letterbox box_;
     int setW_ = 0, setH_ = 0;  // the size the program last gave the window

@@ -19,6 +19,7 @@
 #include "desktop/StartupText.h"
 #include "desktop/TimersMayWait.h"
 #include "desktop/WindowLooks.h"
+#include "desktop/WindowScale.h"
 #include "desktop/sdl/DisplayLoss.h"
 #include "desktop/sdl/PngWriter.h"
 #include "desktop/sdl/SdlAudioOutput.h"
@@ -116,6 +117,8 @@ public:
         // A recording shown may start a battle at once; a player's run first
         // shows the main menu, which needs none of the battle's pictures.
         if (options.playback) TakePictures();
+        if (const auto chosen = screen_.LoweredFrom())
+            std::cerr << LoweredScaleText(*chosen, screen_.Scale());
         view_.SetPresenter([this](const Canvas& frame) { screen_.TakeFrame(frame); });
         game_.view = &view_;
         media_.onEnd = [this](const std::string& device) {
