@@ -3,15 +3,12 @@
 #include <cerrno>
 
 #include "desktop/LastFrame.h"
+#include "frontend/PrintableText.h"
 #include "frontend/SystemErrorText.h"
 #include "replay/RunRecorder.h"
 
 namespace krepogor {
 namespace {
-
-std::string Quoted(const std::string& path) {
-    return "«" + path + "»";
-}
 
 // Why the game leaves what stands at a path alone; "" when it may write there.
 std::string Refusal(Standing standing, const char* whatOurs) {
@@ -34,11 +31,11 @@ int OpenRecordTarget(IFileCalls& files, const std::string& path, OwnFile& file,
     std::string why;
     const Standing standing = file.Open(path, IsRecordingHead, why);
     if (standing == Standing::Unknown) {
-        error = "не удаётся записать игру в " + Quoted(path) + ": " + why;
+        error = "не удаётся записать игру в " + QuotedPath(path) + ": " + why;
         return 1;
     }
     if (const std::string refusal = Refusal(standing, "запись"); !refusal.empty()) {
-        error = Quoted(path) + " — " + refusal + "; назовите другой файл";
+        error = QuotedPath(path) + " — " + refusal + "; назовите другой файл";
         return 2;
     }
 
@@ -47,13 +44,13 @@ int OpenRecordTarget(IFileCalls& files, const std::string& path, OwnFile& file,
     int status = 0;
     if (frameStanding == Standing::Unknown ||
         (frameStanding == Standing::Ours && files.Remove(frame) != 0)) {
-        error = "не удаётся сохранить последний кадр в " + Quoted(frame) + ": " +
+        error = "не удаётся сохранить последний кадр в " + QuotedPath(frame) + ": " +
                 SystemErrorText(errno);
         status = 1;
     } else {
         const std::string refusal = Refusal(frameStanding, "последний кадр записи");
         if (!refusal.empty())
-            error = Quoted(frame) + " — " + refusal + "; назовите другой файл записи";
+            error = QuotedPath(frame) + " — " + refusal + "; назовите другой файл записи";
         status = refusal.empty() ? 0 : 2;
     }
     if (status != 0) file.Close();
@@ -69,7 +66,7 @@ std::string SaveLastFrame(IFileCalls& files, const std::string& path, const std:
     else if (file.IsOpen() && !file.Append(png))
         why = file.Error();
     if (why.empty()) return "";
-    return "последний кадр не сохранён в " + Quoted(path) + ": " + why;
+    return "последний кадр не сохранён в " + QuotedPath(path) + ": " + why;
 }
 
 }  // namespace krepogor

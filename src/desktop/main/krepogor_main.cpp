@@ -11,6 +11,7 @@
 #include "frontend/BookLocation.h"
 #include "frontend/DataFolder.h"
 #include "frontend/OwnFile.h"
+#include "frontend/PrintableText.h"
 #include "platform/SystemPlaces.h"
 #include "platform/Utf8Path.h"
 #include "replay/KeptRecordings.h"
@@ -28,7 +29,8 @@ std::string KeepThisRun(krepogor::OwnFile& file) {
     if (krepogor::OpenKeptRecording(krepogor::SystemFileCalls(), dir, std::time(nullptr), file,
                                     error))
         return "";
-    std::cerr << "krepogor: игра не записывается: папка записей «" << dir << "»: " << error << "\n";
+    std::cerr << "krepogor: игра не записывается: папка записей " << krepogor::QuotedPath(dir)
+              << ": " << error << "\n";
     return "Игра не записывается: " + error;
 }
 
@@ -44,8 +46,8 @@ int main(int argc, char** argv) {
         std::string error;
         options.playback = krepogor::CheckRecording(line.playPath, error);
         if (!options.playback) {
-            std::cerr << "krepogor: запись «" << line.playPath << "» не показать: " << error
-                      << "\n";
+            std::cerr << "krepogor: запись " << krepogor::QuotedPath(line.playPath)
+                      << " не показать: " << error << "\n";
             return 1;
         }
         options.playPath = line.playPath;

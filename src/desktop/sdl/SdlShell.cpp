@@ -38,6 +38,7 @@
 #include "frontend/CloseBox.h"
 #include "frontend/InfoScreens.h"
 #include "frontend/MainMenu.h"
+#include "frontend/PrintableText.h"
 #include "frontend/Shutdown.h"
 #include "platform/ClockRandom.h"
 #include "render/PictureLoader.h"
@@ -229,7 +230,7 @@ private:
         if (!recorder_.Stopped() || toldStopped_) return;
         toldStopped_ = true;
         const std::string why = options_.recording->Error();
-        Tell("запись игры в «" + options_.recording->Path() + "» остановлена: " + why +
+        Tell("запись игры в " + QuotedPath(options_.recording->Path()) + " остановлена: " + why +
                  "; она цела до этого места, а игра идёт дальше без записи",
              "Игра больше не записывается: " + why);
     }
@@ -237,7 +238,7 @@ private:
     // The recording shown ran out (or came to a line no recording holds)
     // while the program runs: the picture stays until the player takes over.
     void TellCut(const std::string& error) {
-        const std::string name = "«" + options_.playPath + "»";
+        const std::string name = QuotedPath(options_.playPath);
         if (error.empty())
             Tell("запись " + name +
                      " кончилась посреди игры; клавиша или щелчок мыши отдают игру вам",
