@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Runs a Windows program of the tests under Wine: the windows build's
+# CROSSCOMPILING_EMULATOR (see mingw-w64-x86_64.cmake).
+#   wine-run.sh [--log FILE] WINE PROGRAM [ARGUMENT...]
+#
+# On a loaded machine Wine now and then ends a program before it runs: at
+# once, with its loader's status (an NTSTATUS cut to its low byte, 53 for a
+# library not found) and, under WINEDEBUG=-all, without a word. Every program
+# tested here says something when it runs and fails: GoogleTest prints its
+# header before any test, the game and the driver their reason. So a run that
+# ends with a status other than 0 having printed nothing but Wine's own lines
+# never started: the program is started once more, and the restart is added
+# to FILE (or told on standard error without --log). A program that printed
+# anything of its own has run, and its status stands.
+set -uo pipefail
+log=
+if [ "${1:-}" = --log ]; then
+  log=$2
+  shift 2
+fi
+if [ $# -lt 2 ]; then
+  echo "usage: wine-run.sh [--log FILE] WINE PROGRAM [ARGUMENT...]" >&2
+  exit 2
+fi
+wine=$1
+shift
+scratch=$(mktemp -d) || exit 1
+trap 'rm -rf "$scratch"' EXIT
+
+run() {
+  "$wine" "$@" >"$scratch/out" 2>"$scratch/err"
+}
+
+# Whether the program printed a line of its own. Wine's lines start with
+# "wine: ": its notes on the prefix and its loader's messages; a crash
+# report ("wine: Unhandled ...") comes from a program that ran.
+ran() {
+  LC_ALL=C awk '!/^wine: / || /^wine: (Unhandled|Call from|Assertion)/ { own = 1; exit }
+                END { exit !own }' "$scratch/out" "$scratch/err"
+}
+
+run "$@"
+status=$?
+if [ $status -ne 0 ] && ! ran; then
+  note="wine-run: Wine did not start ${1##*[/\\]} (status $status, nothing printed); started again"
+  if [ -n "$log" ]; then
+    # One write, so that programs restarted side by side keep their lines.
+    printf '%s\n' "$note: $*" "$(sed 's/^/    /' "$scratch/err")" | sed '/^$/d' >"$scratch/note"
+    cat "$scratch/note" >>"$log"
+  else
+    echo "$note" >&2
+  fi
+  run "$@"
+  status=$?
+fi
+cat "$scratch/out"
+cat "$scratch/err" >&2
+exit $status
