@@ -11,7 +11,8 @@
 # ends with a status other than 0 having printed nothing but Wine's own lines
 # never started: the program is started once more, and the restart is added
 # to FILE (or told on standard error without --log). A program that printed
-# anything of its own has run, and its status stands.
+# anything of its own has run, and its status stands. Wine's lines of a start
+# that failed stay in the output, before those of the second start.
 set -uo pipefail
 log=
 if [ "${1:-}" = --log ]; then
@@ -27,8 +28,18 @@ shift
 scratch=$(mktemp -d) || exit 1
 trap 'rm -rf "$scratch"' EXIT
 
+# What the program prints comes through as it prints it (a test that hangs
+# shows how far it got), and is kept to be read afterwards.
 run() {
-  "$wine" "$@" >"$scratch/out" 2>"$scratch/err"
+  rm -f "$scratch/o" "$scratch/e"
+  mkfifo "$scratch/o" "$scratch/e" || exit 1
+  tee "$scratch/out" <"$scratch/o" &
+  local out=$!
+  tee "$scratch/err" <"$scratch/e" >&2 &
+  local err=$!
+  "$wine" "$@" >"$scratch/o" 2>"$scratch/e"
+  status=$?
+  wait $out $err
 }
 
 # Whether the program printed a line of its own. Wine's lines start with
@@ -40,9 +51,8 @@ ran() {
 }
 
 run "$@"
-status=$?
 if [ $status -ne 0 ] && ! ran; then
-  note="wine-run: Wine did not start ${1##*[/\\]} (status $status, nothing printed); started again"
+  note="wine-run: Wine did not start ${1##*[/\\]} (status $status, nothing of its own printed); started again"
   if [ -n "$log" ]; then
     # One write, so that programs restarted side by side keep their lines.
     printf '%s\n' "$note: $*" "$(sed 's/^/    /' "$scratch/err")" | sed '/^$/d' >"$scratch/note"
@@ -51,8 +61,5 @@ if [ $status -ne 0 ] && ! ran; then
     echo "$note" >&2
   fi
   run "$@"
-  status=$?
 fi
-cat "$scratch/out"
-cat "$scratch/err" >&2
 exit $status

@@ -80,7 +80,7 @@ done
 
 # The log names the program and keeps what Wine said; without a log the
 # restart is told on standard error.
-grep -qx 'wine-run: Wine did not start render tests.exe (status 53, nothing printed); started again: .*' \
+grep -qx 'wine-run: Wine did not start render tests.exe (status 53, nothing of its own printed); started again: .*' \
   "$work/logs" || fail "the log reads: $(cat "$work/logs")"
 grep -qx "    ${loader%\\n}" "$work/logs" || fail "the log lost Wine's words: $(cat "$work/logs")"
 printf '53||\n' >"$work/start.1"
