@@ -62,4 +62,10 @@ if [ $status -ne 0 ] && ! ran; then
   fi
   run "$@"
 fi
+# Wine 8 now and then gives status 0 for a program that crashed: its crash
+# report fails the run whatever the status.
+if [ $status -eq 0 ] && grep -q '^wine: Unhandled' "$scratch/err"; then
+  echo "wine-run: ${1##*[/\\]} crashed, though Wine gave status 0" >&2
+  status=1
+fi
 exit $status

@@ -2,8 +2,8 @@
 # cmake/wine-run.sh, the launcher of the Windows tests under Wine, with a
 # stand-in for Wine that ends each start as a table says: a program Wine did
 # not start is started once more and the restart logged; a program that ran
-# and failed is never started again; what the program printed and its status
-# come through unchanged.
+# and failed is never started again; a crash fails even when Wine says 0;
+# what the program printed and its status come through unchanged.
 #   wine_run_test.sh LAUNCHER
 set -euo pipefail
 launcher=$1
@@ -42,6 +42,7 @@ cases=(
   "the test fails|1|${gtest_header}[  FAILED  ] A.B\n||1|1|0|${gtest_header}[  FAILED  ] A.B\n"
   "the program refuses its arguments|2||usage\n|2|1|0|"
   "the program crashes|5||${crash}|5|1|0|"
+  "the program crashes, Wine says 0|0||${crash}|1|1|0|"
   "the program passes silently|0|||0|1|0|"
   "output without a last newline|0|a\nb||0|1|0|a\nb"
 )
