@@ -42,11 +42,13 @@ run() {
   wait $out $err
 }
 
-# Whether the program printed a line of its own. Wine's lines start with
-# "wine: ": its notes on the prefix and its loader's messages; a crash
-# report ("wine: Unhandled ...") comes from a program that ran.
+# Whether the program printed a line of its own. Wine's lines are its notes
+# on the prefix and its loader's messages ("wine: ...") and, unless WINEDEBUG
+# silences them, its debug channels ("0024:err:module:..."); a crash report
+# ("wine: Unhandled ...") comes from a program that ran.
 ran() {
-  LC_ALL=C awk '!/^wine: / || /^wine: (Unhandled|Call from|Assertion)/ { own = 1; exit }
+  LC_ALL=C awk '/^wine: (Unhandled|Call from|Assertion)/ { own = 1; exit }
+                !/^wine: / && !/^[0-9a-f]+:(fixme|err|warn|trace):/ { own = 1; exit }
                 END { exit !own }' "$scratch/out" "$scratch/err"
 }
 

@@ -31,6 +31,7 @@ chmod +x "$work/wine"
 
 gtest_header='Running main() from gtest_main.cc\n[==========] Running 1 test from 1 test suite.\n'
 loader='wine: could not load kernel32.dll, status c0000135\n'
+channels='0024:err:module:import_dll Library SDL2.dll not found\n0024:fixme:hid:query_id type 5\n'
 crash='wine: Unhandled page fault on read access to 0000000000000000 at address 0000000140001549\n'
 # name | how each start ends (status|stdout|stderr), ";" between starts |
 # status | starts | restarts logged | standard output
@@ -39,6 +40,7 @@ cases=(
   "Wine fails silently, then it passes|53||;0|ok\n||0|2|1|ok\n"
   "Wine fails twice|66||;66||;0|ok\n||66|2|1|"
   "Wine says why it failed|53||${loader};0|ok\n||0|2|1|ok\n"
+  "Wine's debug channels say why|53||${channels};0|ok\n||0|2|1|ok\n"
   "the test fails|1|${gtest_header}[  FAILED  ] A.B\n||1|1|0|${gtest_header}[  FAILED  ] A.B\n"
   "the program refuses its arguments|2||usage\n|2|1|0|"
   "the program crashes|5||${crash}|5|1|0|"
