@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "desktop/HotAreas.h"
 #include "desktop/WindowLooks.h"
+#include "desktop/sdl/SdlPictureDecoder.h"
+#include "state/Picture.h"
 
 namespace krepogor {
 namespace {
@@ -63,11 +68,35 @@ TEST(HotAreasTest, MainMenuAreas) {
     EXPECT_EQ(MainMenuAreaAt(10, 10), "");
 }
 
-TEST(HotAreasTest, BookRowsAndScoreEdges) {
-    EXPECT_EQ(LabelNameRect(0), (Rect{128, 112, 393, 33}));
+// The book's picture has a light bar for each row on a dark ground: the
+// labels the game draws stand in the middle of their bars, evenly spaced.
+TEST(HotAreasTest, BookRowsStandEvenlyOnThePicturesBars) {
+    Picture book;
+    std::string error;
+    SdlPictureDecoder decoder;
+    ASSERT_TRUE(decoder.Decode("resources/FrmRecords.png", book, error)) << error;
+    const int x = 300;  // through the names, below the title
+    auto light = [&](int y) {
+        const uint32_t p = book.Pixels[static_cast<size_t>(y) * book.Width + x];
+        return (p >> 16 & 0xFF) + (p >> 8 & 0xFF) + (p & 0xFF) > 3 * 128;
+    };
+    std::vector<int> tops, ends;
+    for (int y = 105; y < book.Height; ++y) {
+        if (light(y) && !light(y - 1)) tops.push_back(y);
+        if (!light(y) && light(y - 1)) ends.push_back(y);
+    }
+    ASSERT_EQ(tops.size(), 5u);
+    ASSERT_EQ(ends.size(), 5u);
+    const int step = LabelNameRect(1).y - LabelNameRect(0).y;
+    for (int row = 0; row < 5; ++row) {
+        const Rect name = LabelNameRect(row);
+        EXPECT_EQ(name.y, 112 + row * step) << row;
+        EXPECT_EQ(LabelScoreRect(row).y, name.y) << row;
+        EXPECT_NEAR(name.y + name.h / 2.0, (tops[row] + ends[row]) / 2.0, 1.0) << row;
+    }
     EXPECT_EQ(LabelNameRect(4).y, 344);
+    EXPECT_EQ(LabelNameRect(0), (Rect{128, 112, 393, 33}));
     EXPECT_EQ(LabelScoreRect(2).Right(), 601);
-    EXPECT_EQ(LabelScoreRect(3).y, 284);
 }
 
 }  // namespace
