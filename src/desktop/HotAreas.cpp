@@ -6,8 +6,7 @@ namespace krepogor {
 namespace {
 
 constexpr std::array<Rect, 3> kLblMod = {{{216, 8, 73, 65}, {464, 8, 73, 65}, {704, 8, 73, 65}}};
-// The book's rows, evenly spaced on the bars of its picture.
-constexpr std::array<int, 5> kRowTops = {112, 170, 228, 286, 344};
+constexpr std::array<int, 5> kRowTops = {112, 173, 227, 284, 344};
 
 struct Area {
     const char* name;

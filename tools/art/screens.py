@@ -115,8 +115,9 @@ def credits():
 
 
 # Champions' book ----------------------------------------------------------------
-# The tops of the five rows' name and score labels (the game's LabelNameRect),
-# evenly spaced: each bar runs from 2 pixels above its labels to 2 below.
+# The five rows' bars, evenly spaced from the first row's labels to the last's
+# (the game's LabelNameRect tops: 112, 173, 227, 284, 344); each bar is tall
+# enough to hold its row's 33-pixel labels at their own, unevenly spaced tops.
 ROW_TOPS = [112 + 58 * i for i in range(5)]
 
 
@@ -134,7 +135,7 @@ def records():
     c.text((321, 59), "РЕКОРДЫ", ("serif_bold", 46), (255, 236, 170), anchor="mm")
     c.text((320, 57.5), "РЕКОРДЫ", ("serif_bold", 46), (96, 60, 20), anchor="mm")
     for i, top in enumerate(ROW_TOPS):
-        y0, y1 = top - 2, top + 35
+        y0, y1 = top - 3, top + 37
         c.shade("rect", (64, y0 + 3, 614, y1 + 3, 6), (18, 20, 14), (18, 20, 14), outline=None)
         c.shade("rect", (110, y0, 612, y1, 6), C.lighter(C.PARCHMENT, 0.1), C.mix(C.PARCHMENT, C.PARCH_EDGE, 0.5),
                 light=(0, -1), width=1.2)
