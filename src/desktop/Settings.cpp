@@ -5,6 +5,7 @@
 
 #include "desktop/DisplayOptions.h"
 #include "desktop/WindowLooks.h"
+#include "frontend/PrintableText.h"
 #include "state/NumberText.h"
 
 namespace krepogor {
@@ -30,10 +31,44 @@ std::string Trim(const std::string& s) {
     return s.substr(from, s.find_last_not_of(" \t\r") - from + 1);
 }
 
+// Reads `text` into `out`: true when every line reads, with `keys` the
+// number of keys in it and `unknown` those the game does not know; false
+// with the first bad line in `error`.
+bool Read(const std::string& text, Settings& out, int& keys, int& unknown, std::string& error) {
+    std::istringstream in(text);
+    std::string line;
+    for (int n = 1; std::getline(in, line); ++n) {
+        line = Trim(line);
+        if (line.empty() || line[0] == '#') continue;
+        const size_t eq = line.find('=');
+        auto bad = [&] {
+            error = "строка " + std::to_string(n) + ": «" + PrintableText(line) + "»";
+            return false;
+        };
+        if (eq == std::string::npos) return bad();
+        const std::string key = Trim(line.substr(0, eq)), value = Trim(line.substr(eq + 1));
+        ++keys;
+        if (key == "scale") {
+            out.scale = ParseScale(value);
+            if (!out.scale) return bad();
+        } else if (key == "fullscreen") {
+            if (value != "yes" && value != "no") return bad();
+            out.fullscreen = value == "yes";
+        } else if (key.rfind(kPlace, 0) == 0 && LookOf(key.substr(6))) {
+            DesktopPoint p;
+            if (!ParsePoint(value, p)) return bad();
+            out.places[key.substr(6)] = p;
+        } else {
+            ++unknown;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string FormatSettings(const Settings& s) {
-    std::string out = "# Крепогор: how its windows were shown when it last ended\n";
+    std::string out = "# Крепогор: как были показаны его окна, когда он закрылся в последний раз\n";
     if (s.scale) {
         out += "scale=" + NumberText(*s.scale) + "\n";
     }
@@ -45,32 +80,17 @@ std::string FormatSettings(const Settings& s) {
 
 bool ParseSettings(const std::string& text, Settings& out, std::string& error) {
     Settings s;
-    std::istringstream in(text);
-    std::string line;
-    for (int n = 1; std::getline(in, line); ++n) {
-        line = Trim(line);
-        if (line.empty() || line[0] == '#') continue;
-        const size_t eq = line.find('=');
-        auto bad = [&] {
-            error = "строка " + std::to_string(n) + ": «" + line + "»";
-            return false;
-        };
-        if (eq == std::string::npos) return bad();
-        const std::string key = Trim(line.substr(0, eq)), value = Trim(line.substr(eq + 1));
-        if (key == "scale") {
-            s.scale = ParseScale(value);
-            if (!s.scale) return bad();
-        } else if (key == "fullscreen") {
-            if (value != "yes" && value != "no") return bad();
-            s.fullscreen = value == "yes";
-        } else if (key.rfind(kPlace, 0) == 0 && LookOf(key.substr(6))) {
-            DesktopPoint p;
-            if (!ParsePoint(value, p)) return bad();
-            s.places[key.substr(6)] = p;
-        }
-    }
+    int keys = 0, unknown = 0;
+    if (!Read(text, s, keys, unknown, error)) return false;
     out = s;
     return true;
+}
+
+bool IsSettingsText(const std::string& text) {
+    Settings s;
+    int keys = 0, unknown = 0;
+    std::string error;
+    return text.empty() || (Read(text, s, keys, unknown, error) && keys > 0 && unknown == 0);
 }
 
 }  // namespace krepogor

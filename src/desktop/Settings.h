@@ -26,5 +26,10 @@ std::string FormatSettings(const Settings& s);
 // spoilt, and `out` is then untouched. Keys it does not know are skipped, so
 // that a later game's file still reads.
 bool ParseSettings(const std::string& text, Settings& out, std::string& error);
+// Whether `text` is a settings file as the game writes it (or nothing at
+// all): at least one key, every one of them the game's and well formed. A
+// file of the player's that the settings' place links to is written only
+// when it is one.
+bool IsSettingsText(const std::string& text);
 
 }  // namespace krepogor

@@ -7,33 +7,41 @@
 namespace krepogor {
 namespace {
 
-// The start of a span of `size` centred in [from, from + room), moved back
-// inside [lo, lo + extent) when it fits there.
-int Span(int from, int room, int size, int lo, int extent) {
-    const int start = from + (room - size) / 2;
+// A span of `size` starting at `start`, moved inside [lo, lo + extent) when
+// it fits there, else starting at `lo`.
+int Inside(int start, int size, int lo, int extent) {
     if (size >= extent) return lo;
     return std::clamp(start, lo, lo + extent - size);
 }
 
-// `width` x `height` centred on `on`, kept inside `screen` when it fits.
-Rect Centred(const Rect& screen, const Rect& on, int width, int height) {
-    return {Span(on.x, on.w, width, screen.x, screen.w),
-            Span(on.y, on.h, height, screen.y, screen.h), width, height};
+// `outer` (a window with its frame) moved whole onto `screen` where it fits.
+Rect OnScreen(const Rect& screen, const Rect& outer) {
+    return {Inside(outer.x, outer.w, screen.x, screen.w),
+            Inside(outer.y, outer.h, screen.y, screen.h), outer.w, outer.h};
 }
 
 }  // namespace
 
-Rect WindowPlacement::Place(const Rect& screen, const WindowLook* shown, const Rect& shownAt,
-                            const WindowLook& next, int width, int height) {
+Rect WindowPlacement::Place(const Rect& screen, const WindowFrame& frame, const WindowLook* shown,
+                            const Rect& shownAt, const WindowLook& next, int width, int height) {
     if (shown) left_[shown->name] = shownAt;
-    if (next.overOwner && shown) return Centred(screen, shownAt, width, height);
+    Rect client{0, 0, width, height};
     const auto it = left_.find(next.name);
-    if (it != left_.end()) {
-        const Rect at{it->second.x, it->second.y, width, height};
-        return {Span(at.x, width, width, screen.x, screen.w),
-                Span(at.y, height, height, screen.y, screen.h), width, height};
+    if (next.overOwner && shown) {
+        // Centred on the window it replaces: the two frames are alike.
+        client.x = shownAt.x + (shownAt.w - width) / 2;
+        client.y = shownAt.y + (shownAt.h - height) / 2;
+    } else if (it != left_.end()) {
+        client.x = it->second.x;
+        client.y = it->second.y;
+    } else {
+        // Centred on the screen with its frame.
+        const Rect outer = frame.Around(client);
+        client.x = screen.x + (screen.w - outer.w) / 2 + frame.left;
+        client.y = screen.y + (screen.h - outer.h) / 2 + frame.top;
     }
-    return Centred(screen, screen, width, height);
+    const Rect outer = OnScreen(screen, frame.Around(client));
+    return {outer.x + frame.left, outer.y + frame.top, width, height};
 }
 
 }  // namespace krepogor

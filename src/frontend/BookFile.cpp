@@ -6,6 +6,7 @@
 
 #include "frontend/BookLock.h"
 #include "frontend/BookRecord.h"
+#include "frontend/PrintableText.h"
 #include "frontend/SafeReplace.h"
 #include "platform/Utf8Path.h"
 #include "state/AppPath.h"
@@ -73,14 +74,14 @@ std::string BookFilePath(const Game& g) {
 
 bool IsBook(std::string_view bytes, std::string& why) {
     if (bytes.size() > kBookSize) {
-        why = "it is longer than five records";
+        why = "в нём больше пяти записей";
         return false;
     }
     for (int r = 1; r <= kRows; ++r) {
         const size_t at = static_cast<size_t>(r - 1) * kBookRecordSize + kBookNameSize;
         if (at >= bytes.size()) break;
         if (!ScoreFieldIsNumber(bytes.substr(at, kBookScoreSize))) {
-            why = "the score of row " + std::to_string(r) + " is not a number";
+            why = "очки в строке " + std::to_string(r) + " — не число";
             return false;
         }
     }
@@ -93,18 +94,18 @@ BookRead ReadAllRows(Game& g, IFileCalls& files, std::string* error) {
     const int fd = files.OpenToRead(path, true);
     if (fd < 0 && errno == ENOENT) return BookRead::Missing;
     if (fd < 0) {
-        Tell(error, CallError("cannot open " + path));
+        Tell(error, CallError("не открывается файл " + QuotedPath(path)));
         return BookRead::Unreadable;
     }
     FileInfo info;
     std::string bytes;
     BookRead result = BookRead::Unreadable;
     if (files.Info(fd, info) != 0)
-        Tell(error, CallError("cannot look at " + path));
+        Tell(error, CallError("не удаётся проверить файл " + QuotedPath(path)));
     else if (!info.regular)
-        Tell(error, path + " is not a regular file");
+        Tell(error, QuotedPath(path) + " — не обычный файл");
     else if (!ReadUpTo(files, fd, kBookSize + 1, bytes))
-        Tell(error, CallError("cannot read " + path));
+        Tell(error, CallError("не читается файл " + QuotedPath(path)));
     else
         result = BookRead::Read;
     files.Close(fd);
@@ -112,7 +113,7 @@ BookRead ReadAllRows(Game& g, IFileCalls& files, std::string* error) {
     TakeRows(g, bytes);
     std::string why;
     if (IsBook(bytes, why)) return BookRead::Read;
-    Tell(error, path + " is no champions' book: " + why);
+    Tell(error, QuotedPath(path) + " — не книга чемпионов: " + why);
     return BookRead::NotABook;
 }
 
@@ -121,7 +122,7 @@ BookChange ReplaceBook(IFileCalls& files, const std::string& path, const BookByt
     std::string target;
     if (!FollowLinks(files, path, target, error)) return BookChange::Failed;
     if (target == path && files.MakeDirs(Utf8Of(PathOf(path).parent_path())) != 0) {
-        error = CallError("cannot create the folder of " + path);
+        error = CallError("не создаётся папка для " + QuotedPath(path));
         return BookChange::Failed;
     }
     BookLock lock(files, target);
@@ -132,7 +133,7 @@ BookChange ReplaceBook(IFileCalls& files, const std::string& path, const BookByt
     }
     std::string bytes, why;
     if (!ReadUpTo(files, lock.fd(), kBookSize + 1, bytes)) {
-        error = CallError("cannot read " + target);
+        error = CallError("не читается файл " + QuotedPath(target));
         return BookChange::Unreadable;
     }
     // A book this call made stays only when it is written whole.
@@ -142,7 +143,7 @@ BookChange ReplaceBook(IFileCalls& files, const std::string& path, const BookByt
         return done;
     };
     if (!IsBook(bytes, why)) {
-        error = target + " is no champions' book: " + why;
+        error = QuotedPath(target) + " — не книга чемпионов: " + why;
         return result(BookChange::Unreadable);
     }
     RemoveLeftovers(files, target);
@@ -155,7 +156,7 @@ BookChange ReplaceBook(IFileCalls& files, const std::string& path, const BookByt
 BookChange ChangeBook(Game& g, const std::function<bool(Game&)>& change, std::string& error,
                       IFileCalls& files) {
     if (!g.sys.bookNotKept.empty()) {
-        error = "no place for the player's book: " + g.sys.bookNotKept;
+        error = "книгу игрока негде сохранить: " + g.sys.bookNotKept;
         return BookChange::Failed;
     }
     return ReplaceBook(

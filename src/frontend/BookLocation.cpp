@@ -7,6 +7,7 @@
 
 #include "frontend/BookFile.h"
 #include "frontend/BookLock.h"
+#include "frontend/PrintableText.h"
 #include "frontend/SafeReplace.h"
 #include "platform/FileCalls.h"
 #include "platform/SystemPlaces.h"
@@ -64,18 +65,18 @@ bool SeedBook(const BookPlace& place, std::string* error) {
     const int fd = files.OpenToRead(place.seed, true);
     if (fd < 0) {
         if (errno == ENOENT) return true;  // the book starts empty then
-        return Fail(error, CallError("cannot read " + place.seed));
+        return Fail(error, CallError("не читается файл " + QuotedPath(place.seed)));
     }
     FileInfo info;
     std::string bytes;
     const bool read =
         files.Info(fd, info) == 0 && info.regular && ReadUpTo(files, fd, kSeedLimit, bytes);
-    const std::string why = read ? "" : CallError("cannot read " + place.seed);
+    const std::string why = read ? "" : CallError("не читается файл " + QuotedPath(place.seed));
     files.Close(fd);
     if (!read) return Fail(error, why);
     std::string notBook;
     if (!IsBook(bytes, notBook))
-        return Fail(error, place.seed + " is no champions' book: " + notBook);
+        return Fail(error, QuotedPath(place.seed) + " — не книга чемпионов: " + notBook);
     if (bytes.empty()) return true;
     std::string failed;
     const BookChange done = ReplaceBook(
@@ -94,7 +95,7 @@ BookPlace PrepareBook(const DataFolder& data, std::ostream& warnings) {
     std::string error;
     if (!SeedBook(place, &error)) warnings << "krepogor: " << error << "\n";
     if (!place.notKept.empty())
-        warnings << "krepogor: the champions' book is only read: no folder for the player's data\n";
+        warnings << "krepogor: книга чемпионов только читается: нет папки для данных игрока\n";
     return place;
 }
 

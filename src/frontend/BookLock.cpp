@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "frontend/PrintableText.h"
 #include "frontend/SafeReplace.h"
 #include "platform/Utf8Path.h"
 
@@ -22,19 +23,19 @@ bool FollowLinks(IFileCalls& files, const std::string& path, std::string& target
         FileInfo info;
         if (files.PathInfo(target, info) != 0) {
             if (errno == ENOENT) return true;  // a book still to be made
-            error = CallError("cannot look at " + target);
+            error = CallError("не удаётся проверить файл " + QuotedPath(target));
             return false;
         }
         if (!info.link) return true;
         std::string to;
         if (files.ReadLink(target, to) != 0) {
-            error = CallError("cannot read the link " + target);
+            error = CallError("не читается ссылка " + QuotedPath(target));
             return false;
         }
         const fs::path next = PathOf(to);
         target = next.is_absolute() ? to : Utf8Of(PathOf(target).parent_path() / next);
     }
-    error = "too many links from " + path;
+    error = "слишком много ссылок подряд от " + QuotedPath(path);
     return false;
 }
 
@@ -49,7 +50,7 @@ BookLock::BookLock(IFileCalls& files, const std::string& target) : files_(files)
             made = fd >= 0;
             if (fd < 0 && errno == EEXIST) continue;
             if (fd < 0) {
-                error_ = CallError("cannot create " + target);
+                error_ = CallError("не создаётся файл " + QuotedPath(target));
                 return;
             }
             files.Close(fd);
@@ -57,20 +58,20 @@ BookLock::BookLock(IFileCalls& files, const std::string& target) : files_(files)
         }
         if (fd < 0) {
             state_ = State::Unreadable;
-            error_ = CallError("cannot open " + target);
+            error_ = CallError("не открывается файл " + QuotedPath(target));
             return;
         }
         FileInfo held, now;
         const bool looked = files.Info(fd, held) == 0;
         if (!looked || !held.regular) {
             state_ = State::Unreadable;
-            error_ =
-                looked ? target + " is not a regular file" : CallError("cannot look at " + target);
+            error_ = looked ? QuotedPath(target) + " — не обычный файл"
+                            : CallError("не удаётся проверить файл " + QuotedPath(target));
             files.Close(fd);
             return;
         }
         if (files.Lock(fd) != 0) {
-            error_ = CallError("cannot lock " + target);
+            error_ = CallError("не блокируется файл " + QuotedPath(target));
             files.Close(fd);
             return;
         }
@@ -83,7 +84,7 @@ BookLock::BookLock(IFileCalls& files, const std::string& target) : files_(files)
         }
         files.Close(fd);
     }
-    error_ = "the book " + target + " keeps being replaced";
+    error_ = "книгу " + QuotedPath(target) + " раз за разом заменяет другая копия игры";
 }
 
 BookLock::~BookLock() {

@@ -8,7 +8,7 @@
 namespace krepogor {
 
 void TellBookUnreadable(Game& g, const std::string& reason, bool afterVictory) {
-    std::cerr << "krepogor: the champions' book cannot be read: " << reason << '\n';
+    std::cerr << "krepogor: книга чемпионов не читается: " << reason << '\n';
     const std::string path = BookFilePath(g);
     const std::string text = afterVictory ? "Не удалось прочитать книгу чемпионов «" + path +
                                                 "», поэтому ваш результат в неё не записан."
@@ -17,7 +17,7 @@ void TellBookUnreadable(Game& g, const std::string& reason, bool afterVictory) {
 }
 
 void TellNotABook(Game& g, const std::string& reason) {
-    std::cerr << "krepogor: the champions' book was left alone: " << reason << '\n';
+    std::cerr << "krepogor: книга чемпионов оставлена как есть: " << reason << '\n';
     g.sys.dialogs.MsgBox("Файл «" + BookFilePath(g) +
                              "» — не книга чемпионов, и игра его не меняет; ваш результат "
                              "не записан.",
@@ -25,13 +25,13 @@ void TellNotABook(Game& g, const std::string& reason) {
 }
 
 void TellBookNotKept(Game& g) {
-    std::cerr << "krepogor: the victory was not entered: " << g.sys.bookNotKept << '\n';
+    std::cerr << "krepogor: победа не записана в книгу: " << g.sys.bookNotKept << '\n';
     g.sys.dialogs.MsgBox("Ваш результат негде сохранить: " + g.sys.bookNotKept + ".", kBookBoxTitle,
                          MsgButtons::OK);
 }
 
 void TellBookNotSaved(Game& g, const std::string& reason) {
-    std::cerr << "krepogor: the champions' book was not saved: " << reason << '\n';
+    std::cerr << "krepogor: книга чемпионов не сохранена: " << reason << '\n';
     g.sys.dialogs.MsgBox("Не удалось сохранить книгу чемпионов «" + BookFilePath(g) +
                              "», и ваш результат в неё не записан.",
                          kBookBoxTitle, MsgButtons::OK);

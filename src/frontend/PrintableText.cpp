@@ -18,9 +18,9 @@ size_t SequenceLength(std::string_view s, size_t i) {
     return n;
 }
 
-}  // namespace
-
-std::string PrintableText(std::string_view text, size_t limit) {
+// The text with control characters escaped, cut after `limit` characters; a
+// backslash doubled when `doubleBackslash`, so that it reads as no escape.
+std::string Escaped(std::string_view text, size_t limit, bool doubleBackslash) {
     std::string out;
     size_t shown = 0;
     for (size_t i = 0; i < text.size();) {
@@ -32,7 +32,7 @@ std::string PrintableText(std::string_view text, size_t limit) {
             std::snprintf(esc, sizeof esc, "\\x%02X", b);
             out += esc;
             i += 1;
-        } else if (b == '\\') {
+        } else if (b == '\\' && doubleBackslash) {
             out += "\\\\";
             i += 1;
         } else {
@@ -42,6 +42,17 @@ std::string PrintableText(std::string_view text, size_t limit) {
         ++shown;
     }
     return out;
+}
+
+}  // namespace
+
+std::string PrintableText(std::string_view text, size_t limit) {
+    return Escaped(text, limit, true);
+}
+
+std::string QuotedPath(std::string_view path) {
+    // Windows' paths are spelt with backslashes: they stay single.
+    return "«" + Escaped(path, 1024, false) + "»";
 }
 
 }  // namespace krepogor

@@ -11,4 +11,8 @@ namespace krepogor {
 // `limit` characters with "…" so that a huge line stays readable.
 std::string PrintableText(std::string_view text, size_t limit = 80);
 
+// A file's path as a message names it: in «», made safe to show, cut only
+// past what any real path takes.
+std::string QuotedPath(std::string_view path);
+
 }  // namespace krepogor

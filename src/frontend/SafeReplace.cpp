@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "frontend/PrintableText.h"
 #include "frontend/SystemErrorText.h"
 #include "platform/Utf8Path.h"
 
@@ -93,25 +94,28 @@ bool SafeReplace(IFileCalls& files, const std::string& target, const std::string
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) {
-        error = CallError("cannot create " + temp);
+        error = CallError("не создаётся файл " + QuotedPath(temp));
         return false;
     }
     std::string why;
     if (!WriteAll(files, fd, bytes))
-        why = CallError("cannot write " + temp);
+        why = CallError("не записывается файл " + QuotedPath(temp));
     else if (files.Sync(fd) != 0)
-        why = CallError("cannot push to the disk " + temp);
-    if (files.Close(fd) != 0 && why.empty()) why = CallError("cannot close " + temp);
+        why = CallError("не сбрасывается на диск файл " + QuotedPath(temp));
+    if (files.Close(fd) != 0 && why.empty())
+        why = CallError("не закрывается файл " + QuotedPath(temp));
     if (why.empty() && files.Rename(temp, target) != 0)
-        why = CallError("cannot rename " + temp + " to " + target);
+        why =
+            CallError("файл " + QuotedPath(temp) + " не переименовывается в " + QuotedPath(target));
     if (why.empty()) {
         // The new book is in place and whole; syncing its folder makes the
         // rename outlast a power cut. Should that fail, either book a cut
         // could leave is whole, so the save stands and only the detail is told.
         const std::filesystem::path folder = PathOf(target).parent_path();
         if (files.SyncFolder(folder.empty() ? "." : Utf8Of(folder)) != 0)
-            std::fprintf(stderr, "krepogor: %s\n",
-                         CallError("cannot push to the disk the folder of " + target).c_str());
+            std::fprintf(
+                stderr, "krepogor: %s\n",
+                CallError("не сбрасывается на диск папка файла " + QuotedPath(target)).c_str());
         return true;
     }
     error = why;

@@ -14,9 +14,16 @@ Russian and ends with status 1, a failed start's box by SIGTERM. Then the game
 as a large screen shows it: a 2560 x 1600 screen, where the windows open at
 twice their size (and `--scale 2` asks for that), the main menu's picture
 matches the 1x one pixel for pixel when scaled down, and a battle starts by a
-click at the scaled place of "Новая Игра"; and filling a 1920 x 1080 screen
-(`--fullscreen`, under a window manager), with F11 and Alt+Enter switching to
-a window and back.
+click at the scaled place of "Новая Игра", and `--scale 3`, too large for it,
+is lowered to 2 with a line saying so and is not kept; filling a 1920 x 1080
+screen (`--fullscreen`, under a window manager), with F11 and Alt+Enter
+switching to a window and back; and a 1024 x 600 screen under the window
+manager, where the battle window opens at the fraction that fits it with its
+title bar, a window shrunk to 50 x 50 stops at half its size, and `--scale 8`
+is lowered. Started three times in a row, with a window manager and without,
+the main menu comes back to the same place each time (frame included, every
+window lies whole on the screen), and one kept far off the screen comes back
+whole on it.
 
 Usage: desktop_e2e.py --game PATH --out DIR
 Exits 0 when every step passed, 1 on a failure, 77 (skipped) when no X server
@@ -36,6 +43,7 @@ SKIPPED = 77
 SCREEN = (1280, 1024)
 LARGE = (2560, 1600)
 FULL_HD = (1920, 1080)
+NETBOOK = (1024, 600)
 FACE = (212, 208, 200)  # the grey of the message box's panel
 SELECTION = (10, 36, 106)  # the lit item of a drop-down
 
@@ -166,6 +174,49 @@ class Desktop:
         x11.XFlush(dpy)
         x11.XCloseDisplay(dpy)
 
+    def client_area(self, window):
+        """Where the window's client area stands on the screen and the frame the
+        window manager draws around it, (top, left, bottom, right): what the
+        player sees, read from the X server itself (xdotool's position counts
+        a frame's offset twice)."""
+        x11 = xlib()
+        x11.XTranslateCoordinates.argtypes = [
+            ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
+            ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_int),
+            ctypes.POINTER(ctypes.c_ulong)]
+        x11.XDefaultRootWindow.restype = ctypes.c_ulong
+        x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        x11.XInternAtom.restype = ctypes.c_ulong
+        x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        x11.XGetWindowProperty.argtypes = [
+            ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_long, ctypes.c_long,
+            ctypes.c_int, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong),
+            ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_ulong),
+            ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.POINTER(ctypes.c_long))]
+        x11.XFree.argtypes = [ctypes.c_void_p]
+        dpy = x11.XOpenDisplay(self.display.encode())
+        if not dpy:
+            raise Failure(f"cannot open the display {self.display}")
+        try:
+            x, y, child = ctypes.c_int(), ctypes.c_int(), ctypes.c_ulong()
+            x11.XTranslateCoordinates(dpy, window, x11.XDefaultRootWindow(dpy), 0, 0,
+                                      ctypes.byref(x), ctypes.byref(y), ctypes.byref(child))
+            kind, form, count, after = (ctypes.c_ulong(), ctypes.c_int(), ctypes.c_ulong(),
+                                        ctypes.c_ulong())
+            data = ctypes.POINTER(ctypes.c_long)()
+            frame = (0, 0, 0, 0)
+            if x11.XGetWindowProperty(dpy, window, x11.XInternAtom(dpy, b"_NET_FRAME_EXTENTS", 0),
+                                      0, 4, 0, 6, ctypes.byref(kind), ctypes.byref(form),
+                                      ctypes.byref(count), ctypes.byref(after),
+                                      ctypes.byref(data)) == 0 and data:
+                if count.value == 4:
+                    left, right, top, bottom = data[:4]
+                    frame = (top, left, bottom, right)
+                x11.XFree(data)
+            return (x.value, y.value), frame
+        finally:
+            x11.XCloseDisplay(dpy)
+
     def screenshot(self, name, box):
         from PIL import ImageGrab
         self.shots += 1
@@ -216,18 +267,33 @@ class Game:
         g = dict(line.split("=", 1) for line in
                  self.desk.xdo("getwindowgeometry", "--shell", self.window).splitlines()
                  if "=" in line)
-        return (int(g.get("X", -1)), int(g.get("Y", -1))), (int(g.get("WIDTH", 0)),
-                                                             int(g.get("HEIGHT", 0)))
+        at, _ = self.desk.client_area(self.window)
+        return at, (int(g.get("WIDTH", 0)), int(g.get("HEIGHT", 0)))
+
+    def whole_on_screen(self, step, screen):
+        """Checks that the window, its frame included, lies whole on the screen;
+        returns its client area's place and size and its frame."""
+        (x, y), size = self.geometry()
+        _, (top, left, bottom, right) = self.desk.client_area(self.window)
+        if (x - left < 0 or y - top < 0 or x + size[0] + right > screen[0]
+                or y + size[1] + bottom > screen[1]):
+            raise Failure(f"{step}: {size[0]}x{size[1]} at {x},{y} with its frame "
+                          f"{(top, left, bottom, right)} is not whole on the "
+                          f"{screen[0]} x {screen[1]} screen")
+        print(f"ok   {step}: {size[0]}x{size[1]} at {x},{y}, frame (top, left, bottom, "
+              f"right) {(top, left, bottom, right)}, whole on the screen", flush=True)
+        return (x, y), size, (top, left, bottom, right)
 
     def expect(self, step, look, pos=None):
-        """Waits until the window shows `look` (caption, size) at `pos`; saves a screenshot."""
+        """Waits until the window shows `look` (caption, size; None: any) at `pos`;
+        saves a screenshot."""
         caption, size = look
         deadline = time.time() + 8
         while True:
             self.alive(step)
             name = self.desk.xdo("getwindowname", self.window)
             at, got = self.geometry()
-            if name == caption and got == size and (pos is None or at == pos):
+            if name == caption and size in (None, got) and (pos is None or at == pos):
                 break
             if time.time() > deadline:
                 raise Failure(f"{step}: wanted {caption!r} {size} at {pos}, "
@@ -235,6 +301,7 @@ class Game:
             time.sleep(0.1)
         time.sleep(0.4)  # a frame or two to draw it
         self.alive(step)
+        size = got
         image = self.desk.screenshot(step, (at[0], at[1], at[0] + size[0], at[1] + size[1]))
         print(f"ok   {step}: {caption} {size[0]}x{size[1]} at {at[0]},{at[1]}", flush=True)
         return at, image
@@ -305,6 +372,50 @@ def mean_difference(a, b):
     a, b = a.convert("RGB"), b.convert("RGB")
     total = sum(abs(x - y) for p, q in zip(a.getdata(), b.getdata()) for x, y in zip(p, q))
     return total / (3 * a.size[0] * a.size[1])
+
+
+def window_manager(desk):
+    """Openbox on the desktop's display, as a player's desktop has one."""
+    wm = subprocess.Popen(["openbox"], env=desk.env, stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL)
+    time.sleep(1)
+    return wm
+
+
+def settings(desk):
+    """The settings the game kept for this screen."""
+    path = os.path.join(desk.env["XDG_CONFIG_HOME"], "krepogor", "settings.ini")
+    with open(path, encoding="utf-8") as f:
+        return path, f.read()
+
+
+def start_and_close(desk, path, step, look=None, args=()):
+    """One start to the main menu, which the player closes at once; returns the
+    menu's place and size and what the game said."""
+    game = Game(desk, path, os.path.join(desk.out, f"{step}.log"), args)
+    try:
+        game.expect(step, look or (MENU[0], None))
+        at, size, _ = game.whole_on_screen(step, desk.screen)
+        game.close_box()
+        game.ended(f"{step}-closed")
+        return at, size, game.output()
+    finally:
+        game.stop()
+
+
+def same_place(desk, path, step):
+    """Started three times, the main menu comes back each time where the first
+    start left it, whole on the screen; kept far off the screen, it comes back
+    whole on it."""
+    places = [start_and_close(desk, path, f"{step}-start-{run}")[:2] for run in (1, 2, 3)]
+    if len(set(places)) != 1:
+        raise Failure(f"{step}: the main menu moved from start to start: {places}")
+    kept, text = settings(desk)
+    with open(kept, "w", encoding="utf-8") as f:
+        f.write("".join(line + "\n" for line in text.splitlines()
+                        if not line.startswith("place.frm_menu="))
+                + "place.frm_menu=5000,5000\n")
+    start_and_close(desk, path, f"{step}-kept-off-the-screen")
 
 
 def play(desk, path):
@@ -393,6 +504,12 @@ def large(desk, path, menu_image):
         game.ended("large-menu-closed")
     finally:
         game.stop()
+    # Three times the size does not fit: twice, and the player is told.
+    _, _, said = start_and_close(desk, path, "scale-3-lowered", scaled(MENU, 2), ["--scale", "3"])
+    if LOWERED.format(3, 2) not in said:
+        raise Failure("scale-3-lowered: the game did not say the factor was lowered" + said)
+    if "scale=" in settings(desk)[1]:
+        raise Failure("scale-3-lowered: a factor that did not fit was kept as the player's")
     game = Game(desk, path, os.path.join(desk.out, "large.log"), ["--scale", "2"])
     try:
         _, image = game.expect("scale-2-menu", scaled(MENU, 2))
@@ -424,9 +541,7 @@ def large(desk, path, menu_image):
 
 def filled(desk, path, menu_image):
     """A 1920 x 1080 screen under a window manager, filled by the game."""
-    wm = subprocess.Popen(["openbox"], env=desk.env, stdout=subprocess.DEVNULL,
-                          stderr=subprocess.DEVNULL)
-    time.sleep(1)
+    wm = window_manager(desk)
     game = Game(desk, path, os.path.join(desk.out, "fullscreen.log"), ["--fullscreen"])
     screen = ("Крепогор", FULL_HD)
     try:
@@ -468,6 +583,56 @@ def filled(desk, path, menu_image):
         game.expect("menu-in-a-window-by-F11", MENU)
         game.close_box()
         game.ended("remembered-menu-closed")
+        game.stop()
+        same_place(desk, path, "framed")
+    finally:
+        game.stop()
+        wm.terminate()
+        wm.wait()
+
+
+def netbook(desk, path, menu_image):
+    """A 1024 x 600 screen under a window manager: the windows open at the
+    fraction whose battle window fits with its title bar, which shows; a window
+    shrunk to 50 x 50 stops at half its size, which the next start keeps; a
+    factor too large for the screen is lowered and said to be."""
+    wm = window_manager(desk)
+    game = Game(desk, path, os.path.join(desk.out, "netbook.log"))
+    try:
+        game.expect("netbook-menu", (MENU[0], None))
+        _, (top, left, bottom, right) = desk.client_area(game.window)
+        f = min((desk.screen[0] - left - right) / BATTLE[1][0],
+                (desk.screen[1] - top - bottom) / BATTLE[1][1])
+        menu = scaled(MENU, f)
+        game.expect("netbook-menu", menu)
+        game.whole_on_screen("netbook-menu", desk.screen)
+        game.click(round((232 + 68) * f), round((136 + 16) * f))  # "Новая Игра"
+        game.expect("netbook-battle", scaled(BATTLE, f))
+        (x, y), size, (top, left, bottom, right) = game.whole_on_screen("netbook-battle",
+                                                                        desk.screen)
+        if top == 0 or y + size[1] + bottom < desk.screen[1] - 1:
+            raise Failure("netbook-battle: no title bar, or not the largest window that fits")
+        desk.screenshot("netbook-screen", (0, 0, *desk.screen))
+        game.key("Escape")
+        game.key("Return")
+        game.ended("netbook-battle-left")
+        game.stop()
+        game = Game(desk, path, os.path.join(desk.out, "shrunk.log"))
+        game.expect("shrink-menu", (MENU[0], None))
+        game.desk.xdo("windowsize", game.window, 50, 50)
+        time.sleep(1)
+        half = scaled(MENU, 0.5)[1]
+        at, size = game.geometry()
+        if size[0] < half[0] or size[1] < half[1]:
+            raise Failure(f"shrink-menu: shrunk to {size}, below half the main menu's size")
+        print(f"ok   shrink-menu: shrunk to 50 x 50, it stops at {size[0]}x{size[1]}", flush=True)
+        game.close_box()
+        game.ended("shrunk-menu-closed")
+        game.stop()
+        start_and_close(desk, path, "shrunk-menu-kept", scaled(MENU, 0.5))
+        _, size, said = start_and_close(desk, path, "netbook-scale-8", None, ["--scale", "8"])
+        if size != menu[1] or "в масштабе 8 окно битвы" not in said:
+            raise Failure(f"netbook-scale-8: {size}, not lowered to {menu[1]} and said" + said)
     finally:
         game.stop()
         wm.terminate()
@@ -509,6 +674,7 @@ def quits(desk, path):
 LOST_DISPLAY = "связь с экраном потеряна"
 FEW_COLOURS = "экран работает с палитрой или с малым числом цветов"
 NO_FONT = "шрифт «Liberation Sans» не загружается"
+LOWERED = "в масштабе {} окно битвы не помещается на экране; окна открываются в масштабе {}"
 
 
 def lost_display(desk, path):
@@ -652,6 +818,7 @@ def main():
         try:
             menu_image = play(desk, args.game)
             quits(desk, args.game)
+            same_place(desk, args.game, "unframed")
             lost_display(desk, args.game)
             no_fonts(desk, args.game)
             if args.pad_test:
@@ -660,12 +827,12 @@ def main():
             xvfb.terminate()
             xvfb.wait()
         few_colours(args.game, args.out)
-        for screen, run in ((LARGE, large), (FULL_HD, filled)):
-            if run is filled and not shutil.which("openbox"):
-                # The full screen is the window manager's to give.
+        for screen, run in ((LARGE, large), (FULL_HD, filled), (NETBOOK, netbook)):
+            if run is not large and not shutil.which("openbox"):
+                # The full screen and the frames are the window manager's to give.
                 if required:
                     raise Failure("openbox is not installed (scripts/install-deps.sh installs it)")
-                print("skipped: the full screen (openbox is not installed)", flush=True)
+                print(f"skipped: {run.__name__} (openbox is not installed)", flush=True)
                 continue
             server = start_xvfb(screen)
             if not server:

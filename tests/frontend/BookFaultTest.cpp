@@ -54,7 +54,7 @@ TEST_F(BookFaults, TheRenameIsSyncedWithItsFolder) {
     faulty.failAt = static_cast<int>(rename - clean.calls.begin() + 1);
     testing::internal::CaptureStderr();
     EXPECT_EQ(Victory(faulty, 1000, false), BookOutcome::Written);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot push to the disk the folder"),
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("не сбрасывается на диск папка"),
               std::string::npos);
     EXPECT_EQ(BookBytes(), newBook);
     EXPECT_TRUE(Messages().empty());

@@ -44,6 +44,10 @@ TEST(MessageText, FileTextIsEscapedAndCut) {
         {"abc", 3, "abc"},
     };
     for (const auto& c : cases) EXPECT_EQ(PrintableText(c.in, c.limit), c.out) << c.in.size();
+    // A path keeps Windows' single backslashes; a link's target of escape codes does not reach
+    // the terminal.
+    EXPECT_EQ(QuotedPath("C:\\Users\\Ян\\settings.ini"), "«C:\\Users\\Ян\\settings.ini»");
+    EXPECT_EQ(QuotedPath("/home/\x1b]0;x\x07"), "«/home/\\x1B]0;x\\x07»");
 }
 
 }  // namespace

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
+#include "desktop/WindowLooks.h"
 #include "desktop/WindowScale.h"
 
 namespace krepogor {
@@ -70,25 +74,76 @@ TEST(Letterbox, AControlsEdgePixelHitsAtEveryScaleWhatItHitsAtOne) {
     EXPECT_TRUE(Letterbox(659, 398, 1319, 797).WholeFactor());
 }
 
-TEST(WindowScale, DefaultIsTheLargestWholeFactorWhoseBattleWindowFits) {
-    EXPECT_EQ(DefaultScale({0, 0, 2560, 1600}, 926, 658), 2);
-    EXPECT_EQ(DefaultScale({0, 0, 1920, 1080}, 926, 658), 1);
-    EXPECT_EQ(DefaultScale({0, 0, 3840, 2160}, 926, 658), 3);
-    EXPECT_EQ(DefaultScale({0, 0, 2560, 1560}, 926, 658), 2);  // a panel takes 40 rows
-    // A netbook: below 1, so that the battle window fits its height.
-    const double netbook = DefaultScale({0, 0, 1024, 600}, 926, 658);
-    EXPECT_LT(netbook, 1);
-    EXPECT_LE(Scaled(658, netbook), 600);
-    EXPECT_EQ(DefaultScale({0, 0, 0, 0}, 926, 658), 1);  // no desktop size known
+TEST(WindowScale, TheBattleWindowAndItsFrameFitTheScreenAtTheFactorTaken) {
+    constexpr WindowFrame kNone{}, kFrame{20, 1, 5, 1};  // openbox's
+    struct Case {
+        Rect usable;
+        WindowFrame frame;
+        std::optional<double> chosen;
+        double want;  // 0: a fraction below 1 that fits exactly
+    };
+    const Case cases[] = {
+        {{0, 0, 2560, 1600}, kNone, {}, 2},
+        {{0, 0, 2560, 1600}, kFrame, {}, 2},
+        {{0, 0, 1920, 1080}, kFrame, {}, 1},
+        {{0, 0, 3840, 2160}, kNone, {}, 3},
+        {{0, 0, 2560, 1560}, kNone, {}, 2},  // a panel takes 40 rows
+        {{0, 0, 1024, 600}, kNone, {}, 0},
+        {{0, 0, 1024, 600}, kFrame, {}, 0},  // the title bar shows too
+        {{0, 0, 0, 0}, kNone, {}, 1},        // no desktop size known: any factor goes
+        {{0, 0, 0, 0}, kNone, 3, 3},
+        // A factor the player chose that does not fit is lowered to the default.
+        {{0, 0, 2560, 1600}, kFrame, 3, 2},
+        {{0, 0, 1920, 1080}, kFrame, 8, 1},
+        {{0, 0, 1024, 600}, kFrame, 1, 0},
+        {{0, 0, 1920, 1080}, kFrame, 1.5, 1.5},  // fits: kept
+        {{0, 0, 1920, 1080}, kFrame, 0.25, 0.25},
+        {{0, 0, 1389, 1000}, kNone, 1.5, 1.5},  // fits to the pixel
+        {{0, 0, 1389, 1000}, kFrame, 1.5, 1},
+    };
+    const WindowLook& battle = *LookOf("frm_vustrel");
+    const int w = battle.width, h = OuterHeight(battle);
+    for (const Case& c : cases) {
+        const double fit = FitScale(c.usable, c.frame, w, h);
+        const double got = c.chosen ? FittingScale(*c.chosen, fit) : DefaultScale(fit);
+        const std::string what = std::to_string(c.usable.w) + "x" + std::to_string(c.usable.h) +
+                                 " frame " + std::to_string(c.frame.top) + " chosen " +
+                                 std::to_string(c.chosen.value_or(0));
+        if (c.want > 0)
+            EXPECT_EQ(got, c.want) << what;
+        else
+            EXPECT_LT(got, 1) << what;
+        if (c.usable.w == 0) continue;
+        EXPECT_LE(Scaled(w, got) + c.frame.left + c.frame.right, c.usable.w) << what;
+        EXPECT_LE(Scaled(h, got) + c.frame.top + c.frame.bottom, c.usable.h) << what;
+        if (c.want == 0) {
+            EXPECT_GE(Scaled(h, got) + c.frame.top + c.frame.bottom, c.usable.h - 1)
+                << what << ": a fraction as large as fits";
+        }
+    }
+    EXPECT_EQ(LoweredScaleText(3, 2),
+              "krepogor: в масштабе 3 окно битвы не помещается на экране; окна открываются в "
+              "масштабе 2\n");
+    EXPECT_NE(LoweredScaleText(1, 809.0 / 926).find("в масштабе 0.87\n"), std::string::npos);
 }
 
-TEST(WindowScale, ScaledSizesAndResizedWindowsGiveTheFactor) {
+TEST(WindowScale, ScaledSizesAndResizedWindowsGiveAFactorTheNextStartCanUse) {
     EXPECT_EQ(Scaled(659, 2), 1318);
     EXPECT_EQ(Scaled(658, 2), 1316);
     EXPECT_EQ(Scaled(926, 1.5), 1389);
-    EXPECT_EQ(ScaleOfResized(926, 658, 1852, 1316), 2);
-    EXPECT_DOUBLE_EQ(ScaleOfResized(926, 658, 1852, 987), 1.5);
-    EXPECT_EQ(ScaleOfResized(926, 658, 10, 10), kMinScale);
+    const double fit = 2.3;
+    EXPECT_EQ(ScaleOfResized(926, 658, 1852, 1316, fit), 2);
+    EXPECT_DOUBLE_EQ(ScaleOfResized(926, 658, 1852, 987, fit), 1.5);
+    // Shrunk to 50 x 50: half the size, no less.
+    EXPECT_EQ(ScaleOfResized(926, 658, 50, 50, fit), kMinResizedScale);
+    // The main menu stretched over the screen: no more than the battle window can take.
+    EXPECT_EQ(ScaleOfResized(659, 398, 2560, 1575, fit), fit);
+    // A screen where even half does not fit: what fits.
+    EXPECT_EQ(ScaleOfResized(926, 658, 50, 50, 0.3), 0.3);
+    // No desktop size known: any factor up to the largest.
+    const double any = FitScale({}, {}, 926, 658);
+    EXPECT_EQ(ScaleOfResized(659, 398, 6590, 3980, any), kMaxScale);
+    EXPECT_EQ(ScaleOfResized(926, 658, 1852, 1316, any), 2);
 }
 
 }  // namespace

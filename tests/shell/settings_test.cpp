@@ -1,8 +1,8 @@
 #include "desktop/Settings.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -10,44 +10,12 @@
 #include "desktop/SettingsFile.h"
 #include "frontend/FaultyFileCalls.h"
 #include "platform/Utf8Path.h"
+#include "shell/SettingsFixture.h"
 
 namespace krepogor {
 namespace {
 
 namespace fs = std::filesystem;
-
-class SettingsFileTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("krepogor-settings-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        path_ = (dir_ / "krepogor" / "settings.ini").string();
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    void Write(const std::string& text) {
-        fs::create_directories(fs::path(path_).parent_path());
-        std::ofstream(path_, std::ios::binary) << text;
-    }
-    std::string Read() {
-        std::ifstream in(path_, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-    fs::path dir_;
-    std::string path_;
-};
-
-Settings Sample() {
-    Settings s;
-    s.scale = 1.5;
-    s.fullscreen = true;
-    s.places["frm_menu"] = {621, 402};
-    s.places["frm_vustrel"] = {-20, 40};  // a window partly left of the screen
-    return s;
-}
 
 TEST(Settings, RoundTripsAndSkipsKeysItDoesNotKnow) {
     Settings back;
@@ -131,6 +99,28 @@ TEST_F(SettingsFileTest, AFailedSaveLeavesTheOldFileWhole) {
                   1)
             << "no fresh file left behind after a failed " << call;
     }
+}
+
+// Whether `text` holds a Latin letter, as a system's English reason would.
+bool HasLatin(const std::string& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); });
+}
+
+TEST_F(SettingsFileTest, MessagesAreRussianAndShowTheFilesTextEscaped) {
+    // A line with a terminal's escape codes comes back escaped, not raw.
+    Write("scale=2\n\x1b[2J\x1b]0;title\x07\n");
+    std::ostringstream warnings;
+    EXPECT_EQ(LoadSettings(SystemFileCalls(), path_, warnings), Settings{});
+    EXPECT_EQ(warnings.str().find('\x1b'), std::string::npos) << warnings.str();
+    EXPECT_NE(warnings.str().find("\\x1B[2J"), std::string::npos) << warnings.str();
+    std::string error;
+    // A folder in the file's place: the rename's failure, in Russian.
+    fs::remove(path_);
+    fs::create_directories(fs::path(path_) / "inside");
+    EXPECT_FALSE(SaveSettings(SystemFileCalls(), path_, Sample(), error));
+    EXPECT_FALSE(HasLatin(error.substr(error.rfind(':')))) << error;
+    EXPECT_NE(error.find("не переименовывается"), std::string::npos) << error;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "desktop/StartupText.h"
 #include "desktop/WindowScale.h"
 #include "desktop/sdl/SdlDraw.h"
+#include "desktop/sdl/SdlFrameRequest.h"
 #include "desktop/sdl/SdlGameFonts.h"
 #include "desktop/sdl/SdlPainter.h"
 #include "desktop/sdl/SdlStartup.h"
@@ -28,6 +29,15 @@ constexpr uint32_t kCountColour = 0x004040;
 constexpr uint32_t kNameColour = 0x004000;
 constexpr uint32_t kBookScoreColour = 0xFFFF80;
 constexpr uint32_t kScoreColour = 0xFFFF00;
+
+// How long a notice stays, and its band: at the foot of a screen, in the
+// battle window's sky below the upgrades (the readouts stay clear).
+constexpr uint64_t kNoticeMs = 6000;
+constexpr int kNoticeMargin = 6;
+constexpr int kNoticePadding = 16;
+constexpr int kNoticeHeight = 24;
+constexpr int kNoticeBattleTop = 100;
+constexpr int kNoticeShade = 200;
 
 // A tick drawn in client pixels, so that it scales with them.
 void CheckMark(SdlPainter& p, int x, int y, uint32_t rgb) {
@@ -53,21 +63,19 @@ SdlScreen::SdlScreen(const std::string& resourcesDir, const Picture& menuBackgro
     // frame straight to the window system, with no OpenGL in between.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     for (const auto& [name, at] : places) placement_.Leave(name, {at.x, at.y, 0, 0});
-    if (display.scale) {
-        scale_ = *display.scale;
-        scaleChosen_ = true;
-    } else {
-        SDL_Rect desk{0, 0, 0, 0};
-        if (SDL_GetDisplayUsableBounds(0, &desk) != 0) SDL_GetDisplayBounds(0, &desk);
-        const WindowLook& battle = *LookOf("frm_vustrel");
-        scale_ = DefaultScale({desk.x, desk.y, desk.w, desk.h}, battle.width,
-                              krepogor::OuterHeight(battle));
-    }
     const WindowLook& menu = *LookOf("frm_menu");
-    window_ = SDL_CreateWindow("Крепогор", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               WindowWidth(menu), WindowHeight(menu),
-                               SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+    window_ =
+        SDL_CreateWindow("Крепогор", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, menu.width,
+                         krepogor::OuterHeight(menu), SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (!window_) throw ResourceError(kNoWindowText);
+    // The factor counts the frame, which a window manager tells only of a window.
+    AskWindowFrame(window_);
+    NoteFrame();
+    const double fit = FitNow();
+    scale_ = display.scale ? FittingScale(*display.scale, fit) : DefaultScale(fit);
+    scaleChosen_ = display.scale && scale_ == *display.scale;
+    if (display.scale && !scaleChosen_) loweredFrom_ = display.scale;
+    SDL_SetWindowSize(window_, WindowWidth(menu), WindowHeight(menu));
     // A display of 256 colours or fewer (its format unknown to SDL when it
     // has a palette) has no renderer: say so rather than what the renderer says.
     if (SDL_BITSPERPIXEL(SDL_GetWindowPixelFormat(window_)) < 15)
@@ -163,13 +171,43 @@ void SdlScreen::Fit() {
     box_ = shown_ ? Letterbox(OuterWidth(), OuterHeight(), w, h) : Letterbox();
 }
 
+Rect SdlScreen::Usable() const {
+    SDL_Rect desk{0, 0, 0, 0};
+    const int display = std::max(SDL_GetWindowDisplayIndex(window_), 0);
+    if (SDL_GetDisplayUsableBounds(display, &desk) != 0) SDL_GetDisplayBounds(display, &desk);
+    return {desk.x, desk.y, desk.w, desk.h};
+}
+
+double SdlScreen::FitNow() const {
+    const WindowLook& battle = *LookOf("frm_vustrel");
+    return FitScale(Usable(), frame_, battle.width, krepogor::OuterHeight(battle));
+}
+
+void SdlScreen::NoteFrame() {
+    // A window filling the screen has no frame, and one just back from it may
+    // not have it again yet: the frame it had stays the one it gets.
+    WindowFrame f;
+    if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) == 0 &&
+        SDL_GetWindowBordersSize(window_, &f.top, &f.left, &f.bottom, &f.right) == 0 && f.Known())
+        frame_ = f;
+}
+
+void SdlScreen::LimitShrinking(const WindowLook& look) {
+    // Half its size keeps every word readable; a factor the player chose
+    // below that stays theirs.
+    const double least = std::min(kMinResizedScale, scale_);
+    SDL_SetWindowMinimumSize(window_, std::max(Scaled(look.width, least), 1),
+                             std::max(Scaled(krepogor::OuterHeight(look), least), 1));
+}
+
 void SdlScreen::Resized() {
     int w = 0, h = 0;
     SDL_GetWindowSize(window_, &w, &h);
     const bool filling = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
     const bool settling = SDL_GetTicks64() < settlingUntil_;
     if (shown_ && !filling && !fullscreen_ && !settling && (w != setW_ || h != setH_)) {
-        scale_ = ScaleOfResized(OuterWidth(), OuterHeight(), w, h);
+        NoteFrame();
+        scale_ = ScaleOfResized(OuterWidth(), OuterHeight(), w, h, FitNow());
         scaleChosen_ = true;
         setW_ = w;
         setH_ = h;
@@ -208,6 +246,7 @@ void SdlScreen::ToggleFullscreen() {
         setW_ = WindowWidth(*shown_);
         setH_ = WindowHeight(*shown_);
         SDL_SetWindowSize(window_, setW_, setH_);
+        LimitShrinking(*shown_);
     }
     Fit();
 }
@@ -234,17 +273,18 @@ bool SdlScreen::Follow(const std::string& visible) {
     }
     SDL_SetWindowTitle(window_, look->caption);
     if (!filling) {
-        SDL_Rect desk{0, 0, 0, 0};
-        const int display = std::max(SDL_GetWindowDisplayIndex(window_), 0);
-        if (SDL_GetDisplayUsableBounds(display, &desk) != 0) SDL_GetDisplayBounds(display, &desk);
+        NoteFrame();
         // A window shown before stands where it stood, not where the screen
         // filled by the game had it.
-        const Rect place = placement_.Place({desk.x, desk.y, desk.w, desk.h}, before, at, *look,
-                                            WindowWidth(*look), WindowHeight(*look));
+        const Rect place = placement_.Place(Usable(), frame_, before, at, *look, WindowWidth(*look),
+                                            WindowHeight(*look));
         setW_ = place.w;
         setH_ = place.h;
         Settle();
+        LimitShrinking(*look);
         SDL_SetWindowSize(window_, place.w, place.h);
+        // The client area goes there: a window not shown yet SDL moves by its
+        // frame, which it knows from AskWindowFrame.
         SDL_SetWindowPosition(window_, place.x, place.y);
     }
     SDL_ShowWindow(window_);
@@ -289,6 +329,7 @@ void SdlScreen::Draw(const Game& g) {
     if (!shown_) return;
     SdlPainter p(renderer_, fonts_, box_);
     DrawShown(g, p);
+    DrawNotice(p);
 }
 
 void SdlScreen::Present() {
@@ -306,6 +347,7 @@ bool SdlScreen::PresentChanges(const Game& g) {
             const Rect o = box_.ToOutput(rc);
             ClipScope clip(renderer_, o);
             DrawShown(g, p);
+            DrawNotice(p);
             out.push_back({o.x, o.y, o.w, o.h});
         }
         SDL_RenderFlush(renderer_);
@@ -329,6 +371,39 @@ void SdlScreen::DrawShown(const Game& g, SdlPainter& p) {
     }
     DrawLabels(g, p);
     if (shown_->menuBar) DrawMenuBar(g, p);
+}
+
+void SdlScreen::Notice(const std::string& text) {
+    notice_ = text;
+    noticeShown_ = 0;
+    wholeDue_ = true;
+}
+
+std::optional<int64_t> SdlScreen::NoticeLeftMs() const {
+    if (notice_.empty() || noticeShown_ == 0) return std::nullopt;
+    const uint64_t now = SDL_GetTicks64();
+    return now >= noticeShown_ + kNoticeMs ? 0
+                                           : static_cast<int64_t>(noticeShown_ + kNoticeMs - now);
+}
+
+bool SdlScreen::NoticeGone() {
+    if (NoticeLeftMs() != 0) return false;
+    notice_.clear();
+    wholeDue_ = true;
+    return true;
+}
+
+void SdlScreen::DrawNotice(SdlPainter& p) {
+    if (notice_.empty() || !shown_) return;
+    if (noticeShown_ == 0) noticeShown_ = std::max<uint64_t>(SDL_GetTicks64(), 1);
+    const FontSpec font = UiFont(true);
+    const int textW = static_cast<int>(p.OutputWidth(font, notice_) / p.Box().Factor());
+    const int w = std::min(textW + 2 * kNoticePadding, OuterWidth() - 2 * kNoticeMargin);
+    const int y = shown_->menuBar ? MenuBarHeight + kNoticeBattleTop
+                                  : OuterHeight() - kNoticeMargin - kNoticeHeight;
+    const Rect band{(OuterWidth() - w) / 2, y, w, kNoticeHeight};
+    p.Shade(band, kNoticeShade);
+    p.TextIn(font, notice_, kBoxLight, band, Align::Centre);
 }
 
 void SdlScreen::DrawLabels(const Game& g, SdlPainter& p) {

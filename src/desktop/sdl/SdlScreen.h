@@ -13,6 +13,7 @@
 #include "desktop/Letterbox.h"
 #include "desktop/MenuBar.h"
 #include "desktop/Settings.h"
+#include "desktop/WindowFrame.h"
 #include "desktop/WindowLooks.h"
 #include "desktop/WindowPlacement.h"
 #include "desktop/sdl/SdlFonts.h"
@@ -78,6 +79,9 @@ public:
     std::optional<ClientPoint> ToClient(int x, int y) const { return box_.ToClient(x, y); }
     // The factor windows open at, and whether the game fills the screen.
     double Scale() const { return scale_; }
+    // The factor the player chose when its battle window did not fit the
+    // screen and a smaller one was taken; none when it fitted.
+    std::optional<double> LoweredFrom() const { return loweredFrom_; }
     bool Fullscreen() const { return fullscreen_; }
     void ToggleFullscreen();
     // What the next run starts with: the factor the player chose (none when
@@ -101,6 +105,14 @@ public:
     // present changed; false when there is nothing.
     bool PresentChanges(const Game& g);
 
+    // A short notice over the window's picture (never in the game's frame)
+    // for a few seconds from the time it first shows; it replaces one shown.
+    void Notice(const std::string& text);
+    // The milliseconds until the notice shown goes; nothing when none is shown.
+    std::optional<int64_t> NoticeLeftMs() const;
+    // True, once, when the notice's time is up: the window is due without it.
+    bool NoticeGone();
+
     // The pointer: the upgrade pointer over a label that can buy, else the arrow.
     void UpgradePointer(bool on);
 
@@ -111,10 +123,19 @@ private:
     void DrawShown(const Game& g, SdlPainter& p);
     void DrawMenuBar(const Game& g, SdlPainter& p);
     void DrawLabels(const Game& g, SdlPainter& p);
+    void DrawNotice(SdlPainter& p);
     // The size the desktop window takes for `look` at the current factor.
     int WindowWidth(const WindowLook& look) const;
     int WindowHeight(const WindowLook& look) const;
     void Fit();
+    // The desktop's usable area on the window's display.
+    Rect Usable() const;
+    // The largest factor whose battle window fits the usable area, frame included.
+    double FitNow() const;
+    // Takes the frame the window manager puts around the window now.
+    void NoteFrame();
+    // The player may shrink the window `look` shows to half its size, no less.
+    void LimitShrinking(const WindowLook& look);
     SDL_Texture* LoadTexture(const std::string& file, const Picture& decoded = {});
     // The screen's background picture, decoded on its first use.
     SDL_Texture* Background(const WindowLook& look);
@@ -136,6 +157,8 @@ private:
     WindowPlacement placement_;
     double scale_ = 1;
     bool scaleChosen_ = false;
+    std::optional<double> loweredFrom_;
+    WindowFrame frame_;  // what the window manager draws around the window
     bool fullscreen_ = false;
     Letterbox box_;
     int setW_ = 0, setH_ = 0;  // the size the program last gave the window
@@ -145,6 +168,8 @@ private:
     void Settle();
     SdlFonts fonts_;
     std::unique_ptr<MenuBar> menu_;
+    std::string notice_;
+    uint64_t noticeShown_ = 0;  // SDL's milliseconds when it first showed; 0: not yet
 };
 
 }  // namespace krepogor
