@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <fstream>
 
-#include "desktop/LastFrame.h"
+#include "codec/LastFrame.h"
 #include "frontend/SystemErrorText.h"
 #include "platform/Utf8Path.h"
 

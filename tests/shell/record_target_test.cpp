@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "codec/LastFrame.h"
 #include "codec/PngWriter.h"
-#include "desktop/LastFrame.h"
 #include "desktop/RecordTarget.h"
 #include "frontend/FaultyFileCalls.h"
 #include "replay/RunRecorder.h"
