@@ -10,19 +10,20 @@ namespace krepogor {
 namespace {
 
 std::string Scientific(const DecimalNumber& d) {
-    std::string out = d.digits.substr(0, 1);
-    if (d.digits.size() > 1) out += "." + d.digits.substr(1);
+    std::string out = d.digits;
+    if (out.size() > 1) out.insert(1, 1, '.');
     const int exponent = d.exponent + static_cast<int>(d.digits.size()) - 1;
-    const std::string digits = std::to_string(std::abs(exponent));
-    return out + (exponent < 0 ? "e-" : "e+") + (digits.size() < 2 ? "0" : "") + digits;
+    out += exponent < 0 ? "e-" : "e+";
+    if (std::abs(exponent) < 10) out += '0';
+    return out + std::to_string(std::abs(exponent));
 }
 
 // Fixed notation of a number with digits after the point.
 std::string Fractional(const DecimalNumber& d) {
     const int whole = static_cast<int>(d.digits.size()) + d.exponent;
-    if (whole <= 0) return "0." + std::string(static_cast<size_t>(-whole), '0') + d.digits;
-    return d.digits.substr(0, static_cast<size_t>(whole)) + "." +
-           d.digits.substr(static_cast<size_t>(whole));
+    std::string out = d.digits;
+    if (whole > 0) return out.insert(static_cast<size_t>(whole), 1, '.');
+    return out.insert(0, static_cast<size_t>(2 - whole), '0').replace(1, 1, 1, '.');
 }
 
 // A whole number in fixed notation: every digit of its exact value (its
