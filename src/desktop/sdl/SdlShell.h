@@ -6,6 +6,7 @@
 #include <string>
 
 #include "desktop/DisplayOptions.h"
+#include "desktop/ScreenDensity.h"
 #include "frontend/BookLocation.h"
 #include "replay/RecordingPlayer.h"
 
@@ -32,6 +33,9 @@ struct ShellOptions {
     // Called on every pass of the event loops, a box's included: lets a test
     // push input and watch the game.
     std::function<void(const Game&)> onPass;
+    // The screen's density, where the program knows it better than SDL does
+    // (a page in a browser); nullptr: the display's as SDL reports it.
+    const ScreenDensity* density = nullptr;
 };
 
 // Runs the game in a desktop window on the sound card and the real clock
