@@ -29,7 +29,7 @@ inline bool Held(const Game& g) {
 // Runs the game with `options` on SDL's dummy drivers (unless the
 // environment names others: the end-to-end test runs it in a window on its X
 // server), taking each step once it is ready, at least `everyMs` after the
-// one before. The program is ended after 20 s whatever happened. Returns the
+// one before ended. The program is ended after 20 s whatever happened. Returns the
 // game's exit status; `done` counts the steps taken.
 inline int RunSteps(ShellOptions options, std::vector<Step>& steps, size_t& done,
                     Uint64 everyMs = 150) {
@@ -49,7 +49,7 @@ inline int RunSteps(ShellOptions options, std::vector<Step>& steps, size_t& done
         if (done < steps.size() && now - last >= everyMs && steps[done].ready(g)) {
             steps[done].act(g);
             ++done;
-            last = now;
+            last = SDL_GetTicks64();  // after what the step waited for
         }
     };
     return RunDesktopGame(options);
