@@ -45,9 +45,12 @@ set(ENV{PKG_CONFIG_SYSROOT_DIR} "")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
 
 # Programs built here run under Wine: the tests, and the listing of a test
-# program's cases, done when the tests run rather than at every build.
+# program's cases, done when the tests run rather than at every build. They
+# start through wine-run.sh, which starts a program once more when Wine
+# failed to start it, and lists such restarts in wine-restarts.log.
 set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
 find_program(KREPOGOR_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
 if(KREPOGOR_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${KREPOGOR_WINE})
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh --log
+                                    ${CMAKE_BINARY_DIR}/wine-restarts.log ${KREPOGOR_WINE})
 endif()

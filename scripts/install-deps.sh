@@ -4,7 +4,9 @@
 #   install-deps.sh        everything: building, playing and every test
 #   install-deps.sh play   only what building and playing the game need
 # As root it runs apt-get; otherwise through sudo when the user may use it,
-# else it prints the one apt-get line to run as root and stops.
+# else it prints the one apt-get line to run as root and stops. While another
+# apt runs (an update, an install, the daily upgrades) it waits for it to
+# finish, up to KREPOGOR_APT_WAIT seconds (600 by default).
 set -euo pipefail
 
 play=(
@@ -66,5 +68,38 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 echo "install-deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+wait_s=${KREPOGOR_APT_WAIT:-600}
+# apt waits this long for dpkg's locks, those of an install...
+apt_get=("${as_root[@]}" apt-get -o "DPkg::Lock::Timeout=$wait_s")
+
+# ...but not for the package lists' lock an update takes. While another apt
+# holds that one (an fcntl lock, listed in /proc/locks) the update waits
+# here, and waits again when it lost the race for the lock.
+eval "$(apt-config shell lists Dir::State::Lists/d)"
+lists_locked() {
+  local inode
+  inode=$(stat -c %i "${lists}lock" 2>/dev/null) || return 1
+  awk -v inode="$inode" '{ n = split($6, id, ":"); if (id[n] == inode) held = 1 }
+                         END { exit !held }' /proc/locks
+}
+update_lists() {
+  local deadline=$((SECONDS + wait_s)) told="" status
+  while :; do
+    while lists_locked; do
+      if [ $SECONDS -ge $deadline ]; then
+        echo "install-deps: another apt still holds ${lists}lock after ${wait_s} s" >&2
+        return 100
+      fi
+      if [ -z "$told" ]; then
+        echo "install-deps: waiting for another apt to finish with the package lists"
+        told=1
+      fi
+      sleep 1
+    done
+    "${apt_get[@]}" update -qq && return 0
+    status=$?
+    lists_locked || return $status
+  done
+}
+update_lists
+"${apt_get[@]}" install -y -qq --no-install-recommends "${missing[@]}"

@@ -13,7 +13,7 @@ from PIL import Image
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from art import common, gun  # noqa: E402
+from art import common, gun, screens  # noqa: E402
 from check_assets import mp3_frames  # noqa: E402
 from sound import book, synth  # noqa: E402
 
@@ -78,6 +78,25 @@ class GunGeometry(unittest.TestCase):
         self.assertEqual(angles, sorted(angles))
         self.assertAlmostEqual(angles[0], 0.0, places=6)
         self.assertAlmostEqual(angles[6], 90.0, places=6)
+
+
+class ScreenWords(unittest.TestCase):
+    def test_credits_name_the_licence(self):
+        words = " ".join(text for _, text in screens.CREDITS)
+        self.assertIn("распространяется по GNU GPL версии 3 или новее", words)
+        self.assertNotIn("права защищены", words)
+
+    def test_callouts_keep_off_the_legends_of_other_keys(self):
+        # A legend stands in the middle third of its key; the space bar has none.
+        for words, own, dot, end, _, _ in screens.callouts():
+            line = [(dot[0] + (end[0] - dot[0]) * t, dot[1] + (end[1] - dot[1]) * t)
+                    for t in np.linspace(0, 1, 400)]
+            for label, x0, y0, x1, y1 in screens.keys():
+                if label in (own, ""):
+                    continue
+                w, h = (x1 - x0) / 3, (y1 - y0) / 3
+                crossed = any(x0 + w <= x <= x1 - w and y0 + h <= y <= y1 - h for x, y in line)
+                self.assertFalse(crossed, "%s crosses the key %r" % (words, label))
 
 
 class Mp3FrameWalk(unittest.TestCase):

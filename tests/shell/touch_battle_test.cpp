@@ -7,11 +7,13 @@
 // folder.
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -23,6 +25,7 @@
 #include "desktop/sdl/SdlDisplayDensity.h"
 #include "desktop/sdl/SdlFonts.h"
 #include "desktop/sdl/SdlScreen.h"
+#include "frontend/OwnFile.h"
 #include "script/Driver.h"
 #include "script/RunScript.h"
 #include "shell/ShellSteps.h"
@@ -268,7 +271,12 @@ TEST(Touch, PlaysABattleWithFingersAloneAndItsRecordingReplays) {
         {Held, [&](const Game&) { fingers.Tap(boxButton(boxes.yes)); }},
     };
 
-    std::ostringstream recording;
+    const fs::path recorded =
+        fs::temp_directory_path() / ("krepogor-touch-" + std::to_string(::getpid()) + ".krs");
+    fs::remove(recorded);
+    OwnFile recording;
+    std::string error;
+    ASSERT_TRUE(recording.Create(recorded.string(), error)) << error;
     ShellOptions options;
     options.appDir = KREPOGOR_SOURCE_DIR;
     options.resourcesDir = KREPOGOR_SOURCE_DIR "/resources";
@@ -294,7 +302,10 @@ TEST(Touch, PlaysABattleWithFingersAloneAndItsRecordingReplays) {
     EXPECT_EQ(shotsAfterShowing, 0);
 
     // The controls went down as keys: the driver plays the run again.
-    const std::string text = recording.str();
+    recording.Close();
+    std::ifstream file(recorded, std::ios::binary);
+    const std::string text(std::istreambuf_iterator<char>(file), {});
+    fs::remove(recorded);
     EXPECT_NE(text.find("key vk:38"), std::string::npos);
     EXPECT_NE(text.find("key vk:32"), std::string::npos);
     EXPECT_NE(text.find("key vk:27"), std::string::npos);

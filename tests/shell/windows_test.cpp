@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "desktop/HotAreas.h"
 #include "desktop/WindowLooks.h"
+#include "desktop/sdl/SdlPictureDecoder.h"
+#include "state/Picture.h"
 
 namespace krepogor {
 namespace {
@@ -63,11 +68,36 @@ TEST(HotAreasTest, MainMenuAreas) {
     EXPECT_EQ(MainMenuAreaAt(10, 10), "");
 }
 
-TEST(HotAreasTest, BookRowsAndScoreEdges) {
+// The book's picture has a light bar for each row on a dark ground, evenly
+// spaced: the labels the game draws at their own tops stand inside their bars.
+TEST(HotAreasTest, BookRowsStandOnThePicturesEvenlySpacedBars) {
+    Picture book;
+    std::string error;
+    SdlPictureDecoder decoder;
+    ASSERT_TRUE(decoder.Decode("resources/FrmRecords.png", book, error)) << error;
+    const int x = 300;  // through the names, below the title
+    auto light = [&](int y) {
+        const uint32_t p = book.Pixels[static_cast<size_t>(y) * book.Width + x];
+        return (p >> 16 & 0xFF) + (p >> 8 & 0xFF) + (p & 0xFF) > 3 * 128;
+    };
+    std::vector<int> tops, ends;
+    for (int y = 105; y < book.Height; ++y) {
+        if (light(y) && !light(y - 1)) tops.push_back(y);
+        if (!light(y) && light(y - 1)) ends.push_back(y);
+    }
+    ASSERT_EQ(tops.size(), 5u);
+    ASSERT_EQ(ends.size(), 5u);
+    const int rowTops[] = {112, 173, 227, 284, 344};
+    for (int row = 0; row < 5; ++row) {
+        const Rect name = LabelNameRect(row);
+        EXPECT_EQ(name.y, rowTops[row]) << row;
+        EXPECT_EQ(LabelScoreRect(row).y, name.y) << row;
+        EXPECT_LE(tops[row], name.y) << row;
+        EXPECT_GE(ends[row], name.y + name.h) << row;
+        EXPECT_EQ(tops[row] - tops[0], row * (tops[1] - tops[0])) << row;
+    }
     EXPECT_EQ(LabelNameRect(0), (Rect{128, 112, 393, 33}));
-    EXPECT_EQ(LabelNameRect(4).y, 344);
     EXPECT_EQ(LabelScoreRect(2).Right(), 601);
-    EXPECT_EQ(LabelScoreRect(3).y, 284);
 }
 
 }  // namespace

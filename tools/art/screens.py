@@ -84,7 +84,8 @@ CREDITS = [
     ("gap", ""),
     ("row", "Спасибо всем, кто испытывал игру и стрелял метко!"),
     ("gap", ""),
-    ("small", "\u00a9 Команда Крепогора. Все права защищены."),
+    ("small", "\u00a9 Команда Крепогора."),
+    ("small", "Игра распространяется по GNU GPL версии 3 или новее."),
 ]
 
 
@@ -114,7 +115,10 @@ def credits():
 
 
 # Champions' book ----------------------------------------------------------------
-ROW_TOPS = [112, 173, 227, 284, 344]
+# The five rows' bars, evenly spaced from the first row's labels to the last's
+# (the game's LabelNameRect tops: 112, 173, 227, 284, 344); each bar is tall
+# enough to hold its row's 33-pixel labels at their own, unevenly spaced tops.
+ROW_TOPS = [112 + 58 * i for i in range(5)]
 
 
 def records():
@@ -131,7 +135,7 @@ def records():
     c.text((321, 59), "РЕКОРДЫ", ("serif_bold", 46), (255, 236, 170), anchor="mm")
     c.text((320, 57.5), "РЕКОРДЫ", ("serif_bold", 46), (96, 60, 20), anchor="mm")
     for i, top in enumerate(ROW_TOPS):
-        y0, y1 = top - 2, top + 35
+        y0, y1 = top - 3, top + 37
         c.shade("rect", (64, y0 + 3, 614, y1 + 3, 6), (18, 20, 14), (18, 20, 14), outline=None)
         c.shade("rect", (110, y0, 612, y1, 6), C.lighter(C.PARCHMENT, 0.1), C.mix(C.PARCHMENT, C.PARCH_EDGE, 0.5),
                 light=(0, -1), width=1.2)
@@ -159,48 +163,86 @@ KB_ROWS = [
 CALLED = {"Esc", "P", "C", "V", "B", "", "\u2191", "\u2193"}
 
 
-def _keys():
+def keys():
     """Every key as (label, x0, y0, x1, y1)."""
-    keys = []
+    out = []
     for r, row in enumerate(KB_ROWS):
         x = KB_X
         y = KB_Y + r * ROW_H
         for label, w in row:
-            keys.append((label, x + 1.5, y + 1.5, x + w * U - 1.5, y + ROW_H - 1.5))
+            out.append((label, x + 1.5, y + 1.5, x + w * U - 1.5, y + ROW_H - 1.5))
             x += w * U
     ax = KB_X + 15.6 * U
     for label, col, r in (("\u2191", 1, 3), ("\u2190", 0, 4), ("\u2193", 1, 4), ("\u2192", 2, 4)):
         x = ax + col * U
         y = KB_Y + r * ROW_H
-        keys.append((label, x + 1.5, y + 1.5, x + U - 1.5, y + ROW_H - 1.5))
-    return keys
+        out.append((label, x + 1.5, y + 1.5, x + U - 1.5, y + ROW_H - 1.5))
+    return out
+
+
+def key_places():
+    """Each key's (x0, y0, x1, y1) by its label (the left one of a pair)."""
+    where = {}
+    for label, kx0, ky0, kx1, ky1 in keys():
+        where.setdefault(label, (kx0, ky0, kx1, ky1))
+    return where
 
 
 def _keyboard(c):
-    keys = _keys()
     x1 = KB_X + 18.6 * U
     c.shade("rect", (KB_X - 8, KB_Y - 8, KB_X + 15 * U + 8, KB_Y + 5 * ROW_H + 8, 8), (92, 90, 86), (52, 50, 48),
             width=1.2)
     c.shade("rect", (KB_X + 15.6 * U - 6, KB_Y + 3 * ROW_H - 6, x1 + 6, KB_Y + 5 * ROW_H + 8, 6), (92, 90, 86),
             (52, 50, 48), width=1.2)
-    where = {}
-    for label, kx0, ky0, kx1, ky1 in keys:
-        name = label
+    for name, kx0, ky0, kx1, ky1 in keys():
         hot = name in CALLED
         top, bot = ((250, 226, 214), (214, 170, 156)) if hot else ((246, 242, 230), (196, 190, 176))
         c.shade("rect", (kx0, ky0, kx1, ky1, 3), top, bot, width=0.9)
         fs = 13 if len(name) <= 1 else 10
         if name:
             c.text(((kx0 + kx1) / 2, (ky0 + ky1) / 2 + 0.5), name, ("sans_bold", fs), (50, 46, 42), anchor="mm")
-        where.setdefault(name, (kx0, ky0, kx1, ky1))
-    return where
 
 
-def _callout(c, text, anchor_pt, label_pt, align="mm"):
-    c.line([anchor_pt, label_pt], RED_CALL, 1.3)
-    c.circle(anchor_pt[0], anchor_pt[1], 2.6, RED_CALL, None)
-    c.text(label_pt, text, ("serif_bold", 17), RED_CALL, anchor=align, stroke=0.8,
-           stroke_fill=C.lighter(C.PARCHMENT, 0.2))
+def callouts():
+    """The red call-outs: (words, the key, the dot on it, where its line ends,
+    where the words stand, their anchor). Each line keeps off the legends of
+    the keys it passes: "Пауза" rises from P through the gap between 0 and -."""
+    k = key_places()
+
+    def centre(name):
+        x0, y0, x1, y1 = k[name]
+        return ((x0 + x1) / 2, (y0 + y1) / 2)
+
+    def bottom(name):
+        x0, y0, x1, y1 = k[name]
+        return ((x0 + x1) / 2, y1 - 4)
+
+    ex, ey = centre("Esc")
+    px, _ = centre("P")
+    p_top = k["P"][1] + 3.5
+    sx1, sy1 = k[""][2:]
+    ux, uy = centre("\u2191")
+    dx, dy = centre("\u2193")
+    angle = (ux + 72, uy - 32)
+    angle_end = (angle[0] - 22, angle[1] + 6)
+    return [("Выход", "Esc", (ex, ey - 6), (ex + 6, 214), (ex + 6, 214), "mm"),
+            ("Пауза", "P", (px, p_top), (px, 214), (px, 214), "mm"),
+            ("Скорость", "C", bottom("C"), (150, 402), (150, 402), "mm"),
+            ("Сила", "V", bottom("V"), (236, 402), (236, 402), "mm"),
+            ("Жизнь", "B", bottom("B"), (304, 402), (304, 402), "mm"),
+            ("Выстрел", "", (sx1 - 40, sy1 - 6), (430, 402), (430, 402), "mm"),
+            ("Угол", "\u2191", (ux + 6, uy - 2), angle_end, angle, "lm"),
+            ("Угол", "\u2193", (dx + 12, dy - 2), angle_end, angle, "lm")]
+
+
+def _callouts(c):
+    marks = callouts()
+    for _, _, dot, end, _, _ in marks:
+        c.line([dot, end], RED_CALL, 1.3)
+        c.circle(dot[0], dot[1], 2.6, RED_CALL, None)
+    for words, at, anchor in dict.fromkeys((w, at, a) for w, _, _, _, at, a in marks):
+        c.text(at, words, ("serif_bold", 17), RED_CALL, anchor=anchor, stroke=0.8,
+               stroke_fill=C.lighter(C.PARCHMENT, 0.2))
 
 
 def rules():
@@ -215,33 +257,8 @@ def rules():
         c.text((26, y), line, fnt, C.INK, anchor="la")
         y += 21
     assert y < 212, y
-    k = _keyboard(c)
-
-    def centre(name):
-        x0, y0, x1, y1 = k[name]
-        return ((x0 + x1) / 2, (y0 + y1) / 2)
-
-    def bottom(name, dx=0):
-        x0, y0, x1, y1 = k[name]
-        return ((x0 + x1) / 2 + dx, y1 - 4)
-
-    ex, ey = centre("Esc")
-    _callout(c, "Выход", (ex, ey - 6), (ex + 6, 214), "mm")
-    px, py = centre("P")
-    _callout(c, "Пауза", (px, py - 6), (px + 40, 214), "mm")
-    _callout(c, "Скорость", bottom("C"), (150, 402), "mm")
-    _callout(c, "Сила", bottom("V"), (236, 402), "mm")
-    _callout(c, "Жизнь", bottom("B"), (304, 402), "mm")
-    sx0, sy0, sx1, sy1 = k[""]
-    _callout(c, "Выстрел", (sx1 - 40, sy1 - 6), (430, 402), "mm")
-    ux, uy = centre("\u2191")
-    dx, dy = centre("\u2193")
-    lab = (ux + 72, uy - 32)
-    c.line([(ux + 6, uy - 2), (lab[0] - 22, lab[1] + 6)], RED_CALL, 1.3)
-    c.line([(dx + 12, dy - 2), (lab[0] - 22, lab[1] + 6)], RED_CALL, 1.3)
-    c.circle(ux + 6, uy - 2, 2.6, RED_CALL, None)
-    c.circle(dx + 12, dy - 2, 2.6, RED_CALL, None)
-    c.text(lab, "Угол", ("serif_bold", 17), RED_CALL, anchor="lm", stroke=0.8, stroke_fill=C.lighter(C.PARCHMENT, 0.2))
+    _keyboard(c)
+    _callouts(c)
     return c.rgb()
 
 

@@ -32,6 +32,15 @@ constexpr uint32_t kNameColour = 0x004000;
 constexpr uint32_t kBookScoreColour = 0xFFFF80;
 constexpr uint32_t kScoreColour = 0xFFFF00;
 
+// How long a notice stays, and its band: at the foot of a screen, in the
+// battle window's sky below the upgrades (the readouts stay clear).
+constexpr uint64_t kNoticeMs = 6000;
+constexpr int kNoticeMargin = 6;
+constexpr int kNoticePadding = 16;
+constexpr int kNoticeHeight = 24;
+constexpr int kNoticeBattleTop = 100;
+constexpr int kNoticeShade = 200;
+
 // A tick drawn in client pixels, so that it scales with them.
 void CheckMark(SdlPainter& p, int x, int y, uint32_t rgb) {
     for (int t = 0; t < 3; ++t) {
@@ -322,6 +331,7 @@ void SdlScreen::Draw(const Game& g) {
     if (!shown_) return;
     SdlPainter p(renderer_, fonts_, box_);
     DrawShown(g, p);
+    DrawNotice(p);
 }
 
 void SdlScreen::Present() {
@@ -339,6 +349,7 @@ bool SdlScreen::PresentChanges(const Game& g) {
             const Rect o = box_.ToOutput(rc);
             ClipScope clip(renderer_, o);
             DrawShown(g, p);
+            DrawNotice(p);
             out.push_back({o.x, o.y, o.w, o.h});
         }
         SDL_RenderFlush(renderer_);
@@ -374,6 +385,39 @@ void SdlScreen::UseTouch(const TouchControls& state, const ScreenDensity& densit
 TouchLayout SdlScreen::Touch() const {
     if (!touch_ || !shown_ || shown_ != LookOf("frm_vustrel")) return {};
     return LayOutTouch(box_, TouchSide(density_->PixelsPerMm(), touchMm_));
+}
+
+void SdlScreen::Notice(const std::string& text) {
+    notice_ = text;
+    noticeShown_ = 0;
+    wholeDue_ = true;
+}
+
+std::optional<int64_t> SdlScreen::NoticeLeftMs() const {
+    if (notice_.empty() || noticeShown_ == 0) return std::nullopt;
+    const uint64_t now = SDL_GetTicks64();
+    return now >= noticeShown_ + kNoticeMs ? 0
+                                           : static_cast<int64_t>(noticeShown_ + kNoticeMs - now);
+}
+
+bool SdlScreen::NoticeGone() {
+    if (NoticeLeftMs() != 0) return false;
+    notice_.clear();
+    wholeDue_ = true;
+    return true;
+}
+
+void SdlScreen::DrawNotice(SdlPainter& p) {
+    if (notice_.empty() || !shown_) return;
+    if (noticeShown_ == 0) noticeShown_ = std::max<uint64_t>(SDL_GetTicks64(), 1);
+    const FontSpec font = UiFont(true);
+    const int textW = static_cast<int>(p.OutputWidth(font, notice_) / p.Box().Factor());
+    const int w = std::min(textW + 2 * kNoticePadding, OuterWidth() - 2 * kNoticeMargin);
+    const int y = shown_->menuBar ? MenuBarHeight + kNoticeBattleTop
+                                  : OuterHeight() - kNoticeMargin - kNoticeHeight;
+    const Rect band{(OuterWidth() - w) / 2, y, w, kNoticeHeight};
+    p.Shade(band, kNoticeShade);
+    p.TextIn(font, notice_, kBoxLight, band, Align::Centre);
 }
 
 void SdlScreen::DrawLabels(const Game& g, SdlPainter& p) {
