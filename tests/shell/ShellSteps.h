@@ -29,10 +29,10 @@ inline bool Held(const Game& g) {
 // Runs the game with `options` on SDL's dummy drivers (unless the
 // environment names others: the end-to-end test runs it in a window on its X
 // server), taking each step once it is ready, at least `everyMs` after the
-// one before ended. The program is ended after 20 s whatever happened. Returns the
-// game's exit status; `done` counts the steps taken.
+// one before ended. The program is ended after `limitMs` whatever happened.
+// Returns the game's exit status; `done` counts the steps taken.
 inline int RunSteps(ShellOptions options, std::vector<Step>& steps, size_t& done,
-                    Uint64 everyMs = 150) {
+                    Uint64 everyMs = 150, Uint64 limitMs = 20000) {
     SDL_setenv("SDL_VIDEODRIVER", "dummy", 0);
     SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
     done = 0;
@@ -40,7 +40,7 @@ inline int RunSteps(ShellOptions options, std::vector<Step>& steps, size_t& done
     options.onPass = [&](const Game& g) {
         const Uint64 now = SDL_GetTicks64();
         if (start == 0) start = now;
-        if (now - start > 20000) {
+        if (now - start > limitMs) {
             SDL_Event q{};
             q.type = SDL_QUIT;
             SDL_PushEvent(&q);

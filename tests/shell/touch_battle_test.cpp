@@ -134,6 +134,8 @@ bool Light(Point at) {
     return r > 200 && g > 200 && b > 190;
 }
 
+void Nothing(const Game&) {}
+
 // The buttons of the pause box and of the exit question, in the battle
 // window's client pixels, laid out as the boxes lay them out.
 struct BoxAnswers {
@@ -192,8 +194,8 @@ TEST(Touch, PlaysABattleWithFingersAloneAndItsRecordingReplays) {
     Fingers fingers;
     int16_t heldAngle = -1, downAngle = -1, bothAngle = -1;
     int64_t shots = -1, shotsAfterOne = -1, shotsAfterTwo = -1, shotsAfterShowing = -1;
-    bool shown = false, hidden = false, paused = false, resumed = false, asked = false,
-         cancelled = false;
+    bool shown = false, overBattle = false, hidden = false, paused = false, resumed = false,
+         asked = false, cancelled = false;
     std::vector<Step> steps = {
         {[](const Game& g) { return g.windows.IsVisible("frm_menu"); },
          [&](const Game&) {
@@ -208,10 +210,10 @@ TEST(Touch, PlaysABattleWithFingersAloneAndItsRecordingReplays) {
              Screenshot("shown", layout());
              fingers.Down(1, control(TouchControl::Up));  // held: all the way up
          }},
-        {Always, [](const Game&) {}},
-        {Always, [](const Game&) {}},
-        {Always, [](const Game&) {}},
-        {Always, [](const Game&) {}},
+        {Always, Nothing},
+        {Always, Nothing},
+        {Always, Nothing},
+        {Always, Nothing},
         {Always,
          [&](const Game& g) {
              heldAngle = g.st.GunAngle;
@@ -247,7 +249,19 @@ TEST(Touch, PlaysABattleWithFingersAloneAndItsRecordingReplays) {
         {[&](const Game& g) { return asked = Held(g); },
          [&](const Game&) { fingers.Tap(boxButton(boxes.no)); }},
         {[&](const Game& g) { return cancelled = !Held(g) && g.windows.IsVisible("frm_vustrel"); },
+         Nothing},
+        // The battle runs under them, an enemy on the field: they stay on
+        // top of every frame.
+        {[](const Game& g) {
+             bool enemy = false;
+             for (int k = 1; k <= 6; ++k) enemy = enemy || g.st.MobLive(k) != 0;
+             return g.frm_vustrel.Tmr_kernel.Enabled() && enemy;
+         },
+         Nothing},
+        {Always,
          [&](const Game&) {
+             overBattle = Light(control(TouchControl::Fire)) && Light(control(TouchControl::Up));
+             Screenshot("battle", layout());
              // A key hides them.
              SDL_Event k{};
              k.type = SDL_KEYDOWN;
@@ -286,7 +300,8 @@ TEST(Touch, PlaysABattleWithFingersAloneAndItsRecordingReplays) {
     if (!onScreen) options.density = &fixed;
     options.recording = &recording;
     size_t done = 0;
-    EXPECT_EQ(RunSteps(options, steps, done), 0);
+    // The battle's countdown, and its first enemy, take their time.
+    EXPECT_EQ(RunSteps(options, steps, done, 150, 45000), 0);
     EXPECT_EQ(done, steps.size());
     EXPECT_TRUE(shown);
     EXPECT_EQ(heldAngle, 90);  // held past the repeat's delay
@@ -298,6 +313,7 @@ TEST(Touch, PlaysABattleWithFingersAloneAndItsRecordingReplays) {
     EXPECT_TRUE(resumed);
     EXPECT_TRUE(asked);
     EXPECT_TRUE(cancelled);
+    EXPECT_TRUE(overBattle);
     EXPECT_TRUE(hidden);
     EXPECT_EQ(shotsAfterShowing, 0);
 

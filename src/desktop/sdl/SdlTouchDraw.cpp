@@ -121,8 +121,14 @@ void DrawTouchControls(SDL_Renderer* r, const TouchLayout& layout, const TouchCo
     // Solid on the bars; over the field the battle shows through.
     const bool solid = layout.inBars;
     const int rim = std::max(layout.side / 24, 1);
+    // Drawn again over a battle frame's changed tiles: only where they meet one.
+    SDL_Rect clip{0, 0, 0, 0};
+    const bool clipped = SDL_RenderIsClipEnabled(r);
+    if (clipped) SDL_RenderGetClipRect(r, &clip);
     SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_BLEND);
     for (const TouchLayout::Button& b : layout.buttons) {
+        const SDL_Rect at{b.at.x, b.at.y, b.at.w, b.at.h};
+        if (clipped && !SDL_HasIntersection(&clip, &at)) continue;
         const bool held = state.Held(b.control);
         const Colour edge = solid ? Colour{138, 129, 112, 255} : Colour{255, 255, 255, 110};
         const Colour face = held    ? (solid ? Colour{96, 88, 72, 255} : Colour{255, 255, 255, 96})
