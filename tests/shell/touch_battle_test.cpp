@@ -21,7 +21,9 @@
 #include <vector>
 
 #include "desktop/BoxLayout.h"
+#include "desktop/MenuBar.h"
 #include "desktop/TouchLayout.h"
+#include "desktop/WindowLooks.h"
 #include "desktop/sdl/SdlDisplayDensity.h"
 #include "desktop/sdl/SdlFonts.h"
 #include "desktop/sdl/SdlScreen.h"
@@ -136,13 +138,15 @@ bool Light(Point at) {
 
 void Nothing(const Game&) {}
 
-// The buttons of the pause box and of the exit question, in the battle
-// window's client pixels, laid out as the boxes lay them out.
-struct BoxAnswers {
-    Rect ok, yes, no;
+// What a finger taps besides the touch controls, in the battle window's
+// pixels (its menu bar included), laid out as the game lays them out: the
+// buttons of the pause box and of the exit question, the menu bar's "О
+// программе" and its "Правила игры".
+struct Targets {
+    Rect ok, yes, no, about, rules;
 };
 
-BoxAnswers MeasureBoxes() {
+Targets MeasureTargets() {
     SdlFonts fonts;
     const TextMetrics m{
         [&](const std::string& s) { return fonts.Width(SdlScreen::UiFont(), s); },
@@ -151,7 +155,9 @@ BoxAnswers MeasureBoxes() {
     const BoxLayout pause = LayOutBox("Пауза!", "Пауза... Для продолжения нажмите на кнопку...", 1,
                                       false, kBattleW, kBattleH, m);
     const BoxLayout exit = LayOutBox("Крепогор", "Выйти из игры?", 2, false, kBattleW, kBattleH, m);
-    return {pause.buttons[0], exit.buttons[0], exit.buttons[1]};
+    const MenuBar menu(kBattleW, MenuBarHeight, m.textWidth);
+    return {pause.buttons[0], exit.buttons[0], exit.buttons[1], menu.TitleRect(1),
+            menu.ItemRect(1, 0)};
 }
 
 // With KREPOGOR_TOUCH_SHOTS set, the end-to-end test takes a screenshot now:
@@ -173,7 +179,7 @@ void Screenshot(const std::string& name, const TouchLayout& l) {
 TEST(Touch, PlaysABattleWithFingersAloneAndItsRecordingReplays) {
     const bool onScreen = std::getenv("KREPOGOR_TOUCH_SHOTS") != nullptr;
     const bool fill = std::getenv("KREPOGOR_TOUCH_FULLSCREEN") != nullptr;
-    const BoxAnswers boxes = MeasureBoxes();
+    const Targets targets = MeasureTargets();
     FixedDensity fixed;
     std::optional<SdlDisplayDensity> display;
     // On the X server the display's own density, as a player's game takes it.
@@ -183,7 +189,7 @@ TEST(Touch, PlaysABattleWithFingersAloneAndItsRecordingReplays) {
         return LayOutTouch(BoxOf(kBattleW, kBattleH), TouchSide(density.PixelsPerMm(), 10));
     };
     auto control = [&](TouchControl c) { return Middle(*layout().Of(c)); };
-    auto boxButton = [&](const Rect& r) { return Middle(BoxOf(kBattleW, kBattleH).ToOutput(r)); };
+    auto tap = [&](const Rect& r) { return Middle(BoxOf(kBattleW, kBattleH).ToOutput(r)); };
     // The battle window has come, at its size.
     auto battle = [&](const Game& g) {
         int w = 0, h = 0;
@@ -195,7 +201,7 @@ TEST(Touch, PlaysABattleWithFingersAloneAndItsRecordingReplays) {
     int16_t heldAngle = -1, downAngle = -1, bothAngle = -1;
     int64_t shots = -1, shotsAfterOne = -1, shotsAfterTwo = -1, shotsAfterShowing = -1;
     bool shown = false, overBattle = false, hidden = false, paused = false, resumed = false,
-         asked = false, cancelled = false;
+         asked = false, cancelled = false, rules = false;
     std::vector<Step> steps = {
         {[](const Game& g) { return g.windows.IsVisible("frm_menu"); },
          [&](const Game&) {
@@ -243,13 +249,22 @@ TEST(Touch, PlaysABattleWithFingersAloneAndItsRecordingReplays) {
              fingers.Tap(control(TouchControl::Pause));
          }},
         {[&](const Game& g) { return paused = Held(g); },
-         [&](const Game&) { fingers.Tap(boxButton(boxes.ok)); }},
+         [&](const Game&) { fingers.Tap(tap(targets.ok)); }},
         {[&](const Game& g) { return resumed = !Held(g); },
          [&](const Game&) { fingers.Tap(control(TouchControl::Exit)); }},
         {[&](const Game& g) { return asked = Held(g); },
-         [&](const Game&) { fingers.Tap(boxButton(boxes.no)); }},
+         [&](const Game&) { fingers.Tap(tap(targets.no)); }},
         {[&](const Game& g) { return cancelled = !Held(g) && g.windows.IsVisible("frm_vustrel"); },
-         Nothing},
+         [&](const Game&) { fingers.Tap(tap(targets.about)); }},
+        // The menu bar and the screens take taps as clicks.
+        {Always, [&](const Game&) { fingers.Tap(tap(targets.rules)); }},
+        {[&](const Game& g) { return rules = g.windows.IsVisible("FrmRules"); },
+         [&](const Game&) {
+             int w = 0, h = 0;
+             SDL_GetWindowSize(GameWindow(), &w, &h);
+             fingers.Tap({w / 2, h / 2});
+         }},
+        {battle, Nothing},
         // The battle runs under them, an enemy on the field: they stay on
         // top of every frame.
         {[](const Game& g) {
@@ -282,7 +297,7 @@ TEST(Touch, PlaysABattleWithFingersAloneAndItsRecordingReplays) {
              shotsAfterShowing = g.st.ShotCount - shotsAfterShowing;
              fingers.Tap(control(TouchControl::Exit));
          }},
-        {Held, [&](const Game&) { fingers.Tap(boxButton(boxes.yes)); }},
+        {Held, [&](const Game&) { fingers.Tap(tap(targets.yes)); }},
     };
 
     const fs::path recorded =
@@ -313,14 +328,18 @@ TEST(Touch, PlaysABattleWithFingersAloneAndItsRecordingReplays) {
     EXPECT_TRUE(resumed);
     EXPECT_TRUE(asked);
     EXPECT_TRUE(cancelled);
+    EXPECT_TRUE(rules);
     EXPECT_TRUE(overBattle);
     EXPECT_TRUE(hidden);
     EXPECT_EQ(shotsAfterShowing, 0);
 
     // The controls went down as keys: the driver plays the run again.
     recording.Close();
-    std::ifstream file(recorded, std::ios::binary);
-    const std::string text(std::istreambuf_iterator<char>(file), {});
+    std::string text;
+    {
+        std::ifstream file(recorded, std::ios::binary);
+        text.assign(std::istreambuf_iterator<char>(file), {});
+    }
     fs::remove(recorded);
     EXPECT_NE(text.find("key vk:38"), std::string::npos);
     EXPECT_NE(text.find("key vk:32"), std::string::npos);

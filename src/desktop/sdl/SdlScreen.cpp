@@ -383,7 +383,7 @@ void SdlScreen::UseTouch(const TouchControls& state, const ScreenDensity& densit
 }
 
 TouchLayout SdlScreen::Touch() const {
-    if (!touch_ || !shown_ || shown_ != LookOf("frm_vustrel")) return {};
+    if (!touch_ || shown_ != LookOf("frm_vustrel")) return {};
     return LayOutTouch(box_, TouchSide(density_->PixelsPerMm(), touchMm_));
 }
 
