@@ -302,7 +302,9 @@ def main():
     if not server:
         return skip("Xvfb could not start")
     xvfb, display = server
-    os.makedirs(args.out, exist_ok=True)
+    # Each run starts afresh: what an earlier run left is no file of this one's.
+    shutil.rmtree(args.out, ignore_errors=True)
+    os.makedirs(args.out)
     desk = Desktop(display, args.out)
     recording = os.path.join(args.out, "replay.krs")
     appdir = os.path.dirname(os.path.abspath(args.game))

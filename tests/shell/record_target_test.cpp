@@ -35,7 +35,10 @@ std::string Frame() {
 class RecordTargetTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / "krepogor-record-target";
+        // One folder a test: CTest runs the tests of this fixture side by side.
+        dir = fs::temp_directory_path() /
+              (std::string("krepogor-record-target-") +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
     }

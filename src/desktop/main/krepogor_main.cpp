@@ -69,7 +69,8 @@ int main(int argc, char** argv) {
     auto data = krepogor::FindDataFolder(exeDir);
     if (!data) {
         // The start-up box then names the first picture it misses.
-        std::cerr << "krepogor: no game data in " << krepogor::DataFolderPlaces(exeDir) << "\n";
+        std::cerr << "krepogor: данных игры нет ни в одной из папок: "
+                  << krepogor::DataFolderPlaces(exeDir) << "\n";
         data = krepogor::DataFolder{exeDir, false};
     }
     options.appDir = data->dir;
