@@ -6,7 +6,10 @@
 namespace krepogor {
 
 Letterbox::Letterbox(int clientW, int clientH, int outW, int outH)
-    : clientW_(std::max(clientW, 1)), clientH_(std::max(clientH, 1)) {
+    : clientW_(std::max(clientW, 1)),
+      clientH_(std::max(clientH, 1)),
+      outW_(std::max(outW, 1)),
+      outH_(std::max(outH, 1)) {
     factor_ = std::min(static_cast<double>(std::max(outW, 1)) / clientW_,
                        static_cast<double>(std::max(outH, 1)) / clientH_);
     // A window a pixel or two larger than a whole factor needs (a window

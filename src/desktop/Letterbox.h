@@ -27,6 +27,9 @@ public:
     bool WholeFactor() const;
     int ClientWidth() const { return clientW_; }
     int ClientHeight() const { return clientH_; }
+    // The desktop window's size.
+    int OutWidth() const { return outW_; }
+    int OutHeight() const { return outH_; }
 
     // The output column / row where client column / row `c` begins.
     int OutX(int c) const;
@@ -42,6 +45,7 @@ private:
     static int Inverse(int p, int origin, double factor, int size);
 
     int clientW_ = 1, clientH_ = 1;
+    int outW_ = 1, outH_ = 1;
     double factor_ = 1;
     int x_ = 0, y_ = 0;
 };

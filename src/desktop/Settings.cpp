@@ -25,6 +25,11 @@ bool ParsePoint(const std::string& s, DesktopPoint& out) {
            ParseInt(s.substr(comma + 1), out.y);
 }
 
+// The keys the player sets by hand; what they say is judged where it is used.
+bool ByHand(const std::string& key) {
+    return key == "touch" || key == "touch.size" || (key.rfind("key.", 0) == 0 && key.size() > 4);
+}
+
 std::string Trim(const std::string& s) {
     const size_t from = s.find_first_not_of(" \t\r");
     if (from == std::string::npos) return "";
@@ -58,6 +63,8 @@ bool Read(const std::string& text, Settings& out, int& keys, int& unknown, std::
             DesktopPoint p;
             if (!ParsePoint(value, p)) return bad();
             out.places[key.substr(6)] = p;
+        } else if (ByHand(key)) {
+            out.byHand[key] = value;
         } else {
             ++unknown;
         }
@@ -75,6 +82,7 @@ std::string FormatSettings(const Settings& s) {
     out += std::string("fullscreen=") + (s.fullscreen ? "yes" : "no") + "\n";
     for (const auto& [name, p] : s.places)
         out += kPlace + name + "=" + std::to_string(p.x) + "," + std::to_string(p.y) + "\n";
+    for (const auto& [key, value] : s.byHand) out += key + "=" + value + "\n";
     return out;
 }
 

@@ -12,11 +12,16 @@ struct DesktopPoint {
     bool operator==(const DesktopPoint&) const = default;
 };
 
-// What the game remembers between runs of how its windows were shown.
+// What the game remembers between runs of how its windows were shown, and
+// what the player set by hand.
 struct Settings {
     std::optional<double> scale;  // the factor the player chose; none: from the desktop
     bool fullscreen = false;
     std::map<std::string, DesktopPoint> places;  // by the game's window names
+    // The lines the player writes and the game only reads, kept as written:
+    // the battle's keys (`key.fire=Space`, see BattleKeys) and the touch
+    // controls (`touch`, `touch.size`, see TouchOptions).
+    std::map<std::string, std::string> byHand;
     bool operator==(const Settings&) const = default;
 };
 

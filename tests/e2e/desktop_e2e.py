@@ -79,15 +79,16 @@ def app_id():
     raise Failure("the desktop entry names no StartupWMClass")
 
 
-def start_xvfb(screen=SCREEN, depth=24):
-    """Starts Xvfb on a free display; returns (process, ":N") or None.
+def start_xvfb(screen=SCREEN, depth=24, dpi=96):
+    """Starts Xvfb on a free display, its screen of `dpi` dots an inch; returns
+    (process, ":N") or None.
 
     -noreset: by default the server resets when its last client leaves, and a
     game starting in that moment finds no display ("x11 not available")."""
     read_end, write_end = os.pipe()
     proc = subprocess.Popen(
         ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{screen[0]}x{screen[1]}x{depth}",
-         "-nolisten", "tcp", "-noreset"],
+         "-dpi", str(dpi), "-nolisten", "tcp", "-noreset"],
         pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
     number = b""
@@ -768,6 +769,152 @@ def gamepad(desk, tests):
           "controller, in a window", flush=True)
 
 
+def touch(desk, tests, name, dpi, fullscreen):
+    """The touch test of the shell's tests in a window, or filling the screen,
+    on this X server under a window manager: a battle played with SDL's
+    finger events alone. It stops where a screenshot is due; the controls are
+    measured on the screen (what changed when a key hid them) and must be at
+    least 9 mm across at the screen's `dpi`."""
+    shots = os.path.join(desk.out, f"touch-{name}")
+    shutil.rmtree(shots, ignore_errors=True)
+    os.makedirs(shots)
+    # SDL reads the screen's size in millimetres from the X server's core
+    # protocol; Xvfb's RandR output states none.
+    env = dict(desk.env, SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="dummy", SDL_VIDEO_X11_XRANDR="0",
+               KREPOGOR_TOUCH_SHOTS=shots)
+    if fullscreen:
+        env["KREPOGOR_TOUCH_FULLSCREEN"] = "1"
+    options = [o for o in env.get("ASAN_OPTIONS", "").split(":") if o]
+    env["ASAN_OPTIONS"] = ":".join(options + ["detect_leaks=0"])
+    wm = window_manager(desk)
+    run = subprocess.Popen([tests, "--gtest_filter=Touch.*"], env=env, stdout=subprocess.PIPE,
+                           stderr=subprocess.STDOUT)
+    taken = {}
+    try:
+        deadline = time.time() + 90
+        while run.poll() is None and time.time() < deadline:
+            for ready in sorted(f for f in os.listdir(shots) if f.endswith(".ready")):
+                step = ready[:-len(".ready")]
+                with open(os.path.join(shots, ready)) as f:
+                    lines = f.read().split("\n")
+                side, where = lines[0].split()
+                buttons = [tuple(map(int, line.split())) for line in lines[1:] if line]
+                window = int(desk.xdo("search", "--onlyvisible", "--pid", run.pid).split()[0])
+                (x, y), _ = desk.client_area(window)
+                image = desk.screenshot(f"touch-{name}-{step}", (0, 0, *desk.screen))
+                taken[step] = (image.convert("RGB"), (x, y), int(side), where, buttons)
+                os.remove(os.path.join(shots, ready))
+                open(os.path.join(shots, step + ".done"), "w").close()
+            time.sleep(0.05)
+        if run.poll() is None:
+            run.kill()
+        output = run.communicate()[0].decode("utf-8", "replace")
+    finally:
+        wm.terminate()
+        wm.wait()
+    if run.returncode != 0 or "[  PASSED  ] 1 test" not in output:
+        raise Failure(f"touch-{name}: the battle played with fingers failed\n" + output[-3000:])
+    if set(taken) != {"shown", "held", "battle", "hidden"}:
+        raise Failure(f"touch-{name}: screenshots taken: {sorted(taken)}")
+    shown, (x, y), side, where, buttons = taken["shown"]
+    hidden = taken["hidden"][0]
+    sizes = []
+    for bx, by, bw, bh in buttons:
+        # The button as drawn: the pixels around its place that the key changed.
+        around = side // 4
+        changed = [(px, py) for py in range(y + by - around, y + by + bh + around)
+                   for px in range(x + bx - around, x + bx + bw + around)
+                   if 0 <= px < desk.screen[0] and 0 <= py < desk.screen[1]
+                   and shown.getpixel((px, py)) != hidden.getpixel((px, py))]
+        if not changed:
+            raise Failure(f"touch-{name}: no button drawn at {bx},{by}")
+        w = max(p[0] for p in changed) - min(p[0] for p in changed) + 1
+        h = max(p[1] for p in changed) - min(p[1] for p in changed) + 1
+        sizes.append((w, h))
+        mm = min(w, h) * 25.4 / dpi
+        if (w, h) != (bw, bh) or mm < 9:
+            raise Failure(f"touch-{name}: a button drawn {w} x {h} pixels ({mm:.1f} mm), "
+                          f"laid out {bw} x {bh}")
+        under = [hidden.getpixel((x + bx + i, y + by + bh // 2)) for i in range(bw)]
+        if (where == "bars") != all(p == (0, 0, 0) for p in under):
+            raise Failure(f"touch-{name}: a button {where} stands over "
+                          + ("the battle" if where == "bars" else "the black bars"))
+    w, h = sizes[0]
+    print(f"ok   touch-{name}: a battle played with fingers alone; 5 buttons in the {where}, "
+          f"each {w} x {h} pixels, {w * 25.4 / dpi:.1f} mm across at {dpi} dpi", flush=True)
+
+
+def touch_screens(tests, out, shots):
+    """The touch controls at 1x in a window (on screens of 96 and 160 dots an
+    inch) and filling a phone's screen held sideways and upright (400)."""
+    for screen, dpi, name, fullscreen in (((1280, 1024), 96, "window-96dpi", False),
+                                          ((1280, 1024), 160, "window-160dpi", False),
+                                          ((2400, 1080), 400, "sideways-400dpi", True),
+                                          ((1080, 2400), 400, "upright-400dpi", True)):
+        server = start_xvfb(screen, dpi=dpi)
+        if not server:
+            raise Failure(f"Xvfb could not start a {screen[0]} x {screen[1]} screen")
+        xvfb, display = server
+        desk = Desktop(display, out, screen, shots)
+        try:
+            touch(desk, tests, name, dpi, fullscreen)
+        finally:
+            xvfb.terminate()
+            xvfb.wait()
+        shots = desk.shots
+    return shots
+
+
+def chosen_keys(desk, path):
+    """Keys chosen in settings.ini: F fires and W aims up in a battle played
+    by keys (the recording says so with the battle's own keys), and the
+    choices stay in the file the game saves; a key chosen twice is refused in
+    one Russian line, the usual keys kept."""
+    config = os.path.join(desk.out, "config-keys")
+    shutil.rmtree(config, ignore_errors=True)
+    os.makedirs(os.path.join(config, "krepogor"))
+    ini = os.path.join(config, "krepogor", "settings.ini")
+    with open(ini, "w", encoding="utf-8") as f:
+        f.write("key.fire=F\nkey.up=w\n")
+    record = os.path.join(desk.out, "keys.krs")
+    game = Game(desk, path, os.path.join(desk.out, "keys.log"), ["--record", record],
+                env={"XDG_CONFIG_HOME": config})
+    try:
+        game.expect("keys-menu", MENU)
+        game.click(232 + 68, 136 + 16)  # "Новая Игра"
+        game.expect("keys-battle", BATTLE)
+        game.key("w", "f", "Up", "space")
+        game.key("Escape")
+        game.key("Return")
+        game.ended("keys-battle-left")
+    finally:
+        game.stop()
+    with open(record, encoding="utf-8") as f:
+        keys = [line.strip() for line in f if line.startswith("key ")]
+    if keys != ["key vk:38", "key vk:32", "key vk:27"]:
+        raise Failure(f"keys: W, F, Up, Space and Esc were recorded as {keys}")
+    with open(ini, encoding="utf-8") as f:
+        kept = f.read()
+    if "key.fire=F\n" not in kept or "key.up=w\n" not in kept:
+        raise Failure("keys: the saved settings lost the chosen keys:\n" + kept)
+    with open(ini, "w", encoding="utf-8") as f:
+        f.write("key.fire=F\nkey.pause=f\n")
+    game = Game(desk, path, os.path.join(desk.out, "keys-refused.log"),
+                env={"XDG_CONFIG_HOME": config})
+    try:
+        game.expect("keys-refused-menu", MENU)
+        game.close_box()
+        game.ended("keys-refused-closed")
+    finally:
+        game.stop()
+    with open(os.path.join(desk.out, "keys-refused.log"), encoding="utf-8") as f:
+        said = f.read().splitlines()
+    if len(said) != 1 or "клавиши боя не приняты" not in said[0]:
+        raise Failure(f"keys: a key chosen twice was said as {said}")
+    print("ok   keys: F and W chosen play as Space and Up, the old keys do nothing, the choices "
+          "are kept; a key chosen twice is refused in one line: " + said[0], flush=True)
+
+
 def few_colours(path, out):
     """A display of 256 colours: the reason, in the system's box (which no
     screenshot tool here can read)."""
@@ -786,7 +933,8 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--game", required=True)
     parser.add_argument("--out", required=True)
-    parser.add_argument("--pad-test", help="the shell's tests, whose pad test runs here too")
+    parser.add_argument("--pad-test",
+                        help="the shell's tests, whose pad and touch tests run here too")
     args = parser.parse_args()
     required = os.environ.get("KREPOGOR_E2E_REQUIRED") == "1"
 
@@ -821,12 +969,17 @@ def main():
             same_place(desk, args.game, "unframed")
             lost_display(desk, args.game)
             no_fonts(desk, args.game)
+            chosen_keys(desk, args.game)
             if args.pad_test:
                 gamepad(desk, args.pad_test)
         finally:
             xvfb.terminate()
             xvfb.wait()
         few_colours(args.game, args.out)
+        if args.pad_test and shutil.which("openbox"):
+            desk.shots = touch_screens(args.pad_test, args.out, desk.shots)
+        elif args.pad_test and required:
+            raise Failure("openbox is not installed (scripts/install-deps.sh installs it)")
         for screen, run in ((LARGE, large), (FULL_HD, filled), (NETBOOK, netbook)):
             if run is not large and not shutil.which("openbox"):
                 # The full screen and the frames are the window manager's to give.

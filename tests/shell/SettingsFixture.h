@@ -43,6 +43,8 @@ inline Settings Sample() {
     s.fullscreen = true;
     s.places["frm_menu"] = {621, 402};
     s.places["frm_vustrel"] = {-20, 40};  // a window partly left of the screen
+    s.byHand["key.fire"] = "Keypad 0";
+    s.byHand["touch"] = "no";
     return s;
 }
 

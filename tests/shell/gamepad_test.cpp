@@ -5,40 +5,14 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <functional>
 #include <vector>
 
-#include "desktop/sdl/SdlShell.h"
-#include "state/Game.h"
+#include "shell/ShellSteps.h"
 
 namespace krepogor {
 namespace {
 
-void PushClick(int x, int y) {
-    SDL_Event e{};
-    e.type = SDL_MOUSEBUTTONDOWN;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.state = SDL_PRESSED;
-    e.button.x = x;
-    e.button.y = y;
-    SDL_PushEvent(&e);
-}
-
-bool Held(const Game& g) {
-    return g.windows.IsVisible("frm_vustrel") && !g.frm_vustrel.TmrBum.Enabled();
-}
-
-struct Step {
-    std::function<bool(const Game&)> ready;
-    std::function<void(const Game&)> act;
-};
-
 TEST(Gamepad, PlaysABattleThroughAVirtualController) {
-    // On SDL's dummy drivers unless told otherwise: the end-to-end test runs
-    // it again in a window on its X server.
-    SDL_setenv("SDL_VIDEODRIVER", "dummy", 0);
-    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
     // The dummy video driver gives no window the keyboard's focus, and SDL
     // drops a pad's presses in a program without it.
     SDL_setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);
@@ -50,7 +24,6 @@ TEST(Gamepad, PlaysABattleThroughAVirtualController) {
     int16_t startAngle = -1, heldAngle = -1, stickAngle = -1;
     int64_t shotsBefore = -1, shotsAfter = -1;
     bool paused = false, resumed = false, asked = false, cancelled = false;
-    const auto always = [](const Game&) { return true; };
     std::vector<Step> steps = {
         {[](const Game& g) { return g.windows.IsVisible("frm_menu"); },
          [&](const Game&) {
@@ -71,24 +44,24 @@ TEST(Gamepad, PlaysABattleThroughAVirtualController) {
              startAngle = g.st.GunAngle;
              press(SDL_CONTROLLER_BUTTON_DPAD_UP, true);  // held: the gun goes all the way up
          }},
-        {always, [&](const Game&) {}},
-        {always, [&](const Game&) {}},
-        {always, [&](const Game&) {}},
-        {always, [&](const Game&) {}},
-        {always,
+        {Always, [&](const Game&) {}},
+        {Always, [&](const Game&) {}},
+        {Always, [&](const Game&) {}},
+        {Always, [&](const Game&) {}},
+        {Always,
          [&](const Game& g) {
              heldAngle = g.st.GunAngle;
              press(SDL_CONTROLLER_BUTTON_DPAD_UP, false);
              SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, 32767);  // stick down
          }},
-        {always,
+        {Always,
          [&](const Game& g) {
              SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, 0);
              stickAngle = g.st.GunAngle;
              shotsBefore = g.st.ShotCount;
              press(SDL_CONTROLLER_BUTTON_A, true);  // fire
          }},
-        {always,
+        {Always,
          [&](const Game& g) {
              press(SDL_CONTROLLER_BUTTON_A, false);
              shotsAfter = g.st.ShotCount;
@@ -121,30 +94,14 @@ TEST(Gamepad, PlaysABattleThroughAVirtualController) {
          }},
     };
 
-    size_t next = 0;
-    Uint64 last = 0, start = 0;
     ShellOptions options;
     options.appDir = KREPOGOR_SOURCE_DIR;
     options.resourcesDir = KREPOGOR_SOURCE_DIR "/resources";
     options.display.scale = 1.0;  // the click below lands on "Новая Игра" at 1x
-    options.onPass = [&](const Game& g) {
-        const Uint64 now = SDL_GetTicks64();
-        if (start == 0) start = now;
-        if (now - start > 20000) {  // whatever happened, do not hang
-            SDL_Event q{};
-            q.type = SDL_QUIT;
-            SDL_PushEvent(&q);
-            return;
-        }
-        if (next < steps.size() && now - last >= 150 && steps[next].ready(g)) {
-            steps[next].act(g);
-            ++next;
-            last = now;
-        }
-    };
-    EXPECT_EQ(RunDesktopGame(options), 0);
+    size_t done = 0;
+    EXPECT_EQ(RunSteps(options, steps, done), 0);
     if (pad) SDL_JoystickClose(pad);
-    EXPECT_EQ(next, steps.size());
+    EXPECT_EQ(done, steps.size());
     // Held for 750 ms: the press alone would aim one step (15 degrees) up,
     // the repeats after half a second take the gun all the way.
     EXPECT_LT(startAngle, 60);

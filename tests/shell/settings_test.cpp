@@ -29,6 +29,17 @@ TEST(Settings, RoundTripsAndSkipsKeysItDoesNotKnow) {
                               error));
     EXPECT_EQ(back.scale, 2);
     EXPECT_TRUE(back.places.empty());
+    // What the player writes by hand is kept as written, good or bad: it is
+    // judged where it is used, and written back for the player to mend.
+    ASSERT_TRUE(ParseSettings(
+        "key.fire = Keypad 5\nkey.jump=J\ntouch.size=huge\ntouch.colour=red\n", back, error));
+    const std::map<std::string, std::string> byHand = {
+        {"key.fire", "Keypad 5"}, {"key.jump", "J"}, {"touch.size", "huge"}};
+    EXPECT_EQ(back.byHand, byHand);
+    EXPECT_TRUE(IsSettingsText("key.fire=Щелчок\n"));
+    Settings again;
+    ASSERT_TRUE(ParseSettings(FormatSettings(back), again, error));
+    EXPECT_EQ(again.byHand, byHand);
 }
 
 TEST(Settings, ASpoiltLineSpoilsTheFileAndNamesItsLine) {

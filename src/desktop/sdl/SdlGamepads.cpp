@@ -97,7 +97,7 @@ void SdlGamepads::Button(PadButton b, bool pressed, PadPlace where) {
         down_.erase(it);
         return;
     }
-    const int key = PadKey(b, where);
+    const int key = KeyOf(b, where);
     if (key == 0 || down_.count(b)) return;
     down_[b] = key;
     PushKey(key, true, false);
@@ -109,8 +109,13 @@ void SdlGamepads::Repeat(PadPlace where) {
         const auto it = down_.find(*b);
         if (it == down_.end()) return;
         // The key it pressed, while it still means that here.
-        if (PadKey(*b, where) == it->second) PushKey(it->second, true, true);
+        if (KeyOf(*b, where) == it->second) PushKey(it->second, true, true);
     }
+}
+
+int SdlGamepads::KeyOf(PadButton b, PadPlace where) const {
+    const int key = PadKey(b, where);
+    return where == PadPlace::Battle && key && battleKey ? battleKey(key) : key;
 }
 
 }  // namespace krepogor

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -32,8 +33,13 @@ public:
     // When the next repeat is due (SDL's milliseconds), if a key is held.
     std::optional<int64_t> NextDue() const { return repeat_.Next(); }
 
+    // The key the player chose in place of a battle key a button stands for.
+    std::function<int(int)> battleKey;
+
 private:
     void Button(PadButton b, bool pressed, PadPlace where);
+    // The key a button presses where it is pressed.
+    int KeyOf(PadButton b, PadPlace where) const;
 
     bool started_ = false;
     std::map<int, _SDL_GameController*> pads_;  // by joystick instance id

@@ -9,12 +9,14 @@
 #include "codec/SdlPictureDecoder.h"
 #include "desktop/HotAreas.h"
 #include "desktop/StartupText.h"
+#include "desktop/TouchControls.h"
 #include "desktop/WindowScale.h"
 #include "desktop/sdl/SdlDraw.h"
 #include "desktop/sdl/SdlFrameRequest.h"
 #include "desktop/sdl/SdlGameFonts.h"
 #include "desktop/sdl/SdlPainter.h"
 #include "desktop/sdl/SdlStartup.h"
+#include "desktop/sdl/SdlTouchDraw.h"
 #include "platform/Utf8Path.h"
 #include "render/Canvas.h"
 #include "state/Game.h"
@@ -371,6 +373,18 @@ void SdlScreen::DrawShown(const Game& g, SdlPainter& p) {
     }
     DrawLabels(g, p);
     if (shown_->menuBar) DrawMenuBar(g, p);
+    if (touch_) DrawTouchControls(renderer_, Touch(), *touch_);
+}
+
+void SdlScreen::UseTouch(const TouchControls& state, const ScreenDensity& density, int mm) {
+    touch_ = &state;
+    density_ = &density;
+    touchMm_ = mm;
+}
+
+TouchLayout SdlScreen::Touch() const {
+    if (!touch_ || shown_ != LookOf("frm_vustrel")) return {};
+    return LayOutTouch(box_, TouchSide(density_->PixelsPerMm(), touchMm_));
 }
 
 void SdlScreen::Notice(const std::string& text) {

@@ -12,7 +12,9 @@
 #include "desktop/FrameDamage.h"
 #include "desktop/Letterbox.h"
 #include "desktop/MenuBar.h"
+#include "desktop/ScreenDensity.h"
 #include "desktop/Settings.h"
+#include "desktop/TouchLayout.h"
 #include "desktop/WindowFrame.h"
 #include "desktop/WindowLooks.h"
 #include "desktop/WindowPlacement.h"
@@ -29,6 +31,7 @@ namespace krepogor {
 class Canvas;
 class Game;
 class SdlPainter;
+class TouchControls;
 
 // A picture of the program's own that it could not load.
 struct ResourceError : std::runtime_error {
@@ -116,6 +119,12 @@ public:
     // The pointer: the upgrade pointer over a label that can buy, else the arrow.
     void UpgradePointer(bool on);
 
+    // The battle window shows the touch controls in `state`, `mm` millimetres
+    // across on a screen of `density`.
+    void UseTouch(const TouchControls& state, const ScreenDensity& density, int mm);
+    // Where they stand now; none while the battle window is not shown.
+    TouchLayout Touch() const;
+
     // The font of the menu bar and the boxes.
     static FontSpec UiFont(bool bold = false);
 
@@ -168,6 +177,9 @@ private:
     void Settle();
     SdlFonts fonts_;
     std::unique_ptr<MenuBar> menu_;
+    const TouchControls* touch_ = nullptr;
+    const ScreenDensity* density_ = nullptr;
+    int touchMm_ = 0;
     std::string notice_;
     uint64_t noticeShown_ = 0;  // SDL's milliseconds when it first showed; 0: not yet
 };

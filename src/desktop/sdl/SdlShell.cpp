@@ -3,8 +3,11 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <iostream>
+#include <limits>
+#include <map>
 #include <memory>
 #include <new>
 #include <utility>
@@ -15,15 +18,18 @@
 #include "desktop/HotAreas.h"
 #include "desktop/KeyCodes.h"
 #include "desktop/KeyRouting.h"
+#include "desktop/PlayerChoices.h"
 #include "desktop/RecordTarget.h"
 #include "desktop/SettingsFile.h"
 #include "desktop/StartupText.h"
 #include "desktop/TimersMayWait.h"
+#include "desktop/TouchControls.h"
 #include "desktop/WindowLooks.h"
 #include "desktop/WindowScale.h"
 #include "desktop/sdl/DisplayLoss.h"
 #include "desktop/sdl/SdlAudioOutput.h"
 #include "desktop/sdl/SdlBoxes.h"
+#include "desktop/sdl/SdlDisplayDensity.h"
 #include "desktop/sdl/SdlGamepads.h"
 #include "desktop/sdl/SdlHangup.h"
 #include "desktop/sdl/SdlMediaSystem.h"
@@ -56,6 +62,8 @@ namespace {
 constexpr int kMaxIdleMs = 1000;
 // How often the loop wakes while a recording is shown.
 constexpr int kPlaybackFrameMs = 10;
+// The mouse among the fingers on the touch controls.
+constexpr int64_t kMousePointer = std::numeric_limits<int64_t>::min();
 
 // What the shown window's labels and menu marks show; a change means a
 // redraw. The hidden battle window's countdown, ticking below zero behind the
@@ -81,12 +89,14 @@ std::string Shows(const Game& g) {
 
 class Shell : public BoxHost {
 public:
-    Shell(const ShellOptions& options, SdlPicturePreload& pictures, const Settings& settings)
+    Shell(const ShellOptions& options, SdlPicturePreload& pictures, const Settings& settings,
+          const PlayerChoices& choices)
         : options_(options),
           screen_(options.resourcesDir, pictures.TakeMenuBackground(), pictures.TakeFontFiles(),
                   {options.display.scale ? options.display.scale : settings.scale,
                    options.display.fullscreen.value_or(settings.fullscreen)},
                   settings.places),
+          displayDensity_(screen_.Window()),
           media_(audio_),
           wav_(audio_),
           timers_(true),
@@ -114,7 +124,10 @@ public:
                     options.book.notKept},
           game_(platform_),
           view_(game_),
-          pictures_(&pictures) {
+          pictures_(&pictures),
+          byHand_(settings.byHand),
+          battleKeys_(choices.keys),
+          touch_(choices.touch.on) {
         // A recording shown may start a battle at once; a player's run first
         // shows the main menu, which needs none of the battle's pictures.
         if (options.playback) TakePictures();
@@ -125,8 +138,13 @@ public:
         media_.onEnd = [this](const std::string& device) {
             recorder_.TrackEnded(timers_.Now(), device);
         };
+        screen_.UseTouch(touch_, options.density ? *options.density : displayDensity_,
+                         choices.touch.mm);
+        pads_.battleKey = [this](int key) { return battleKeys_.KeyFor(key); };
+        SDL_AddEventWatch(NoteKeys, this);
         if (!options.notice.empty()) screen_.Notice(options.notice);
     }
+    ~Shell() override { SDL_DelEventWatch(NoteKeys, this); }
 
     // The program from its start to its end.
     void Run() {
@@ -136,8 +154,10 @@ public:
             playback_.Start(*options_.playback, options_.playSpeed);
         }
         while (true) {
-            Service();
+            Pass();
             pads_.Repeat(PadPlaceNow());
+            while (const auto control = touch_.Due(static_cast<int64_t>(SDL_GetTicks64())))
+                PressControl(*control);
             if (screen_.NoticeGone()) dirty_ = true;
             const std::string shows = Shows(game_);
             if (dirty_ || shows != shows_ || screen_.IsWholeDue()) {
@@ -157,19 +177,17 @@ public:
             if (!SDL_WaitEventTimeout(&e, IdleMs())) continue;
             do {
                 RunTimers();
+                if (e.type == SDL_CONTROLLERBUTTONDOWN) HideTouch();
                 if (!pads_.Handle(e, PadPlaceNow())) Handle(e);
             } while (SDL_PollEvent(&e));
         }
     }
 
+    // A pass of a box's loop: the box has the fingers, so the touch controls
+    // let go of whatever they held.
     void Service() override {
-        TellIfStopped();
-        if (boxes_.QuitAfterBox()) EndProgram();
-        if (screen_.Follow(game_.windows.Visible())) dirty_ = true;
-        RunTimers();
-        media_.DeliverFinished();
-        if (screen_.Follow(game_.windows.Visible())) dirty_ = true;
-        if (options_.onPass) options_.onPass(game_);
+        if (touch_.LetGo()) dirty_ = true;
+        Pass();
     }
 
     int IdleMs() override {
@@ -180,6 +198,8 @@ public:
             wait = *timer - playback_.Ticks();
         if (const auto pad = pads_.NextDue())
             wait = std::min(wait, *pad - static_cast<int64_t>(SDL_GetTicks64()));
+        if (const auto touch = touch_.NextDue())
+            wait = std::min(wait, *touch - static_cast<int64_t>(SDL_GetTicks64()));
         if (const auto notice = screen_.NoticeLeftMs()) wait = std::min(wait, *notice);
         if (wait == INT64_MAX) return kMaxIdleMs;
         return static_cast<int>(std::clamp<int64_t>(wait, 0, kMaxIdleMs));
@@ -189,7 +209,9 @@ public:
     void Remember() {
         if (options_.settingsPath.empty()) return;
         std::string error;
-        if (!SaveSettings(SystemFileCalls(), options_.settingsPath, screen_.Remembered(), error))
+        Settings s = screen_.Remembered();
+        s.byHand = byHand_;
+        if (!SaveSettings(SystemFileCalls(), options_.settingsPath, s, error))
             std::cerr << "krepogor: настройки не сохранены: " << error << "\n";
     }
 
@@ -217,6 +239,63 @@ public:
 
 private:
     std::string Visible() const { return game_.windows.Visible(); }
+
+    // One pass of the program's work: the boxes', and the main loop's.
+    void Pass() {
+        TellIfStopped();
+        if (boxes_.QuitAfterBox()) EndProgram();
+        if (screen_.Follow(game_.windows.Visible())) dirty_ = true;
+        RunTimers();
+        media_.DeliverFinished();
+        if (screen_.Follow(game_.windows.Visible())) dirty_ = true;
+        // A key or a pad button that a box read.
+        if (keyOrPad_.exchange(false)) HideTouch();
+        if (options_.onPass) options_.onPass(game_);
+    }
+
+    // Sees every event as it is queued, whichever loop then reads it.
+    static int NoteKeys(void* shell, SDL_Event* e) {
+        if (e->type == SDL_KEYDOWN || e->type == SDL_CONTROLLERBUTTONDOWN)
+            static_cast<Shell*>(shell)->keyOrPad_ = true;
+        return 0;
+    }
+
+    // A key or a pad button: the touch controls hide.
+    void HideTouch() {
+        keyOrPad_ = false;
+        if (touch_.Hide()) dirty_ = true;
+    }
+
+    // A finger, or the mouse, went down at (x, y) of the desktop window.
+    void TouchDown(int64_t pointer, bool finger, int x, int y) {
+        const bool shown = touch_.Shown();
+        const auto control = touch_.Down(pointer, finger, screen_.Touch().At(x, y),
+                                         static_cast<int64_t>(SDL_GetTicks64()));
+        if (touch_.Shown() != shown || control) dirty_ = true;
+        if (control) PressControl(*control);
+    }
+
+    // Where a finger is on the desktop window.
+    std::pair<int, int> FingerAt(const SDL_TouchFingerEvent& f) const {
+        int w = 0, h = 0;
+        SDL_GetWindowSize(screen_.Window(), &w, &h);
+        return {static_cast<int>(f.x * static_cast<float>(w)),
+                static_cast<int>(f.y * static_cast<float>(h))};
+    }
+
+    // The touch control under a point of the desktop window, while they show.
+    std::optional<TouchControl> ControlAt(int x, int y) const {
+        if (!touch_.Shown()) return std::nullopt;
+        return screen_.Touch().At(x, y);
+    }
+
+    // A touch control does what its key does, and is recorded as that key.
+    void PressControl(TouchControl c) {
+        if (Visible() != "frm_vustrel") return;
+        if (screen_.Menu().Close()) dirty_ = true;
+        const int16_t vk = ControlKey(c);
+        Do("key vk:" + std::to_string(vk), [&] { BattleWindow_Key(game_, vk); });
+    }
 
     // Tells the player what they must know about the run: on standard
     // error, and for a few seconds over the window's picture.
@@ -288,6 +367,7 @@ private:
     }
 
     void Handle(const SDL_Event& e) {
+        if (e.type == SDL_KEYDOWN) HideTouch();
         if (playback_.TakesOver(e)) return;
         const bool closeBox = e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE;
         if (e.type != SDL_QUIT && !closeBox) closes_.Other();
@@ -310,16 +390,49 @@ private:
             case SDL_KEYUP:
                 keys_.Up(e.key.keysym.scancode);
                 break;
-            case SDL_MOUSEMOTION:
-                // Over the black bars the pointer is over nothing of the game.
-                if (const auto at = screen_.ToClient(e.motion.x, e.motion.y))
+            case SDL_MOUSEMOTION: {
+                // Over the black bars, and over the touch controls, the
+                // pointer is over nothing of the game.
+                const auto control = ControlAt(e.motion.x, e.motion.y);
+                if (e.motion.which != SDL_TOUCH_MOUSEID && touch_.Move(kMousePointer, control))
+                    dirty_ = true;
+                const auto at = screen_.ToClient(e.motion.x, e.motion.y);
+                if (at && !control)
                     Move(at->x, at->y);
                 else
                     Move(-1, -1);
                 break;
+            }
             case SDL_MOUSEBUTTONDOWN:
                 if (e.button.button != SDL_BUTTON_LEFT) break;
-                if (const auto at = screen_.ToClient(e.button.x, e.button.y)) Click(at->x, at->y);
+                // A touch control takes the press: the mouse's, not a
+                // finger's copy of it, which its finger presses.
+                if (ControlAt(e.button.x, e.button.y)) {
+                    if (e.button.which != SDL_TOUCH_MOUSEID)
+                        TouchDown(kMousePointer, false, e.button.x, e.button.y);
+                } else if (const auto at = screen_.ToClient(e.button.x, e.button.y)) {
+                    Click(at->x, at->y);
+                }
+                break;
+            case SDL_MOUSEBUTTONUP:
+                if (e.button.button == SDL_BUTTON_LEFT && e.button.which != SDL_TOUCH_MOUSEID &&
+                    touch_.Up(kMousePointer))
+                    dirty_ = true;
+                break;
+            case SDL_FINGERDOWN:
+                // A recording shown is taken over by the finger's click.
+                if (!playback_.Playing()) {
+                    const auto [x, y] = FingerAt(e.tfinger);
+                    TouchDown(e.tfinger.fingerId, true, x, y);
+                }
+                break;
+            case SDL_FINGERMOTION: {
+                const auto [x, y] = FingerAt(e.tfinger);
+                if (touch_.Move(e.tfinger.fingerId, ControlAt(x, y))) dirty_ = true;
+                break;
+            }
+            case SDL_FINGERUP:
+                if (touch_.Up(e.tfinger.fingerId)) dirty_ = true;
                 break;
             default:
                 break;
@@ -358,7 +471,7 @@ private:
                 }
                 break;
             case KeyUse::Battle:
-                if (const int16_t vk = VirtualKeyOf(scancode))
+                if (const int16_t vk = battleKeys_.VirtualKey(scancode))
                     Do("key vk:" + std::to_string(vk), [&] { BattleWindow_Key(game_, vk); });
                 break;
         }
@@ -419,6 +532,7 @@ private:
 
     ShellOptions options_;
     SdlScreen screen_;
+    SdlDisplayDensity displayDensity_;
     SdlGamepads pads_;
     SdlAudioOutput audio_;
     SdlMediaSystem media_;
@@ -438,6 +552,11 @@ private:
     SdlPicturePreload* pictures_;  // until the game has taken them
     bool dirty_ = true;
     std::string shows_;
+    std::map<std::string, std::string> byHand_;  // the settings' lines the player wrote
+    BattleKeys battleKeys_;
+    TouchControls touch_;
+    // A key went down or a pad button was pressed since the last pass.
+    std::atomic<bool> keyOrPad_ = false;
 };
 
 }  // namespace
@@ -464,7 +583,8 @@ int RunDesktopGame(const ShellOptions& options) {
                 options.settingsPath.empty()
                     ? Settings{}
                     : LoadSettings(SystemFileCalls(), options.settingsPath, std::cerr);
-            Shell shell(options, pictures, settings);
+            const PlayerChoices choices = ChoicesOf(settings, options.settingsPath, std::cerr);
+            Shell shell(options, pictures, settings, choices);
             // Once the start's helper is done with the font files: the box
             // that says why asks fontconfig too.
             RequireSounds(options.appDir);

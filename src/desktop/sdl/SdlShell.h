@@ -5,6 +5,7 @@
 #include <string>
 
 #include "desktop/DisplayOptions.h"
+#include "desktop/ScreenDensity.h"
 #include "frontend/BookLocation.h"
 #include "frontend/OwnFile.h"
 #include "replay/RecordingLines.h"
@@ -38,6 +39,9 @@ struct ShellOptions {
     // Called on every pass of the event loops, a box's included: lets a test
     // push input and watch the game.
     std::function<void(const Game&)> onPass;
+    // The screen's density, where the program knows it better than SDL does
+    // (a page in a browser); nullptr: the display's as SDL reports it.
+    const ScreenDensity* density = nullptr;
 };
 
 // Runs the game in a desktop window on the sound card and the real clock
