@@ -6,16 +6,19 @@ target_link_libraries(krepogor_platform PUBLIC shell32 ole32)
 # SDL's pkg-config data would rename every main to SDL_main, link SDL2main
 # and make every program a GUI one: the programs start through our own
 # UTF-16 entry below instead, and only the game is a GUI program.
-if(TARGET PkgConfig::SDL2)
+foreach(sdl PkgConfig::SDL2 PkgConfig::SDL2_IMAGE)
+  if(NOT TARGET ${sdl})
+    continue()
+  endif()
   foreach(property INTERFACE_COMPILE_OPTIONS INTERFACE_COMPILE_DEFINITIONS
                    INTERFACE_LINK_LIBRARIES INTERFACE_LINK_OPTIONS)
-    get_target_property(values PkgConfig::SDL2 ${property})
+    get_target_property(values ${sdl} ${property})
     if(values)
       list(FILTER values EXCLUDE REGEX "^(-D)?main=SDL_main$|SDL2main|^-mwindows$|^-lmingw32$")
-      set_target_properties(PkgConfig::SDL2 PROPERTIES ${property} "${values}")
+      set_target_properties(${sdl} PROPERTIES ${property} "${values}")
     endif()
   endforeach()
-endif()
+endforeach()
 
 # Both programs take their arguments as UTF-16 and hand them on as UTF-8.
 foreach(program krepogor krepogor-script)
@@ -46,12 +49,8 @@ list(FILTER KREPOGOR_WINDOWS_DLLS EXCLUDE REGEX "libout123|libsyn123")
 set(KREPOGOR_WINDOWS_DLLS ${KREPOGOR_WINDOWS_DLLS} PARENT_SCOPE)
 file(COPY ${KREPOGOR_WINDOWS_DLLS} DESTINATION ${CMAKE_BINARY_DIR})
 
-# The label fonts, from Debian's font packages (fonts-urw-base35, fonts-liberation2).
-set(KREPOGOR_WINDOWS_FONTS
-    /usr/share/fonts/opentype/urw-base35/P052-Bold.otf
-    /usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf
-    /usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf
-    /usr/share/fonts/truetype/liberation2/LiberationSans-Italic.ttf
-    /usr/share/fonts/truetype/liberation2/LiberationSans-BoldItalic.ttf)
+# The label fonts.
+include(${CMAKE_CURRENT_LIST_DIR}/LabelFonts.cmake)
+set(KREPOGOR_WINDOWS_FONTS ${KREPOGOR_LABEL_FONTS})
 set(KREPOGOR_WINDOWS_FONTS ${KREPOGOR_WINDOWS_FONTS} PARENT_SCOPE)
 file(COPY ${KREPOGOR_WINDOWS_FONTS} DESTINATION ${CMAKE_BINARY_DIR}/fonts)

@@ -2,8 +2,8 @@
 # Builds the libraries the Windows game links (SDL2 and its image, mixer and
 # font libraries, freetype, libpng, libjpeg-turbo, mpg123, GoogleTest) from
 # Debian's own source packages with MinGW-w64, each with only what the game
-# uses of it. The sources come through a private apt configuration in the
-# cache (the machine's own apt sources are not touched); the result lands in
+# uses of it. The sources come through scripts/debian-sources.sh (a private
+# apt configuration in the cache, shared with the web build); the result lands in
 # a folder named for the source versions and this recipe, so it is built
 # once and found again. `current` beside it links to the last one built.
 #
@@ -20,82 +20,10 @@ triple=x86_64-w64-mingw32
 jobs=$(nproc)
 say() { echo "windows-deps: $*" >&2; }
 
-# Debian 12's source packages, from the mirror this machine's apt uses.
-mirror=$(grep -rhoE '(URIs:|^deb)[[:space:]]+https?://[^[:space:]]+/debian/?([[:space:]]|$)' \
-           /etc/apt/sources.list /etc/apt/sources.list.d/ 2>/dev/null |
-         grep -oE 'https?://[^[:space:]]+' | head -n 1 || true)
-mirror=${mirror:-http://deb.debian.org/debian}
-mirror=${mirror%/}
-apt=$top/apt
-mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$apt/sources.list.d"
-cat >"$apt/sources.list.new" <<LIST
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror bookworm main
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror bookworm-updates main
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] ${mirror}-security bookworm-security main
-LIST
-apt_opts=(-o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=$apt/sources.list.d"
-          -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache"
-          -o "APT::Sandbox::User=$(id -un)" -o "Debug::NoLocking=1")
-if ! cmp -s "$apt/sources.list.new" "$apt/sources.list" ||
-   [ -z "$(find "$apt/lists" -maxdepth 1 -name '*Sources*' -mtime -7 -print -quit)" ]; then
-  mv "$apt/sources.list.new" "$apt/sources.list"
-  say "reading Debian's source lists from $mirror"
-  apt-get "${apt_opts[@]}" -qq update >&2
-fi
-rm -f "$apt/sources.list.new"
-
 packages=(freetype libpng1.6 libjpeg-turbo mpg123 libsdl2 libsdl2-image libsdl2-mixer libsdl2-ttf
           googletest)
-mkdir -p "$top/sources"
-
-# Unpacks one source package (Debian's patches applied), the newest version
-# the mirror serves (a security update listed but not yet there is passed
-# over), and names it in version[] and folder[].
-declare -A version folder
-
-# The same through apt's own downloader, file by file against the hashes the
-# source index names, for a mirror that lacks an upstream tarball's
-# detached signature (which only dpkg-source would read, and it may go without).
-fetch_files() {
-  local p=$1 v=$2 dir=$3 uri name size hash asc
-  rm -rf "${dir:?}"/*
-  apt-get "${apt_opts[@]}" -qq source --print-uris --only-source "$p=$v" |
-    while read -r uri name size hash; do
-      uri=${uri//\'/}
-      /usr/lib/apt/apt-helper "${apt_opts[@]}" download-file "$uri" "$dir/$name" "$hash" ||
-        case $name in *.asc) true ;; *) exit 1 ;; esac
-    done || return 1
-  # A signature the mirror lacks is struck from the description.
-  for asc in $(sed -n 's/^ [0-9a-f]\{32,\} [0-9]* \(.*\.asc\)$/\1/p' "$dir"/*.dsc | sort -u); do
-    [ -f "$dir/$asc" ] || sed -i "/ ${asc//./\\.}\$/d" "$dir"/*.dsc
-  done
-  (cd "$dir" && dpkg-source -x ./*.dsc)
-}
-fetch() {
-  local p=$1 v dir
-  for v in $(apt-cache "${apt_opts[@]}" showsrc --only-source "$p" |
-             sed -n 's/^Version: //p' | sort -Vru); do
-    dir=$top/sources/$p-${v#*:}
-    if [ ! -f "$dir/.unpacked" ] || [ -z "$(find "$dir" -mindepth 1 -maxdepth 1 -type d)" ]; then
-      rm -rf "$dir" && mkdir -p "$dir"
-      say "fetching $p $v"
-      if ! (cd "$dir" && apt-get "${apt_opts[@]}" -qq source --only-source "$p=$v" >"$dir.log" 2>&1) &&
-         ! fetch_files "$p" "$v" "$dir" >>"$dir.log" 2>&1; then
-        tail -n 3 "$dir.log" >&2
-        rm -rf "$dir" "$dir.log"
-        continue
-      fi
-      rm -f "$dir.log"
-      touch "$dir/.unpacked"
-    fi
-    version[$p]=$v
-    folder[$p]=$(find "$dir" -mindepth 1 -maxdepth 1 -type d | head -n 1)
-    return 0
-  done
-  say "no source of $p could be fetched"
-  exit 1
-}
-for p in "${packages[@]}"; do fetch "$p"; done
+. "$here/debian-sources.sh"
+debian_sources "$cache" "${packages[@]}"
 
 key=$( (for p in "${packages[@]}"; do echo "$p ${version[$p]}"; done
         "$triple-g++-posix" -dumpversion; cat "$0") | sha256sum | cut -c1-16)

@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-#include "desktop/LastFrame.h"
+#include "codec/LastFrame.h"
 #include "frontend/PrintableText.h"
 #include "frontend/SystemErrorText.h"
 #include "replay/RunRecorder.h"

@@ -6,6 +6,7 @@
 #include "desktop/DisplayOptions.h"
 #include "desktop/WindowLooks.h"
 #include "frontend/PrintableText.h"
+#include "state/NumberText.h"
 
 namespace krepogor {
 namespace {
@@ -76,9 +77,7 @@ bool Read(const std::string& text, Settings& out, int& keys, int& unknown, std::
 std::string FormatSettings(const Settings& s) {
     std::string out = "# Крепогор: как были показаны его окна, когда он закрылся в последний раз\n";
     if (s.scale) {
-        char buf[32];
-        const auto r = std::to_chars(buf, buf + sizeof buf, *s.scale);
-        out += "scale=" + std::string(buf, r.ptr) + "\n";
+        out += "scale=" + NumberText(*s.scale) + "\n";
     }
     out += std::string("fullscreen=") + (s.fullscreen ? "yes" : "no") + "\n";
     for (const auto& [name, p] : s.places)

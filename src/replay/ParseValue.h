@@ -6,6 +6,8 @@
 #include <string>
 #include <type_traits>
 
+#include "state/TextNumber.h"
+
 namespace krepogor {
 
 // Reads a value for `set`: whole numbers within the variable's type, decimal
@@ -27,16 +29,15 @@ bool ParseValue(const std::string& text, T& out) {
             return false;
         return true;
     } else {
-        const char* end = text.data() + text.size();
         if constexpr (std::is_floating_point_v<T>) {
             // Only finite numbers: an infinity or a NaN has no JSON form and
             // no place in the battle.
             T v{};
-            auto r = std::from_chars(text.data(), end, v);
-            if (r.ec != std::errc() || r.ptr != end || !std::isfinite(v)) return false;
+            if (!TextNumber(text, v) || !std::isfinite(v)) return false;
             out = v;
             return true;
         } else {
+            const char* end = text.data() + text.size();
             long long v = 0;
             auto r = std::from_chars(text.data(), end, v);
             if (r.ec != std::errc() || r.ptr != end) return false;

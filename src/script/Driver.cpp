@@ -6,8 +6,8 @@
 #include <ostream>
 #include <sstream>
 
-#include "desktop/sdl/PngWriter.h"
-#include "desktop/sdl/SdlPictureDecoder.h"
+#include "codec/PngWriter.h"
+#include "codec/SdlPictureDecoder.h"
 #include "frontend/BattleMenu.h"
 #include "frontend/CloseBox.h"
 #include "frontend/MainMenu.h"

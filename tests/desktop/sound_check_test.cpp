@@ -36,7 +36,9 @@ struct WavSpec {
 class SoundCheck : public ::testing::Test {
 protected:
     SoundCheck()
-        : dir(fs::temp_directory_path() / ("krepogor-sounds-" + std::to_string(getpid()))) {
+        : dir(fs::temp_directory_path() /
+              ("krepogor-sounds-" + std::to_string(getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
         fs::create_directories(dir);
     }
     ~SoundCheck() override { fs::remove_all(dir); }

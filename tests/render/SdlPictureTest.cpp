@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "SceneFixture.h"
-#include "desktop/sdl/PngWriter.h"
-#include "desktop/sdl/SdlPictureDecoder.h"
+#include "codec/PngWriter.h"
+#include "codec/SdlPictureDecoder.h"
 #include "render/PictureLoader.h"
 
 namespace krepogor {

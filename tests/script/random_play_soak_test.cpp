@@ -13,7 +13,7 @@
 
 #include "battle/GunControls.h"
 #include "battle/Keys.h"
-#include "desktop/sdl/SdlPictureDecoder.h"
+#include "codec/SdlPictureDecoder.h"
 #include "frontend/BattleMenu.h"
 #include "frontend/CloseBox.h"
 #include "frontend/InfoScreens.h"

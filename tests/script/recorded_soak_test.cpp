@@ -9,8 +9,8 @@
 #include <random>
 #include <sstream>
 
+#include "codec/SdlPictureDecoder.h"
 #include "desktop/TimersMayWait.h"
-#include "desktop/sdl/SdlPictureDecoder.h"
 #include "frontend/BattleMenu.h"
 #include "frontend/CloseBox.h"
 #include "frontend/MainMenu.h"

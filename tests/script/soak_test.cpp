@@ -7,7 +7,7 @@
 
 #include "battle/BattleEnd.h"
 #include "battle/Keys.h"
-#include "desktop/sdl/SdlPictureDecoder.h"
+#include "codec/SdlPictureDecoder.h"
 #include "frontend/BattleMenu.h"
 #include "frontend/MainMenu.h"
 #include "headless/Rig.h"

@@ -35,17 +35,18 @@ elseif(book_line MATCHES "^# book: nowhere")
   file(CREATE_LINK missing/table.dat ${appdir}/gamedata/tables/table.dat SYMBOLIC)
 endif()
 
-# -DEMULATOR runs a Windows driver under Wine: it reaches this machine's
-# files through drive Z:, and writes the paths it makes with backslashes
-# (doubled in the output's JSON strings).
+# -DEMULATOR runs the driver: a Windows one under Wine (-DWINE=ON), which
+# reaches this machine's files through drive Z: and writes the paths it makes
+# with backslashes (doubled in the output's JSON strings); the browser's
+# under node, on the files as they are.
 set(drive "")
-if(EMULATOR)
+if(WINE)
   set(drive Z:)
 endif()
 execute_process(COMMAND ${EMULATOR} ${DRIVER} --appdir ${drive}${appdir} ${drive}${SCRIPT}
                 WORKING_DIRECTORY ${appdir}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-if(EMULATOR)
+if(WINE)
   string(REPLACE "\\\\" "/" out "${out}")
 endif()
 # The application directory lies in the build tree: name it the same everywhere.

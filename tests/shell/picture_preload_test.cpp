@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "desktop/sdl/SdlPictureDecoder.h"
+#include "codec/SdlPictureDecoder.h"
 #include "desktop/sdl/SdlPicturePreload.h"
 #include "render/PictureLoader.h"
 

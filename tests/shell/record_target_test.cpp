@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "desktop/LastFrame.h"
+#include "codec/LastFrame.h"
+#include "codec/PngWriter.h"
 #include "desktop/RecordTarget.h"
-#include "desktop/sdl/PngWriter.h"
 #include "frontend/FaultyFileCalls.h"
 #include "replay/RunRecorder.h"
 

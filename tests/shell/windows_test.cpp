@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "codec/SdlPictureDecoder.h"
 #include "desktop/HotAreas.h"
 #include "desktop/WindowLooks.h"
-#include "desktop/sdl/SdlPictureDecoder.h"
 #include "state/Picture.h"
 
 namespace krepogor {

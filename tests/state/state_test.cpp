@@ -5,7 +5,6 @@
 #include "headless/Rig.h"
 #include "state/AppPath.h"
 #include "state/HoldBattle.h"
-#include "state/NumberText.h"
 #include "state/PictureSet.h"
 #include "state/Windows.h"
 
@@ -38,12 +37,6 @@ TEST(AppPathTest, GamePathsBecomeSystemPaths) {
               path("/opt/game/gamedata/sounds/shot.wav"));
     EXPECT_EQ(path(AppPath("/opt/game/", "\\gamedata\\pics\\map.jpg")),
               path("/opt/game/gamedata/pics/map.jpg"));
-}
-
-TEST(NumberTextTest, PlainDecimalText) {
-    EXPECT_EQ(NumberText(int64_t{-1}), "-1");
-    EXPECT_EQ(NumberText(4.0f), "4");
-    EXPECT_EQ(NumberText(int64_t{1800}), "1800");
 }
 
 TEST(WindowsTest, NamesTheVisibleWindow) {

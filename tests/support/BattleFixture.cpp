@@ -12,8 +12,14 @@ namespace krepogor::test {
 
 ScratchAppDir::ScratchAppDir() {
     static std::atomic<int> counter{0};
+    // Named for the test as well: every program of the browser build has the
+    // same process id, and tests run side by side.
+    std::string test;
+    if (const auto* info = ::testing::UnitTest::GetInstance()->current_test_info())
+        test = std::string(info->test_suite_name()) + "." + info->name() + "-";
+    std::replace(test.begin(), test.end(), '/', '_');
     path_ = (std::filesystem::temp_directory_path() /
-             ("krepogor-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++)))
+             ("krepogor-test-" + std::to_string(getpid()) + "-" + test + std::to_string(counter++)))
                 .string();
     std::filesystem::create_directories(path_);
     for (int i = 1; i <= 7; ++i)

@@ -3,8 +3,8 @@
 #include <iostream>
 #include <string>
 
+#include "codec/LastFrame.h"
 #include "desktop/CommandLine.h"
-#include "desktop/LastFrame.h"
 #include "desktop/RecordTarget.h"
 #include "desktop/SettingsFile.h"
 #include "desktop/sdl/SdlShell.h"

@@ -20,7 +20,12 @@ struct FontSpec {
     bool bold = false;
     bool italic = false;
     int pixels = 16;
-    auto operator<=>(const FontSpec&) const = default;
+    bool operator==(const FontSpec&) const = default;
+    // Ordered member by member (for the maps below).
+    friend bool operator<(const FontSpec& a, const FontSpec& b) {
+        return std::tie(a.family, a.bold, a.italic, a.pixels) <
+               std::tie(b.family, b.bold, b.italic, b.pixels);
+    }
 };
 
 // Which file holds each font, as the system found them.

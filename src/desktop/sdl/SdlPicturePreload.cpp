@@ -2,10 +2,9 @@
 
 #include <SDL2/SDL_image.h>
 
-#include <system_error>
-
+#include "codec/SdlPictureDecoder.h"
+#include "desktop/sdl/HelperWork.h"
 #include "desktop/sdl/SdlGameFonts.h"
-#include "desktop/sdl/SdlPictureDecoder.h"
 #include "desktop/sdl/SdlStartup.h"
 #include "platform/Utf8Path.h"
 #include "render/PictureHeader.h"
@@ -54,13 +53,7 @@ SdlPicturePreload::SdlPicturePreload(const std::string& resourcesDir,
         SdlPictureDecoder decoder;
         LoadPictures(loaded_, decoder, resourcesDir, appDir);
     };
-    try {
-        done_ = std::async(std::launch::async, load);
-    } catch (const std::system_error&) {
-        // No thread to spare: everything is loaded here and now.
-        done_ = std::async(std::launch::deferred, load);
-        done_.wait();
-    }
+    done_ = StartHelperWork(load);
 }
 
 SdlPicturePreload::~SdlPicturePreload() {

@@ -9,7 +9,8 @@
 namespace krepogor {
 
 // The pictures the start needs, read and decoded on a helper thread while the
-// window system starts up, which mostly waits on the display server: first
+// window system starts up, which mostly waits on the display server (in line
+// where the system has no threads, see StartHelperWork): first
 // the main menu's background, then the files of the game's fonts (asked of
 // fontconfig, which takes as long as a dozen pictures), then the battle
 // window's pictures. The helper touches nothing but its own pictures and

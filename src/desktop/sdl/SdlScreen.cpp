@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 
+#include "codec/SdlPictureDecoder.h"
 #include "desktop/HotAreas.h"
 #include "desktop/StartupText.h"
 #include "desktop/TouchControls.h"
@@ -14,7 +15,6 @@
 #include "desktop/sdl/SdlFrameRequest.h"
 #include "desktop/sdl/SdlGameFonts.h"
 #include "desktop/sdl/SdlPainter.h"
-#include "desktop/sdl/SdlPictureDecoder.h"
 #include "desktop/sdl/SdlStartup.h"
 #include "desktop/sdl/SdlTouchDraw.h"
 #include "platform/Utf8Path.h"

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "battle/GunControls.h"
+#include "codec/PngWriter.h"
 #include "desktop/CloseRequests.h"
 #include "desktop/HotAreas.h"
 #include "desktop/KeyCodes.h"
@@ -26,7 +27,6 @@
 #include "desktop/WindowLooks.h"
 #include "desktop/WindowScale.h"
 #include "desktop/sdl/DisplayLoss.h"
-#include "desktop/sdl/PngWriter.h"
 #include "desktop/sdl/SdlAudioOutput.h"
 #include "desktop/sdl/SdlBoxes.h"
 #include "desktop/sdl/SdlDisplayDensity.h"

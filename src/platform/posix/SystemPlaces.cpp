@@ -4,8 +4,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <system_error>
 
 #include "platform/PlayerDataDir.h"
 
@@ -21,12 +19,6 @@ const char* HomeDir() {
 }
 
 }  // namespace
-
-std::string RunningProgram() {
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? "" : exe.string();
-}
 
 std::string PlayerDataFolder() {
     return PlayerDataDir(std::getenv("XDG_DATA_HOME"), HomeDir());

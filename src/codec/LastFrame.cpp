@@ -1,4 +1,4 @@
-#include "desktop/LastFrame.h"
+#include "codec/LastFrame.h"
 
 #include <cstdint>
 

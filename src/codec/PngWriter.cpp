@@ -1,4 +1,4 @@
-#include "desktop/sdl/PngWriter.h"
+#include "codec/PngWriter.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <fstream>
 
-#include "desktop/LastFrame.h"
+#include "codec/LastFrame.h"
 #include "frontend/SystemErrorText.h"
 #include "platform/Utf8Path.h"
 

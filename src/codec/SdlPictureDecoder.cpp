@@ -1,4 +1,4 @@
-#include "desktop/sdl/SdlPictureDecoder.h"
+#include "codec/SdlPictureDecoder.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>

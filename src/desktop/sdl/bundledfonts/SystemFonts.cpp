@@ -1,5 +1,6 @@
-// The label fonts on Windows: free fonts that travel with the game in the
-// "fonts" folder beside the program, in place of the families the game names.
+// The label fonts where the system has no font lookup of its own (Windows,
+// the browser): free fonts that travel with the game in the "fonts" folder
+// beside the program, in place of the families the game names.
 #include "desktop/sdl/SystemFonts.h"
 
 #include <filesystem>

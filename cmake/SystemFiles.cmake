@@ -1,0 +1,17 @@
+# The sources in the system folders (KREPOGOR_SYSTEM) of `base`: each file
+# name once, from the first folder that has it.
+function(krepogor_system_files out base)
+  set(files "")
+  set(names "")
+  foreach(folder ${KREPOGOR_SYSTEM})
+    file(GLOB found CONFIGURE_DEPENDS ${base}/${folder}/*.cpp)
+    foreach(file ${found})
+      get_filename_component(name ${file} NAME)
+      if(NOT name IN_LIST names)
+        list(APPEND names ${name})
+        list(APPEND files ${file})
+      endif()
+    endforeach()
+  endforeach()
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
