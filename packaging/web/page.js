@@ -1,0 +1,202 @@
+// What the page does around the game (krepogor.html; krepogor.js runs this
+// first, in the scope of emscripten's Module and FS): its covers (loading,
+// another tab, the failure box, the end), the status line, the full screen,
+// the hint that sound waits for the player, the canvas kept at the screen's
+// own pixels, and a recording named in the address (?play=NAME[&speed=N])
+// shown as krepogor --play shows it. The game's side is in src/**/web/.
+(function () {
+  'use strict';
+  const page = (Module.page = Module.page || {});
+  const $ = (id) => document.getElementById(id);
+  const canvas = $('canvas');
+  Module.canvas = canvas;
+
+  // One of the covers over the canvas, or none.
+  page.cover = (name) => {
+    for (const id of ['loading', 'waiting', 'failure', 'end']) $(id).hidden = id !== name;
+  };
+
+  page.status = (text, bad = false) => {
+    $('status').textContent = text;
+    $('status').classList.toggle('bad', bad);
+    if (bad) console.warn(text);
+  };
+
+  // A button of the page's own: a click does `act`, and the keys stay the game's.
+  page.onButton = (id, act) => {
+    $(id).addEventListener('mousedown', (e) => e.preventDefault());
+    $(id).addEventListener('click', () => {
+      act();
+      $(id).blur();
+    });
+  };
+
+  page.failLoading = (error) => {
+    page.cover('loading');
+    $('loading-text').textContent = `Игра не загрузилась: ${error}. Обновите страницу, чтобы попробовать снова.`;
+    console.warn(String(error));
+  };
+
+  // The canvas has as many pixels as the screen shows of it: the game draws
+  // its letterbox and its labels at the screen's own resolution. The exact
+  // count comes from the browser where it tells it; SDL hears of a change as
+  // a resize of the window.
+  page.pixels = null;
+  page.canvasPixels = () => {
+    if (page.pixels) return page.pixels;
+    const r = canvas.getBoundingClientRect();
+    return [Math.round(r.width * devicePixelRatio), Math.round(r.height * devicePixelRatio)];
+  };
+  try {
+    new ResizeObserver((entries) => {
+      const box = entries[0].devicePixelContentBoxSize;
+      if (!box) return;
+      const pixels = [box[0].inlineSize, box[0].blockSize];
+      if (page.pixels && pixels[0] === page.pixels[0] && pixels[1] === page.pixels[1]) return;
+      page.pixels = pixels;
+      window.dispatchEvent(new Event('resize'));
+    }).observe(canvas, { box: 'device-pixel-content-box' });
+  } catch (e) {
+    // A browser that cannot tell them: the pixels are counted from the CSS size.
+  }
+
+  // Millimetres on the screen: a CSS pixel is 1/96 inch on a desktop and the
+  // system's own 1/160 inch (Android's dp, about Apple's point) where fingers
+  // point (a phone, a tablet).
+  page.canvasPixelsPerMm = () => {
+    const r = canvas.getBoundingClientRect();
+    const perCssPixel = r.width > 0 ? page.canvasPixels()[0] / r.width : devicePixelRatio;
+    const cssPerInch = matchMedia('(pointer: coarse)').matches ? 160 : 96;
+    return (perCssPixel * cssPerInch) / 25.4;
+  };
+
+  // The full screen: the browser grants it only inside a click or a key
+  // press, so the page's button asks, and F11 and Alt+Enter, the game's keys
+  // for it, are answered here, while the key is down.
+  const fullscreen = () => {
+    if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
+    else
+      document.documentElement
+        .requestFullscreen()
+        .catch(() => page.status('Браузер не дал открыть игру во весь экран.', true));
+  };
+  if (document.fullscreenEnabled) page.onButton('fullscreen', fullscreen);
+  else $('fullscreen').hidden = true;
+  document.addEventListener('fullscreenchange', () => {
+    $('fullscreen').textContent = document.fullscreenElement ? 'Выйти из полноэкранного режима' : 'Во весь экран';
+  });
+  window.addEventListener(
+    'keydown',
+    (e) => {
+      if (e.repeat || !document.fullscreenEnabled) return;
+      if (e.code === 'F11' || (e.altKey && e.code === 'Enter')) {
+        e.preventDefault();
+        e.stopImmediatePropagation();
+        fullscreen();
+      }
+    },
+    true,
+  );
+
+  // The browser lets sound play only after the first click, key or touch.
+  function watchSound() {
+    const context = Module.SDL2 && Module.SDL2.audioContext;
+    if (!context) return;
+    const show = () => ($('sound').hidden = context.state !== 'suspended');
+    context.addEventListener('statechange', show);
+    show();
+  }
+
+  // The game shows one of its windows (`name`), its picture at x, y, w, h of
+  // the canvas's pixels (called by the game).
+  page.shown = '';
+  page.gameShows = (name, x, y, w, h) => {
+    page.shown = name;
+    page.picture = { x, y, w, h };
+    if (page.firstShown) return;
+    page.firstShown = performance.now();
+    requestAnimationFrame(() => (page.firstFrame = performance.now()));
+    page.cover(null);
+    for (const id of ['export', 'import']) $(id).disabled = false;
+    watchSound();
+    page.askToKeep();
+    canvas.focus();
+    page.fetchLate().then(
+      () => page.onLateProgress(0),
+      (e) => page.status(`Музыка не загрузилась: ${e}.`, true),
+    );
+  };
+  page.onLateProgress = (left) => {
+    if (!page.firstShown) return;
+    if (left > 0) page.status(`Музыка загружается: осталось ${page.megabytes(left)}.`);
+    else if ($('status').textContent.startsWith('Музыка загружается')) page.status('');
+  };
+
+  // The failure box, with the game's words; the game waits until the player closes it.
+  page.showFailure = (title, text) => {
+    $('failure-title').textContent = title;
+    $('failure-text').textContent = text;
+    page.failureClosed = false;
+    page.cover('failure');
+    $('failure-ok').focus();
+  };
+  const closeFailure = () => {
+    if ($('failure').hidden) return;
+    page.failureClosed = true;
+    page.cover(null);
+  };
+  $('failure-ok').addEventListener('click', closeFailure);
+  window.addEventListener(
+    'keydown',
+    (e) => {
+      if ($('failure').hidden || !['Enter', 'Escape', 'Space'].includes(e.code)) return;
+      e.preventDefault();
+      e.stopImmediatePropagation();
+      closeFailure();
+    },
+    true,
+  );
+
+  // The program ended (the exit question's "Да", "Выход", a failed start):
+  // once its files are kept, the end page.
+  page.ended = null;
+  const end = async (status, why) => {
+    if (page.ended !== null) return;
+    page.ended = status;
+    for (const id of ['export', 'import']) $(id).disabled = true;
+    if (page.filesKept) await page.filesKept();
+    $('end-text').textContent = why || (status === 0 ? 'Игра окончена.' : 'Игра остановилась.');
+    page.cover('end');
+    $('again').focus();
+  };
+  Module.onExit = (status) => end(status);
+  Module.onAbort = (what) => end(1, `Игра остановилась из-за внутренней ошибки: ${what}`);
+  $('again').addEventListener('click', () => location.assign(location.pathname));
+
+  // A recording named in the address, fetched from beside the page.
+  const params = new URLSearchParams(location.search);
+  const play = params.get('play');
+  if (play) {
+    const url = new URL(play, location.href);
+    const path = `/tmp/${decodeURIComponent(url.pathname.split('/').pop())}`;
+    Module.arguments = ['--play', path];
+    if (params.get('speed')) Module.arguments.push('--play-speed', params.get('speed'));
+    const recording =
+      url.origin === location.origin
+        ? fetch(url).then((r) => {
+            if (!r.ok) throw new Error(`${r.status} ${r.statusText}`);
+            return r.arrayBuffer();
+          })
+        : Promise.reject(new Error('она не с этого сайта'));
+    Module.preRun = (Module.preRun || []).concat(() => {
+      addRunDependency('recording');
+      recording.then(
+        (bytes) => {
+          FS.writeFile(path, new Uint8Array(bytes));
+          removeRunDependency('recording');
+        },
+        (e) => page.failLoading(`запись «${play}» не загрузилась (${e.message})`),
+      );
+    });
+  }
+})();
