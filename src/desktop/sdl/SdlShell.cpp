@@ -14,6 +14,7 @@
 #include "desktop/HotAreas.h"
 #include "desktop/KeyCodes.h"
 #include "desktop/KeyRouting.h"
+#include "desktop/MainMenuFocus.h"
 #include "desktop/SettingsFile.h"
 #include "desktop/StartupText.h"
 #include "desktop/TimersMayWait.h"
@@ -25,6 +26,7 @@
 #include "desktop/sdl/SdlBoxes.h"
 #include "desktop/sdl/SdlGamepads.h"
 #include "desktop/sdl/SdlHangup.h"
+#include "desktop/sdl/SdlInputKind.h"
 #include "desktop/sdl/SdlMediaSystem.h"
 #include "desktop/sdl/SdlPicturePreload.h"
 #include "desktop/sdl/SdlPlayback.h"
@@ -149,6 +151,7 @@ public:
             if (!SDL_WaitEventTimeout(&e, IdleMs())) continue;
             do {
                 RunTimers();
+                Notice(e);
                 if (!pads_.Handle(e, PadPlaceNow())) Handle(e);
             } while (SDL_PollEvent(&e));
         }
@@ -187,6 +190,10 @@ public:
     SdlGamepads& Pads() override { return pads_; }
     void DrawWindow() override { screen_.Draw(game_); }
     CloseRequests& Closes() override { return closes_; }
+    void Notice(const SDL_Event& e) override {
+        if (const auto kind = InputKindOf(e)) lastInput_ = *kind;
+    }
+    InputKind LastInput() const override { return lastInput_; }
     void EndProgram() override {
         if (!game_.ShuttingDown) Do("quit", [this] { Shutdown(game_); });
     }
@@ -216,9 +223,10 @@ private:
     }
 
     // Where a pad's buttons go outside the boxes.
-    PadPlace PadPlaceNow() const {
+    PadPlace PadPlaceNow() {
         const std::string shown = Visible();
-        if (shown == "frm_vustrel") return PadPlace::Battle;
+        if (shown == "frm_vustrel")
+            return screen_.Menu().Open() >= 0 ? PadPlace::MenuBar : PadPlace::Battle;
         if (shown == "frm_menu" || shown.empty()) return PadPlace::MainMenu;
         return PadPlace::Screen;
     }
@@ -265,6 +273,8 @@ private:
                 keys_.Up(e.key.keysym.scancode);
                 break;
             case SDL_MOUSEMOTION:
+                // The mouse puts out the main menu's light the keys lit.
+                if (e.motion.xrel != 0 || e.motion.yrel != 0) LightMenuWord(false);
                 // Over the black bars the pointer is over nothing of the game.
                 if (const auto at = screen_.ToClient(e.motion.x, e.motion.y))
                     Move(at->x, at->y);
@@ -272,6 +282,7 @@ private:
                     Move(-1, -1);
                 break;
             case SDL_MOUSEBUTTONDOWN:
+                LightMenuWord(false);
                 if (e.button.button != SDL_BUTTON_LEFT) break;
                 if (const auto at = screen_.ToClient(e.button.x, e.button.y)) Click(at->x, at->y);
                 break;
@@ -300,6 +311,13 @@ private:
         }
         switch (keys_.Down(shown, scancode, k.repeat != 0, menuOpen)) {
             case KeyUse::Ignore:
+                break;
+            case KeyUse::MainMenu:
+                if (const auto key = MenuKeyOf(scancode)) {
+                    const std::string area = menuFocus_.Key(*key);
+                    LightMenuWord(true);
+                    if (!area.empty()) ChooseMainMenu(area);
+                }
                 break;
             case KeyUse::CloseScreen:
                 ScreenClickOf(shown);
@@ -352,15 +370,26 @@ private:
                 Do("click frm_vustrel LblMod " + std::to_string(i),
                    [&] { LblMod_Click(game_, static_cast<int16_t>(i)); });
         } else if (visible == "frm_menu") {
-            const std::string area = MainMenuAreaAt(x, y);
-            void (*click)(Game&) = area == "lbl_new_game"  ? lbl_new_game_Click
-                                   : area == "lbl_credits" ? lbl_credits_Click
-                                   : area == "lbl_exit"    ? lbl_exit_Click
-                                                           : nullptr;
-            if (click) Do("click frm_menu " + area, [&] { click(game_); });
+            ChooseMainMenu(MainMenuAreaAt(x, y));
         } else if (!visible.empty()) {
             ScreenClickOf(visible);
         }
+    }
+
+    // A word of the main menu, clicked or chosen by the keys or the pad.
+    void ChooseMainMenu(const std::string& area) {
+        void (*click)(Game&) = area == "lbl_new_game"  ? lbl_new_game_Click
+                               : area == "lbl_credits" ? lbl_credits_Click
+                               : area == "lbl_exit"    ? lbl_exit_Click
+                                                       : nullptr;
+        if (click) Do("click frm_menu " + area, [&] { click(game_); });
+    }
+
+    // Shows the main menu's light where the keys or the pad put it, or puts
+    // it out.
+    void LightMenuWord(bool on) {
+        if (!on) menuFocus_.Clear();
+        if (screen_.LightMenuWord(menuFocus_.Lit())) dirty_ = true;
     }
 
     void ScreenClickOf(const std::string& screen) {
@@ -386,6 +415,8 @@ private:
     SdlPlayback playback_;
     CloseRequests closes_;
     KeyRouter keys_;
+    MainMenuFocus menuFocus_;
+    InputKind lastInput_ = InputKind::Mouse;
     Platform platform_;
     Game game_;
     SceneView view_;
