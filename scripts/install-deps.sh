@@ -77,10 +77,11 @@ apt_get=("${as_root[@]}" apt-get -o "DPkg::Lock::Timeout=$wait_s")
 # here, and waits again when it lost the race for the lock.
 eval "$(apt-config shell lists Dir::State::Lists/d)"
 lists_locked() {
-  local inode
-  inode=$(stat -c %i "${lists}lock" 2>/dev/null) || return 1
-  awk -v inode="$inode" '{ n = split($6, id, ":"); if (id[n] == inode) held = 1 }
-                         END { exit !held }' /proc/locks
+  local dev inode id
+  read -r dev inode < <(stat -c '%d %i' "${lists}lock" 2>/dev/null) || return 1
+  # /proc/locks names a file as MAJOR:MINOR:INODE, the device's numbers in hex.
+  id=$(printf '%02x:%02x:%d' $(((dev >> 8) & 0xfff)) $(((dev & 0xff) | ((dev >> 12) & 0xfff00))) "$inode")
+  awk -v id="$id" '{ for (i = 1; i <= NF; i++) if ($i == id) held = 1 } END { exit !held }' /proc/locks
 }
 update_lists() {
   local deadline=$((SECONDS + wait_s)) told="" status

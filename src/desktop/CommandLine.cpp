@@ -111,6 +111,17 @@ std::string TakeArgument(CommandLine& line, const std::vector<std::string>& args
     return option->apply(line, value);
 }
 
+// What the options ask together; "" when they go together.
+std::string Mismatch(const CommandLine& line) {
+    if (line.playSpeed && line.playPath.empty())
+        return "параметр «--play-speed» задаёт скорость показа записи: он нужен только вместе с "
+               "«--play»";
+    // A recording shown is not recorded again.
+    if (!line.playPath.empty() && !line.recordPath.empty())
+        return "показ записи нельзя записать: «--play» и «--record» вместе не работают";
+    return "";
+}
+
 }  // namespace
 
 const std::vector<OptionSpec>& Options() {
@@ -131,13 +142,12 @@ const std::vector<OptionSpec>& Options() {
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     CommandLine line;
-    for (size_t at = 0; at < args.size();) {
-        std::string error = TakeArgument(line, args, at);
-        if (!error.empty()) {
-            line.action = CommandLine::Action::Refuse;
-            line.error = std::move(error);
-            break;
-        }
+    std::string error;
+    for (size_t at = 0; at < args.size() && error.empty();) error = TakeArgument(line, args, at);
+    if (error.empty()) error = Mismatch(line);
+    if (!error.empty()) {
+        line.action = CommandLine::Action::Refuse;
+        line.error = std::move(error);
     }
     return line;
 }

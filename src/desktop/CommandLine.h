@@ -18,9 +18,10 @@ struct CommandLine {
     std::string error;
     // Where to record the run ("": among the last runs kept by the game).
     std::string recordPath;
-    // A recording to show, and how many times faster than it was played.
+    // A recording to show, and how many times faster than it was played
+    // (only with one to show).
     std::string playPath;
-    int playSpeed = 1;
+    std::optional<int> playSpeed;
     // The factor the windows open at and the full screen, when asked for.
     DisplayOptions display;
 };
@@ -40,8 +41,9 @@ const std::vector<OptionSpec>& Options();
 
 // Reads the arguments after the program's name. Values follow their option
 // as the next argument or after "=" ("--name=value"). Anything unknown, a
-// missing value or a stray argument refuses the whole line; otherwise help
-// outranks the version, and both outrank playing.
+// missing value, a stray argument or options that do not go together
+// refuse the whole line; otherwise help outranks the version, and both
+// outrank playing.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 CommandLine ParseCommandLine(int argc, const char* const* argv);
 

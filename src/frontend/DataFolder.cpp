@@ -55,7 +55,7 @@ std::optional<DataFolder> FindDataFolder(const std::string& exeDir,
 std::string DataFolderPlaces(const std::string& exeDir, const InstalledDataPlaces& places) {
     std::string out;
     for (const fs::path& p : Candidates(exeDir, places)) {
-        if (!out.empty()) out += " or ";
+        if (!out.empty()) out += ", ";
         out += Utf8Of(p);
     }
     return out;

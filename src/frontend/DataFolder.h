@@ -34,7 +34,8 @@ std::string ExecutableDir(const std::string& argv0);
 std::optional<DataFolder> FindDataFolder(const std::string& exeDir,
                                          const InstalledDataPlaces& places = BuiltInDataPlaces());
 
-// Where the data are looked for, for a message when they are not found.
+// Where the data are looked for, for a message when they are not found: the
+// folders in order, separated by ", ".
 std::string DataFolderPlaces(const std::string& exeDir,
                              const InstalledDataPlaces& places = BuiltInDataPlaces());
 

@@ -16,7 +16,7 @@ struct FileInfo {
     uint64_t size = 0;  // in bytes
 };
 
-// The few file calls the champions' book goes through, shaped after the
+// The few file calls the champions' book and the recordings go through, shaped after the
 // system's own: each returns -1 (a negative count) with errno set on failure.
 // The game uses the system's; tests put in one that fails where they ask.
 class IFileCalls {
@@ -29,9 +29,14 @@ public:
     // Creates a file that must not exist yet (a link in its place counts as
     // existing), mode 0644 before the umask, open for writing.
     virtual int CreateNew(const std::string& path) = 0;
+    // Opens an existing file for reading and writing, never through a link
+    // in the last place and without waiting.
+    virtual int OpenToChange(const std::string& path) = 0;
     virtual long Read(int fd, char* buf, size_t n) = 0;
     virtual long Write(int fd, const char* buf, size_t n) = 0;
     virtual int Sync(int fd) = 0;
+    // Cuts the open file to `size` bytes; the next write goes there.
+    virtual int Truncate(int fd, uint64_t size) = 0;
     virtual int Close(int fd) = 0;
     // Takes the exclusive advisory lock on the open file, waiting for it.
     virtual int Lock(int fd) = 0;

@@ -1,10 +1,5 @@
 #include "replay/RecordingPlayer.h"
 
-#include <charconv>
-#include <set>
-#include <sstream>
-#include <stdexcept>
-
 #include "frontend/BattleMenu.h"
 #include "frontend/CloseBox.h"
 #include "frontend/Shutdown.h"
@@ -14,68 +9,36 @@
 #include "state/ProgramEnded.h"
 
 namespace krepogor {
-namespace {
-
-std::vector<std::string> Words(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> w;
-    for (std::string s; in >> s;) w.push_back(s);
-    return w;
-}
-
-bool Number(const std::string& text, int64_t& v) {
-    const char* end = text.data() + text.size();
-    const auto r = std::from_chars(text.data(), end, v);
-    return r.ec == std::errc() && r.ptr == end && v >= 0;
-}
-
-}  // namespace
-
-std::optional<Recording> ReadRecording(std::istream& in, std::string& error) {
-    Recording r;
-    static const std::set<std::string> known = {
-        "seed",  "trackends", "start", "wait",  "step",    "key",    "click",    "hover",
-        "close", "menu",      "quit",  "inbox", "boxtime", "answer", "trackend", "expect"};
-    int number = 0;
-    for (std::string text; std::getline(in, text);) {
-        ++number;
-        if (!text.empty() && text.back() == '\r') text.pop_back();
-        const bool typed = text.rfind("answer text:", 0) == 0;
-        const auto words = Words(typed ? text : text.substr(0, text.find('#')));
-        if (words.empty()) continue;
-        int64_t n = 0;
-        const bool timed =
-            words[0] == "wait" || words[0] == "step" || words[0] == "boxtime" || words[0] == "seed";
-        if (!known.contains(words[0]) || (timed && (words.size() != 2 || !Number(words[1], n)))) {
-            error = "строка " + std::to_string(number) + " не из записи: «" + text + "»";
-            return std::nullopt;
-        }
-        if (words[0] == "seed") r.seed = static_cast<uint64_t>(n);
-        const size_t rest = text.find_first_not_of(' ', words[0].size());
-        r.lines.push_back({words, rest == std::string::npos ? "" : text.substr(rest)});
-    }
-    return r;
-}
 
 void RecordingPlayer::RunUntil(int64_t ms) {
-    while (playing_ && next_ < lines_.size()) {
-        const Line& line = lines_[next_];
+    while (playing_ && !cut_) {
+        if (!next_) {
+            std::string error;
+            next_ = lines_->Next(error);
+            if (!next_) {
+                cut_ = true;
+                if (hooks_.cut) hooks_.cut(error);
+                return;
+            }
+        }
+        Line& line = *next_;
         const std::string& c = line.words[0];
         if (c == "wait" || c == "step") {
             int64_t d = 0;
-            Number(line.words[1], d);
+            RecordedNumber(line.words[1], d);
             if (clock_ + d > ms) {
                 // A wait may be taken in parts; a step fires once, whole.
                 if (c == "wait" && ms > clock_) {
                     hooks_.advance(ms - clock_, false);
-                    lines_[next_].words[1] = std::to_string(clock_ + d - ms);
+                    line.words[1] = std::to_string(clock_ + d - ms);
                     clock_ = ms;
                 }
                 return;
             }
         }
-        ++next_;
-        Run(line);
+        const Line now = std::move(line);
+        next_.reset();
+        Run(now);
     }
 }
 
@@ -86,14 +49,14 @@ void RecordingPlayer::Run(const Line& line) {
     if (c == "inbox") {
         box_.whileOpen.push_back({{w.begin() + 1, w.end()}, ""});
     } else if (c == "boxtime") {
-        Number(w[1], box_.ms);
+        RecordedNumber(w[1], box_.ms);
     } else if (c == "answer") {
         box_.answer = line.text;
         boxes_.push_back(std::move(box_));
         box_ = {};
     } else if (c == "wait" || c == "step") {
         int64_t d = 0;
-        Number(w[1], d);
+        RecordedNumber(w[1], d);
         clock_ += d;
         hooks_.advance(d, c == "step");
     } else if (c == "trackend" && w.size() == 2) {
@@ -103,7 +66,7 @@ void RecordingPlayer::Run(const Line& line) {
         if (code && g.windows.IsVisible("frm_vustrel")) BattleWindow_Key(g, *code);
     } else if ((c == "click" || c == "hover") && (w.size() == 3 || w.size() == 4)) {
         int64_t i = 0;
-        const std::optional<int> index = w.size() == 4 && Number(w[3], i)
+        const std::optional<int> index = w.size() == 4 && RecordedNumber(w[3], i)
                                              ? std::optional<int>(static_cast<int>(i))
                                              : std::nullopt;
         const auto action = ControlAction(w[1], w[2], index, c == "hover");

@@ -4,33 +4,24 @@
 #include <deque>
 #include <functional>
 #include <istream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/Dialogs.h"
+#include "replay/RecordingLines.h"
 
 namespace krepogor {
 
 class Game;
 
-// A recording read for showing: its seed and its lines.
-struct Recording {
-    struct Line {
-        std::vector<std::string> words;
-        std::string text;  // what follows the command word, whole
-    };
-    uint64_t seed = 0;
-    std::vector<Line> lines;
-};
-
-// Reads a recording; nothing, with `error` (the line and its number), when a
-// line is none a recording holds.
-std::optional<Recording> ReadRecording(std::istream& in, std::string& error);
-
 // Shows a recording on the program: each of its lines at its moment on the
-// recording's clock, the timers moved on as the recording says, the boxes
-// answered as they were. Its boxes (IDialogs) answer only while it plays.
+// recording's clock, read from its file as it comes, the timers moved on as
+// the recording says, the boxes answered as they were. Its boxes (IDialogs)
+// answer only while it plays. A recording that runs out while the program
+// still runs (cut short) or comes to a line no recording holds leaves the
+// program where it was, until the player takes over.
 class RecordingPlayer : public IDialogs {
 public:
     // What the player drives besides the game.
@@ -43,13 +34,17 @@ public:
         std::function<void(int64_t at)> hold;
         // The boxes that answer once the player has taken over.
         IDialogs* boxes = nullptr;
+        // The recording ran out while the program runs: "", or the line
+        // that stopped it (see RecordingLines).
+        std::function<void(const std::string& error)> cut;
     };
 
     RecordingPlayer(Game& g, Hooks hooks) : game_(g), hooks_(std::move(hooks)) {}
 
     // Starts showing `recording` (the program started from its seed).
-    void Play(Recording recording) {
-        lines_ = std::move(recording.lines);
+    void Play(const Recording& recording) {
+        file_ = recording.file;
+        lines_.emplace(*file_);
         playing_ = true;
     }
 
@@ -66,7 +61,7 @@ public:
     std::string InputBox(const std::string& prompt, const std::string& title) override;
 
 private:
-    using Line = Recording::Line;
+    using Line = RecordingLine;
     struct Box {
         std::vector<Line> whileOpen;
         int64_t ms = 0;
@@ -79,8 +74,10 @@ private:
 
     Game& game_;
     Hooks hooks_;
-    std::vector<Line> lines_;
-    size_t next_ = 0;
+    std::shared_ptr<std::istream> file_;
+    std::optional<RecordingLines> lines_;
+    std::optional<Line> next_;  // read, still to run
+    bool cut_ = false;          // ran out before the program ended
     int64_t clock_ = 0;
     bool playing_ = false;
     Box box_;                // the box being read

@@ -1,6 +1,7 @@
 #include "replay/RunRecorder.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "replay/StateValues.h"
 
@@ -19,9 +20,7 @@ void RunRecorder::Write(const std::string& line) {
         return;
     }
     // One write of the whole line, so that a kill leaves whole lines only.
-    const std::string whole = line + '\n';
-    out_.write(whole.data(), static_cast<std::streamsize>(whole.size()));
-    out_.flush();
+    if (!stopped_ && !write_(line)) stopped_ = true;
 }
 
 void RunRecorder::Sync(int64_t now) {
@@ -111,6 +110,16 @@ void RunRecorder::BoxAnswered(int64_t answered, const std::string& answer) {
 
 void RunRecorder::Finish() {
     Write(ExpectLine(game_));
+}
+
+bool IsRecordingHead(std::string_view head) {
+    constexpr std::string_view seed = "seed ", next = "\ntrackends recorded\n";
+    if (!head.starts_with(seed)) return false;
+    size_t digits = 0;
+    while (seed.size() + digits < head.size() &&
+           std::isdigit(static_cast<unsigned char>(head[seed.size() + digits])))
+        ++digits;
+    return digits > 0 && digits <= 20 && head.substr(seed.size() + digits).starts_with(next);
 }
 
 }  // namespace krepogor

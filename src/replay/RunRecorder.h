@@ -2,8 +2,8 @@
 
 #include <cstdint>
 #include <functional>
-#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace krepogor {
@@ -21,10 +21,16 @@ class Game;
 // once, late). A box opened by a command is written before that command:
 // what happened while it was open (`inbox` lines, on its own clock), the time
 // it stayed open after that (`boxtime`) and its `answer`.
+//
+// A line that cannot be written stops the recording there: the file keeps
+// the whole lines before it, and nothing more is written.
 class RunRecorder {
 public:
+    // Writes a line and its newline whole, or (false) nothing of them.
+    using WriteLine = std::function<bool(const std::string& line)>;
+
     // `g`: the game recorded (used from Start on).
-    RunRecorder(std::ostream& out, Game& g) : out_(out), game_(g) {}
+    RunRecorder(WriteLine write, Game& g) : write_(std::move(write)), game_(g) {}
 
     // Runs `start`, the program's start with its random numbers from `seed`
     // and its timer clock at `now`.
@@ -45,6 +51,8 @@ public:
     bool InBox() const { return !boxes_.empty(); }
     // The state the run ended in, as the last line.
     void Finish();
+    // A line could not be written: the recording ends before it.
+    bool Stopped() const { return stopped_; }
 
 private:
     void Write(const std::string& line);
@@ -62,11 +70,16 @@ private:
     void SyncBox(int64_t now);
     void Run(const std::string& line, const std::function<void()>& act);
 
-    std::ostream& out_;
+    WriteLine write_;
+    bool stopped_ = false;
     Game& game_;
     int64_t clock_ = 0;
     std::vector<Box> boxes_;
     std::vector<Held> held_;
 };
+
+// Whether a file begins as the recorder begins every recording: its seed,
+// then "trackends recorded".
+bool IsRecordingHead(std::string_view head);
 
 }  // namespace krepogor

@@ -8,7 +8,11 @@ replays in krepogor-script to status 0, and the same recording with one wait
 20 ms longer fails with status 5 naming the line of the first difference. The
 driver's last frame equals the one the desktop saved beside the recording.
 Shown with --play at four times its pace, the recording ends the program by
-itself; a key taken during the show leaves the battle to the player.
+itself; a key taken during the show leaves the battle to the player. Then
+what cannot be kept is told on standard error and for a few seconds in the
+window: a kept runs' folder that is no folder, a recording whose file cannot
+grow (it keeps its whole lines and replays), and that recording shown to
+where it was cut, after which a key takes the battle over.
 
 Usage: replay_e2e.py --game PATH --driver PATH --out DIR
 Exits 0 when every step passed, 1 on a failure, 77 (skipped) when no X server
@@ -29,10 +33,10 @@ from desktop_e2e import SKIPPED, Desktop, Failure, Game, start_xvfb  # noqa: E40
 class Player(Game):
     """The game started with --record, played by keys and clicks."""
 
-    def __init__(self, desk, game, *args):
+    def __init__(self, desk, game, *args, env=None):
         super().__init__(desk, game, os.path.join(desk.out, "replay-play.log"), args,
                          env={"XDG_DATA_HOME": os.path.join(desk.out, "data"),
-                              "XDG_CONFIG_HOME": os.path.join(desk.out, "config")})
+                              "XDG_CONFIG_HOME": os.path.join(desk.out, "config"), **(env or {})})
         time.sleep(1)
 
     def click(self, x, y):
@@ -144,6 +148,86 @@ def watch(desk, game, recording):
         viewer.stop()
 
 
+def notice_band(image, battle):
+    """The mean brightness where the shell draws its notice: the battle
+    window's sky below the upgrades, a screen's foot."""
+    w, h = image.size
+    top = 124 if battle else h - 26
+    band = image.crop((w // 2 - 100, top, w // 2 + 100, top + 16)).convert("L")
+    return sum(band.getdata()) / (200 * 16)
+
+
+def told(player, step, words, battle):
+    """The player is told once on standard error, and in the window for a
+    few seconds: the notice's band is dark, and light again after it."""
+    deadline = time.time() + 20
+    while words not in player.output() and time.time() < deadline:
+        player.alive(step)
+        time.sleep(0.1)
+    at, size = player.geometry()
+    box = (at[0], at[1], at[0] + size[0], at[1] + size[1])
+    shown = notice_band(player.desk.screenshot(step, box), battle)
+    time.sleep(7)
+    gone = notice_band(player.desk.screenshot(step + "-gone", box), battle)
+    lines = [line for line in player.output().splitlines() if words in line]
+    if len(lines) != 1 or not shown < 0.6 * gone:
+        raise Failure(f"{step}: told {len(lines)} times on standard error, notice band "
+                      f"{shown:.0f} then {gone:.0f}" + player.output())
+    print(f"ok   {step}: told once, the notice shown (band {shown:.0f}) and gone ({gone:.0f})",
+          flush=True)
+
+
+def notices(desk, game, driver, appdir):
+    blocked = os.path.join(desk.out, "data-blocked")
+    os.makedirs(os.path.join(blocked, "krepogor"), exist_ok=True)
+    with open(os.path.join(blocked, "krepogor", "replays"), "w") as f:
+        f.write("not a folder\n")
+    player = Player(desk, game, env={"XDG_DATA_HOME": blocked})
+    try:
+        told(player, "kept-folder-no-folder", "игра не записывается", battle=False)
+    finally:
+        player.stop()
+
+    # A file that may grow to 4 KB only, as on a full disk.
+    cut = os.path.join(desk.out, "replay-cut.krs")
+    if os.path.exists(cut):
+        os.remove(cut)
+    player = Player(desk, "bash", "-c", 'trap "" XFSZ; ulimit -f 4; exec "$0" "$@"', game,
+                    "--record", cut)
+    try:
+        player.click(232 + 68, 136 + 16)  # "Новая Игра"
+        time.sleep(5.5)
+        gunner(player, 2)
+        told(player, "recording-cannot-grow", "остановлена: файл слишком велик", battle=True)
+        player.key("Escape")
+        time.sleep(0.8)
+        player.key("Return")
+        if player.proc.wait(10) != 0:
+            raise Failure("recording-cannot-grow: the program did not end with status 0")
+    finally:
+        player.stop()
+    with open(cut, "rb") as f:
+        kept = f.read()
+    status, err = replay(driver, appdir, cut)
+    if not kept.endswith(b"\n") or status != 0 or os.path.exists(cut + ".png"):
+        raise Failure(f"recording-cannot-grow: {len(kept)} bytes kept, replayed to {status}: {err}")
+    print(f"ok   recording-cannot-grow: {len(kept)} bytes of whole lines replay to 0", flush=True)
+
+    viewer = Player(desk, game, "--play", cut)
+    try:
+        told(viewer, "shown-to-its-cut", "кончилась посреди игры", battle=True)
+        viewer.key("Up")
+        time.sleep(1)
+        viewer.key("Escape")
+        time.sleep(0.8)
+        viewer.key("Return")
+        if viewer.proc.wait(10) != 0:
+            raise Failure("shown-to-its-cut: a key, Esc and Yes did not end the program")
+        print("ok   shown-to-its-cut: a key took the battle over", flush=True)
+    finally:
+        viewer.stop()
+
+
 def replay(driver, appdir, script):
     r = subprocess.run([driver, "--appdir", appdir, script], capture_output=True, timeout=120)
     return r.returncode, r.stderr.decode("utf-8", "replace")
@@ -218,7 +302,9 @@ def main():
     if not server:
         return skip("Xvfb could not start")
     xvfb, display = server
-    os.makedirs(args.out, exist_ok=True)
+    # Each run starts afresh: what an earlier run left is no file of this one's.
+    shutil.rmtree(args.out, ignore_errors=True)
+    os.makedirs(args.out)
     desk = Desktop(display, args.out)
     recording = os.path.join(args.out, "replay.krs")
     appdir = os.path.dirname(os.path.abspath(args.game))
@@ -226,6 +312,7 @@ def main():
         play(desk, args.game, recording)
         check_replays(desk, args.driver, appdir, recording)
         watch(desk, args.game, recording)
+        notices(desk, args.game, args.driver, appdir)
     except Failure as f:
         print(f"FAILED {f}\nthe recording and the program's output: {args.out}", flush=True)
         return 1

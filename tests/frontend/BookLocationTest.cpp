@@ -46,7 +46,7 @@ TEST_F(Folders, DataBesideTheProgramThenFromTheProgramThenTheAbsolutePlace) {
     EXPECT_FALSE(found->installed);
 
     EXPECT_EQ(DataFolderPlaces(bin.string(), places),
-              bin.string() + " or " + relative.string() + " or " + absolute.string());
+              bin.string() + ", " + relative.string() + ", " + absolute.string());
 }
 
 TEST_F(Folders, AFileNamedGamedataIsNoDataFolder) {

@@ -27,6 +27,9 @@ public:
         created.push_back(p);
         return Go("CreateNew") ? real_.CreateNew(p) : -1;
     }
+    int OpenToChange(const std::string& p) override {
+        return Go("OpenToChange") ? real_.OpenToChange(p) : -1;
+    }
     long Read(int fd, char* b, size_t n) override { return Go("Read") ? real_.Read(fd, b, n) : -1; }
     long Write(int fd, const char* b, size_t n) override {
         if (!Go("Write")) return -1;
@@ -42,6 +45,9 @@ public:
         return done;
     }
     int Sync(int fd) override { return Go("Sync") ? real_.Sync(fd) : -1; }
+    int Truncate(int fd, uint64_t size) override {
+        return Go("Truncate") ? real_.Truncate(fd, size) : -1;
+    }
     int Close(int fd) override {
         // A close that fails has still let the descriptor go.
         const int r = real_.Close(fd);

@@ -117,7 +117,7 @@ check_game() {
     cat game.err >&2
     fail "$label ended by itself with status $status"
   fi
-  if grep -qiE "no game data|couldn't open|cannot" game.err; then
+  if grep -qiE "no game data|данных игры нет|couldn.t open|cannot" game.err; then
     cat game.err >&2
     fail "$label misses some of its data"
   fi

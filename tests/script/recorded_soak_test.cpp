@@ -42,7 +42,12 @@ struct RecordedRun {
         : media(log, dir.string()),
           scripted(boxes),
           wav(log, dir.string()),
-          recorder(recording, game),
+          recorder(
+              [this](const std::string& line) {
+                  recording << line << '\n';
+                  return true;
+              },
+              game),
           dialogs(scripted, timers, recorder),
           platform{timers, media, dialogs, wav, random, dir.string()},
           game(platform),

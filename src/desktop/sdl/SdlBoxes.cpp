@@ -174,7 +174,7 @@ int SdlBoxes::Run(const std::string& title, const std::string& text,
         SDL_Event e;
         if (!SDL_WaitEventTimeout(&e, host_.IdleMs())) continue;
         do {
-            host_.Notice(e);
+            host_.NoteInput(e);
             if (host_.Pads().Handle(e, place)) {
                 if (const int answer = padPresses(); answer >= 0) return answer;
                 continue;

@@ -35,7 +35,7 @@ public:
     virtual CloseRequests& Closes() = 0;
     // Notes what gave an event of the player's (the keyboard, the mouse, a
     // finger, a pad), and tells what gave the last one.
-    virtual void Notice(const SDL_Event& e) = 0;
+    virtual void NoteInput(const SDL_Event& e) = 0;
     virtual InputKind LastInput() const = 0;
     // A quit from the desktop session or a signal: shuts the program down
     // (does not return) unless it is already shutting down.

@@ -18,7 +18,7 @@ int64_t RealNow() {
 }  // namespace
 
 SdlPlayback::SdlPlayback(Game& g, TimerQueue& timers, SdlMediaSystem& media, IDialogs& boxes,
-                         std::function<void()> present)
+                         std::function<void()> present, std::function<void(const std::string&)> cut)
     : timers_(timers),
       media_(media),
       present_(std::move(present)),
@@ -37,10 +37,10 @@ SdlPlayback::SdlPlayback(Game& g, TimerQueue& timers, SdlMediaSystem& media, IDi
                           SDL_PumpEvents();
                       }
                   },
-                  &boxes}) {}
+                  &boxes, std::move(cut)}) {}
 
-void SdlPlayback::Start(Recording recording, int speed) {
-    player_.Play(std::move(recording));
+void SdlPlayback::Start(const Recording& recording, int speed) {
+    player_.Play(recording);
     media_.endsAsTold = true;
     speed_ = speed;
     start_ = RealNow();

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "replay/RecordingPlayer.h"
 
@@ -21,12 +22,15 @@ class TimerQueue;
 // to the program's own.
 class SdlPlayback {
 public:
+    // `present` shows the window while a box of the recording stays open;
+    // `cut` hears when the recording runs out while the program runs ("")
+    // or comes to a line no recording holds (the line).
     SdlPlayback(Game& g, TimerQueue& timers, SdlMediaSystem& media, IDialogs& boxes,
-                std::function<void()> present);
+                std::function<void()> present, std::function<void(const std::string&)> cut);
 
     IDialogs& Boxes() { return player_; }
     // Starts showing `recording` with the timer clock where it is.
-    void Start(Recording recording, int speed);
+    void Start(const Recording& recording, int speed);
     bool Playing() const { return player_.Playing(); }
     // Runs the recording up to the moment it has come to.
     void Run();

@@ -32,6 +32,15 @@ constexpr uint32_t kScoreColour = 0xFFFF00;
 // The main menu's light, in the red of the game's title on its picture.
 constexpr uint32_t kMenuLight = 0x782216;
 
+// How long a notice stays, and its band: at the foot of a screen, in the
+// battle window's sky below the upgrades (the readouts stay clear).
+constexpr uint64_t kNoticeMs = 6000;
+constexpr int kNoticeMargin = 6;
+constexpr int kNoticePadding = 16;
+constexpr int kNoticeHeight = 24;
+constexpr int kNoticeBattleTop = 100;
+constexpr int kNoticeShade = 200;
+
 // A tick drawn in client pixels, so that it scales with them.
 void CheckMark(SdlPainter& p, int x, int y, uint32_t rgb) {
     for (int t = 0; t < 3; ++t) {
@@ -328,6 +337,7 @@ void SdlScreen::Draw(const Game& g) {
     if (!shown_) return;
     SdlPainter p(renderer_, fonts_, box_);
     DrawShown(g, p);
+    DrawNotice(p);
 }
 
 void SdlScreen::Present() {
@@ -345,6 +355,7 @@ bool SdlScreen::PresentChanges(const Game& g) {
             const Rect o = box_.ToOutput(rc);
             ClipScope clip(renderer_, o);
             DrawShown(g, p);
+            DrawNotice(p);
             out.push_back({o.x, o.y, o.w, o.h});
         }
         SDL_RenderFlush(renderer_);
@@ -380,6 +391,39 @@ void SdlScreen::DrawMenuLight(SdlPainter& p) {
         p.Bevel({rc.x + i, rc.y + i, rc.w - 2 * i, rc.h - 2 * i}, kMenuLight, kMenuLight);
     const int mid = rc.y + rc.h / 2;
     for (int i = 0; i < 8; ++i) p.Fill({rc.x - 16 + i, mid - 8 + i, 1, 2 * (8 - i)}, kMenuLight);
+}
+
+void SdlScreen::Notice(const std::string& text) {
+    notice_ = text;
+    noticeShown_ = 0;
+    wholeDue_ = true;
+}
+
+std::optional<int64_t> SdlScreen::NoticeLeftMs() const {
+    if (notice_.empty() || noticeShown_ == 0) return std::nullopt;
+    const uint64_t now = SDL_GetTicks64();
+    return now >= noticeShown_ + kNoticeMs ? 0
+                                           : static_cast<int64_t>(noticeShown_ + kNoticeMs - now);
+}
+
+bool SdlScreen::NoticeGone() {
+    if (NoticeLeftMs() != 0) return false;
+    notice_.clear();
+    wholeDue_ = true;
+    return true;
+}
+
+void SdlScreen::DrawNotice(SdlPainter& p) {
+    if (notice_.empty() || !shown_) return;
+    if (noticeShown_ == 0) noticeShown_ = std::max<uint64_t>(SDL_GetTicks64(), 1);
+    const FontSpec font = UiFont(true);
+    const int textW = static_cast<int>(p.OutputWidth(font, notice_) / p.Box().Factor());
+    const int w = std::min(textW + 2 * kNoticePadding, OuterWidth() - 2 * kNoticeMargin);
+    const int y = shown_->menuBar ? MenuBarHeight + kNoticeBattleTop
+                                  : OuterHeight() - kNoticeMargin - kNoticeHeight;
+    const Rect band{(OuterWidth() - w) / 2, y, w, kNoticeHeight};
+    p.Shade(band, kNoticeShade);
+    p.TextIn(font, notice_, kBoxLight, band, Align::Centre);
 }
 
 void SdlScreen::DrawLabels(const Game& g, SdlPainter& p) {

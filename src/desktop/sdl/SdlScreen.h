@@ -105,6 +105,14 @@ public:
     // present changed; false when there is nothing.
     bool PresentChanges(const Game& g);
 
+    // A short notice over the window's picture (never in the game's frame)
+    // for a few seconds from the time it first shows; it replaces one shown.
+    void Notice(const std::string& text);
+    // The milliseconds until the notice shown goes; nothing when none is shown.
+    std::optional<int64_t> NoticeLeftMs() const;
+    // True, once, when the notice's time is up: the window is due without it.
+    bool NoticeGone();
+
     // The pointer: the upgrade pointer over a label that can buy, else the arrow.
     void UpgradePointer(bool on);
     // Lights the main menu's word `area` (its place among the hot areas) as
@@ -119,6 +127,7 @@ private:
     void DrawMenuBar(const Game& g, SdlPainter& p);
     void DrawLabels(const Game& g, SdlPainter& p);
     void DrawMenuLight(SdlPainter& p);
+    void DrawNotice(SdlPainter& p);
     // The size the desktop window takes for `look` at the current factor.
     int WindowWidth(const WindowLook& look) const;
     int WindowHeight(const WindowLook& look) const;
@@ -164,6 +173,8 @@ private:
     void Settle();
     SdlFonts fonts_;
     std::unique_ptr<MenuBar> menu_;
+    std::string notice_;
+    uint64_t noticeShown_ = 0;  // SDL's milliseconds when it first showed; 0: not yet
 };
 
 }  // namespace krepogor

@@ -15,6 +15,7 @@
 #include "desktop/KeyCodes.h"
 #include "desktop/KeyRouting.h"
 #include "desktop/MainMenuFocus.h"
+#include "desktop/RecordTarget.h"
 #include "desktop/SettingsFile.h"
 #include "desktop/StartupText.h"
 #include "desktop/TimersMayWait.h"
@@ -39,6 +40,7 @@
 #include "frontend/CloseBox.h"
 #include "frontend/InfoScreens.h"
 #include "frontend/MainMenu.h"
+#include "frontend/PrintableText.h"
 #include "frontend/Shutdown.h"
 #include "platform/ClockRandom.h"
 #include "render/PictureLoader.h"
@@ -92,13 +94,17 @@ public:
           timers_(true),
           random_(options.playback ? ClockRandom(options.playback->seed) : ClockRandom()),
           boxes_(*this),
-          recorder_(options.recording ? *options.recording : nowhere_, game_),
+          recorder_([file = options.recording](
+                        const std::string& line) { return !file || file->Append(line + '\n'); },
+                    game_),
           dialogs_(boxes_, timers_, recorder_),
-          playback_(game_, timers_, media_, dialogs_,
-                    [this] {
-                        DrawWindow();
-                        screen_.Present();
-                    }),
+          playback_(
+              game_, timers_, media_, dialogs_,
+              [this] {
+                  DrawWindow();
+                  screen_.Present();
+              },
+              [this](const std::string& error) { TellCut(error); }),
           platform_{timers_,
                     media_,
                     playback_.Boxes(),
@@ -121,6 +127,7 @@ public:
         media_.onEnd = [this](const std::string& device) {
             recorder_.TrackEnded(timers_.Now(), device);
         };
+        if (!options.notice.empty()) screen_.Notice(options.notice);
     }
 
     // The program from its start to its end.
@@ -133,6 +140,7 @@ public:
         while (true) {
             Service();
             pads_.Repeat(PadPlaceNow());
+            if (screen_.NoticeGone()) dirty_ = true;
             const std::string shows = Shows(game_);
             if (dirty_ || shows != shows_ || screen_.IsWholeDue()) {
                 shows_ = shows;
@@ -151,13 +159,14 @@ public:
             if (!SDL_WaitEventTimeout(&e, IdleMs())) continue;
             do {
                 RunTimers();
-                Notice(e);
+                NoteInput(e);
                 if (!pads_.Handle(e, PadPlaceNow())) Handle(e);
             } while (SDL_PollEvent(&e));
         }
     }
 
     void Service() override {
+        TellIfStopped();
         if (boxes_.QuitAfterBox()) EndProgram();
         if (screen_.Follow(game_.windows.Visible())) dirty_ = true;
         RunTimers();
@@ -174,6 +183,7 @@ public:
             wait = *timer - playback_.Ticks();
         if (const auto pad = pads_.NextDue())
             wait = std::min(wait, *pad - static_cast<int64_t>(SDL_GetTicks64()));
+        if (const auto notice = screen_.NoticeLeftMs()) wait = std::min(wait, *notice);
         if (wait == INT64_MAX) return kMaxIdleMs;
         return static_cast<int>(std::clamp<int64_t>(wait, 0, kMaxIdleMs));
     }
@@ -190,25 +200,61 @@ public:
     SdlGamepads& Pads() override { return pads_; }
     void DrawWindow() override { screen_.Draw(game_); }
     CloseRequests& Closes() override { return closes_; }
-    void Notice(const SDL_Event& e) override {
+    void NoteInput(const SDL_Event& e) override {
         if (const auto kind = InputKindOf(e)) lastInput_ = *kind;
     }
     InputKind LastInput() const override { return lastInput_; }
     void EndProgram() override {
         if (!game_.ShuttingDown) Do("quit", [this] { Shutdown(game_); });
     }
-    // The state the run ended in closes its recording.
+    // The state the run ended in closes its recording, and the battle
+    // window's last frame goes beside a whole one.
     void Finish() {
         recorder_.Finish();
-        std::string error;
+        TellIfStopped();
+        if (options_.lastFramePath.empty() || recorder_.Stopped()) return;
         const Canvas& frame = view_.Frame();
-        if (!options_.lastFramePath.empty() &&
-            !SavePng(options_.lastFramePath, frame.Pixels(), Canvas::Width, Canvas::Height, error))
-            std::cerr << "krepogor: " << error << "\n";
+        std::string png, error;
+        if (!PngBytes(frame.Pixels(), Canvas::Width, Canvas::Height, png, error))
+            error = "последний кадр не сохранён: " + error;
+        else
+            error = SaveLastFrame(SystemFileCalls(), options_.lastFramePath, png);
+        if (!error.empty()) std::cerr << "krepogor: " << error << "\n";
     }
 
 private:
     std::string Visible() const { return game_.windows.Visible(); }
+
+    // Tells the player what they must know about the run: on standard
+    // error, and for a few seconds over the window's picture.
+    void Tell(const std::string& line, const std::string& notice) {
+        std::cerr << "krepogor: " << line << "\n";
+        screen_.Notice(notice);
+    }
+
+    // A recording that lost a line stops there; the player hears it once.
+    void TellIfStopped() {
+        if (!recorder_.Stopped() || toldStopped_) return;
+        toldStopped_ = true;
+        const std::string why = options_.recording->Error();
+        Tell("запись игры в " + QuotedPath(options_.recording->Path()) + " остановлена: " + why +
+                 "; она цела до этого места, а игра идёт дальше без записи",
+             "Игра больше не записывается: " + why);
+    }
+
+    // The recording shown ran out (or came to a line no recording holds)
+    // while the program runs: the picture stays until the player takes over.
+    void TellCut(const std::string& error) {
+        const std::string name = QuotedPath(options_.playPath);
+        if (error.empty())
+            Tell("запись " + name +
+                     " кончилась посреди игры; клавиша или щелчок мыши отдают игру вам",
+                 "Запись кончилась посреди игры: нажмите клавишу, чтобы играть дальше");
+        else
+            Tell("запись " + name + " дальше не показать: " + error +
+                     "; клавиша или щелчок мыши отдают игру вам",
+                 "Запись испорчена: нажмите клавишу, чтобы играть дальше");
+    }
 
     // Moves the decoded pictures into the game, once; a picture that would
     // not load ends the start here.
@@ -409,8 +455,8 @@ private:
     TimerQueue timers_;
     ClockRandom random_;
     SdlBoxes boxes_;
-    std::ostream nowhere_{nullptr};  // the recording of a run that keeps none
     RunRecorder recorder_;
+    bool toldStopped_ = false;
     RecordingDialogs dialogs_;
     SdlPlayback playback_;
     CloseRequests closes_;

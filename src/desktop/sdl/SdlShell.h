@@ -2,12 +2,12 @@
 
 #include <functional>
 #include <optional>
-#include <ostream>
 #include <string>
 
 #include "desktop/DisplayOptions.h"
 #include "frontend/BookLocation.h"
-#include "replay/RecordingPlayer.h"
+#include "frontend/OwnFile.h"
+#include "replay/RecordingLines.h"
 
 namespace krepogor {
 
@@ -21,14 +21,20 @@ struct ShellOptions {
     // Where the windows' settings are remembered between runs; empty: nowhere.
     std::string settingsPath;
     // Where the run is written as a driver script as it plays; none: nullptr.
-    std::ostream* recording = nullptr;
+    // Should a line fail to go there, the recording stops and the player is
+    // told, once.
+    OwnFile* recording = nullptr;
     // Where the battle window's last frame is saved as a PNG when the game
     // ends, beside the recording; "": nowhere.
     std::string lastFramePath;
     // A recording to show, at `playSpeed` times its pace, until the player
-    // takes over with a key or a click.
+    // takes over with a key or a click; `playPath` names it to the player.
     std::optional<Recording> playback;
+    std::string playPath;
     int playSpeed = 1;
+    // What the player was told on standard error before the window opened,
+    // shown in the window for a few seconds too; "": nothing.
+    std::string notice;
     // Called on every pass of the event loops, a box's included: lets a test
     // push input and watch the game.
     std::function<void(const Game&)> onPass;

@@ -30,9 +30,17 @@ public:
     int CreateNew(const std::string& path) override {
         return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     }
+    int OpenToChange(const std::string& path) override {
+        return ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    }
     long Read(int fd, char* buf, size_t n) override { return ::read(fd, buf, n); }
     long Write(int fd, const char* buf, size_t n) override { return ::write(fd, buf, n); }
     int Sync(int fd) override { return ::fsync(fd); }
+    int Truncate(int fd, uint64_t size) override {
+        const auto at = static_cast<off_t>(size);
+        if (::ftruncate(fd, at) != 0) return -1;
+        return ::lseek(fd, at, SEEK_SET) < 0 ? -1 : 0;
+    }
     int Close(int fd) override { return ::close(fd); }
     int SyncFolder(const std::string& path) override {
         const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

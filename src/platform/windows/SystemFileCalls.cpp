@@ -98,6 +98,10 @@ public:
         return Open(path, GENERIC_WRITE, CREATE_NEW,
                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT);
     }
+    int OpenToChange(const std::string& path) override {
+        return Open(path, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT);
+    }
     long Read(int fd, char* buf, size_t n) override {
         const HANDLE h = FileOf(fd);
         if (h == INVALID_HANDLE_VALUE) return -1;
@@ -117,6 +121,14 @@ public:
         const HANDLE h = FileOf(fd);
         if (h == INVALID_HANDLE_VALUE) return -1;
         return FlushFileBuffers(h) ? 0 : Failed();
+    }
+    int Truncate(int fd, uint64_t size) override {
+        const HANDLE h = FileOf(fd);
+        if (h == INVALID_HANDLE_VALUE) return -1;
+        LARGE_INTEGER at{};
+        at.QuadPart = static_cast<LONGLONG>(size);
+        if (!SetFilePointerEx(h, at, nullptr, FILE_BEGIN) || !SetEndOfFile(h)) return Failed();
+        return 0;
     }
     int Close(int fd) override {
         std::lock_guard<std::mutex> guard(mutex_);

@@ -36,8 +36,8 @@ int main(int argc, char** argv) {
     const std::string exeDir = krepogor::ExecutableDir(argc > 0 ? argv[0] : "");
     const auto found = krepogor::FindDataFolder(exeDir);
     if (!found && appDir.empty()) {
-        std::cerr << "krepogor-script: no game data in " << krepogor::DataFolderPlaces(exeDir)
-                  << "\n";
+        std::cerr << "krepogor-script: no game data in any of "
+                  << krepogor::DataFolderPlaces(exeDir) << "\n";
         return 4;
     }
     const krepogor::DataFolder data = appDir.empty() ? *found : krepogor::DataFolder{appDir, false};
