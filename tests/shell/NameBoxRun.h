@@ -65,7 +65,7 @@ inline Outcome WinAndThen(const std::string& name,
     options.onPass = [&](const Game& seen) {
         const Uint64 now = SDL_GetTicks64();
         if (start == 0) start = now;
-        if (now - start > 20000) {  // whatever happened, do not hang
+        if (now - start > 60000) {  // whatever happened, do not hang
             outcome.timedOut = true;
             SDL_Event quit{};
             quit.type = SDL_QUIT;
