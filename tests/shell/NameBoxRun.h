@@ -41,10 +41,16 @@ struct Outcome {
     std::string book;  // the first row's name field, as stored
 };
 
-// Starts a battle, brings it to its last kill and, once the name box is open,
-// does `inBox` (once). Returns how the program ended and what the book holds.
-inline Outcome WinAndThen(const std::string& name, const std::function<void()>& inBox) {
-    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
+// Starts a battle, calls `beforeWin` on its passes until it returns true (a
+// null one at once), brings it to its last kill and, once the name box is
+// open, calls `inBox` on every pass until it returns true. Returns how the
+// program ended and what the book holds.
+inline Outcome WinAndThen(const std::string& name,
+                          const std::function<bool(const Game&)>& beforeWin,
+                          const std::function<bool(const Game&)>& inBox) {
+    // On SDL's dummy drivers unless told otherwise: the end-to-end test runs
+    // the pad's name in a window on its X server.
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 0);
     SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
     const fs::path book = fs::temp_directory_path() / ("krepogor-name-box-" + name) / "table.dat";
     fs::remove_all(book.parent_path());
@@ -54,12 +60,12 @@ inline Outcome WinAndThen(const std::string& name, const std::function<void()>& 
     options.resourcesDir = KREPOGOR_SOURCE_DIR "/resources";
     options.book.path = book.string();
     Outcome outcome;
-    bool clicked = false, won = false, acted = false;
+    bool clicked = false, ready = !beforeWin, won = false, acted = false, ended = false;
     Uint64 start = 0;
     options.onPass = [&](const Game& seen) {
         const Uint64 now = SDL_GetTicks64();
         if (start == 0) start = now;
-        if (now - start > 20000) {  // whatever happened, do not hang
+        if (now - start > 60000) {  // whatever happened, do not hang
             outcome.timedOut = true;
             SDL_Event quit{};
             quit.type = SDL_QUIT;
@@ -75,15 +81,22 @@ inline Outcome WinAndThen(const std::string& name, const std::function<void()>& 
             e.button.y = 150;
             SDL_PushEvent(&e);
             clicked = true;
-        } else if (!won && battle && seen.frm_vustrel.Tmr_kernel.Enabled()) {
+        } else if (!ready && battle) {
+            ready = beforeWin(seen);
+        } else if (!won && ready && battle && seen.frm_vustrel.Tmr_kernel.Enabled()) {
             // The battle at its last kill: the next tick is the victory.
             Game& g = const_cast<Game&>(seen);
             g.st.Level = 10;
             g.st.Kills = 1500;
             won = true;
         } else if (won && !acted && battle && !seen.frm_vustrel.Tmr_kernel.Enabled()) {
-            acted = true;  // the tick has stopped for the name box
-            inBox();
+            acted = inBox(seen);  // the tick has stopped for the name box
+        } else if (won && !ended && seen.windows.IsVisible("FrmWin")) {
+            // The name is in the book: the game ends.
+            ended = true;
+            SDL_Event e{};
+            e.type = SDL_QUIT;
+            SDL_PushEvent(&e);
         }
     };
     outcome.status = RunDesktopGame(options);
@@ -92,6 +105,14 @@ inline Outcome WinAndThen(const std::string& name, const std::function<void()>& 
     in.close();  // Windows removes no open file
     fs::remove_all(book.parent_path());
     return outcome;
+}
+
+// The same, doing `inBox` once in the name box.
+inline Outcome WinAndThen(const std::string& name, const std::function<void()>& inBox) {
+    return WinAndThen(name, nullptr, [&](const Game&) {
+        inBox();
+        return true;
+    });
 }
 
 }  // namespace krepogor

@@ -1,8 +1,10 @@
 // The name box of a won battle in the real desktop program, on SDL's dummy
-// drivers: what is typed is what the book keeps.
+// drivers: what is typed is what the book keeps, on the keyboard or with a
+// pad alone on the keyboard on the screen.
 #include <gtest/gtest.h>
 
 #include "NameBoxRun.h"
+#include "VirtualPad.h"
 
 namespace krepogor {
 namespace {
@@ -21,6 +23,39 @@ TEST(NameBox, KeepsWhatIsTypedAsTheBookHoldsIt) {
     EXPECT_FALSE(o.timedOut);
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.book, "\xC9 \xE2\xE0\xED" + std::string(15, ' '));  // "Й ван"
+}
+
+TEST(NameBox, TakesANameFromThePadAlone) {
+    SDL_setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);
+    VirtualPad pad;
+    // In the battle the pad is plugged in and fires: the pad was the last
+    // input, so the name box opens with its keyboard.
+    PadSteps battle;
+    battle.Then([&](const Game&) { pad.Plug(); }).Taps(pad, {SDL_CONTROLLER_BUTTON_A});
+    enum { A = SDL_CONTROLLER_BUTTON_A, B = SDL_CONTROLLER_BUTTON_B };
+    enum { Up = SDL_CONTROLLER_BUTTON_DPAD_UP, Down = SDL_CONTROLLER_BUTTON_DPAD_DOWN };
+    enum { Left = SDL_CONTROLLER_BUTTON_DPAD_LEFT, Right = SDL_CONTROLLER_BUTTON_DPAD_RIGHT };
+    enum { L = SDL_CONTROLLER_BUTTON_LEFTSHOULDER, R = SDL_CONTROLLER_BUTTON_RIGHTSHOULDER };
+    PadSteps box;
+    box.Then([](const Game&) {})  // drawn once
+        .Then([](const Game&) { WindowShot("name-box-keyboard"); })
+        .Taps(pad, {Down, Down, A})  // Я
+        .Taps(pad, {R, R})           // the Latin capitals, the light in its place (Z)
+        .Then([](const Game&) { WindowShot("name-box-keyboard-latin"); })
+        .Taps(pad, {L})                                                // the Cyrillic small letters
+        .Taps(pad, {Up, Up, Right, Right, Right, Right, Right, A})     // н
+        .Taps(pad, {B, A})                                             // erased and typed again
+        .Taps(pad, {Up, Right, Right, Right, Right, Right, Right, A})  // "-", over "5" and on
+        .Taps(pad, {Left, Left, Left, Left, Left, Left, Left, Left, Left, A})  // 2
+        .Then([](const Game&) { WindowShot("name-box-typed"); })
+        .Then([&](const Game&) { pad.Press(SDL_CONTROLLER_BUTTON_START, true); });  // "Готово"
+    const Outcome o = WinAndThen(
+        "pad", [&](const Game& g) { return battle.Pass(g); },
+        [&](const Game& g) { return box.Pass(g); });
+    EXPECT_FALSE(o.timedOut);
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(box.Taken(), box.Size());
+    EXPECT_EQ(o.book, "\xDF\xED-2" + std::string(16, ' '));  // "Ян-2"
 }
 
 }  // namespace

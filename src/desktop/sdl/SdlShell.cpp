@@ -17,6 +17,7 @@
 #include "desktop/HotAreas.h"
 #include "desktop/KeyCodes.h"
 #include "desktop/KeyRouting.h"
+#include "desktop/MainMenuFocus.h"
 #include "desktop/PlayerChoices.h"
 #include "desktop/RecordTarget.h"
 #include "desktop/SettingsFile.h"
@@ -32,6 +33,7 @@
 #include "desktop/sdl/SdlDisplayDensity.h"
 #include "desktop/sdl/SdlGamepads.h"
 #include "desktop/sdl/SdlHangup.h"
+#include "desktop/sdl/SdlInputKind.h"
 #include "desktop/sdl/SdlMediaSystem.h"
 #include "desktop/sdl/SdlPicturePreload.h"
 #include "desktop/sdl/SdlPlayback.h"
@@ -178,6 +180,7 @@ public:
             do {
                 RunTimers();
                 if (e.type == SDL_CONTROLLERBUTTONDOWN) HideTouch();
+                NoteInput(e);
                 if (!pads_.Handle(e, PadPlaceNow())) Handle(e);
             } while (SDL_PollEvent(&e));
         }
@@ -219,6 +222,10 @@ public:
     SdlGamepads& Pads() override { return pads_; }
     void DrawWindow() override { screen_.Draw(game_); }
     CloseRequests& Closes() override { return closes_; }
+    void NoteInput(const SDL_Event& e) override {
+        if (const auto kind = InputKindOf(e)) lastInput_ = *kind;
+    }
+    InputKind LastInput() const override { return lastInput_; }
     void EndProgram() override {
         if (!game_.ShuttingDown) Do("quit", [this] { Shutdown(game_); });
     }
@@ -341,9 +348,10 @@ private:
     }
 
     // Where a pad's buttons go outside the boxes.
-    PadPlace PadPlaceNow() const {
+    PadPlace PadPlaceNow() {
         const std::string shown = Visible();
-        if (shown == "frm_vustrel") return PadPlace::Battle;
+        if (shown == "frm_vustrel")
+            return screen_.Menu().Open() >= 0 ? PadPlace::MenuBar : PadPlace::Battle;
         if (shown == "frm_menu" || shown.empty()) return PadPlace::MainMenu;
         return PadPlace::Screen;
     }
@@ -391,6 +399,8 @@ private:
                 keys_.Up(e.key.keysym.scancode);
                 break;
             case SDL_MOUSEMOTION: {
+                // The mouse puts out the main menu's light the keys lit.
+                if (e.motion.xrel != 0 || e.motion.yrel != 0) LightMenuWord(false);
                 // Over the black bars, and over the touch controls, the
                 // pointer is over nothing of the game.
                 const auto control = ControlAt(e.motion.x, e.motion.y);
@@ -404,6 +414,7 @@ private:
                 break;
             }
             case SDL_MOUSEBUTTONDOWN:
+                LightMenuWord(false);
                 if (e.button.button != SDL_BUTTON_LEFT) break;
                 // A touch control takes the press: the mouse's, not a
                 // finger's copy of it, which its finger presses.
@@ -460,6 +471,13 @@ private:
         switch (keys_.Down(shown, scancode, k.repeat != 0, menuOpen)) {
             case KeyUse::Ignore:
                 break;
+            case KeyUse::MainMenu:
+                if (const auto key = MenuKeyOf(scancode)) {
+                    const std::string area = menuFocus_.Key(*key);
+                    LightMenuWord(true);
+                    if (!area.empty()) ChooseMainMenu(area);
+                }
+                break;
             case KeyUse::CloseScreen:
                 ScreenClickOf(shown);
                 break;
@@ -511,15 +529,26 @@ private:
                 Do("click frm_vustrel LblMod " + std::to_string(i),
                    [&] { LblMod_Click(game_, static_cast<int16_t>(i)); });
         } else if (visible == "frm_menu") {
-            const std::string area = MainMenuAreaAt(x, y);
-            void (*click)(Game&) = area == "lbl_new_game"  ? lbl_new_game_Click
-                                   : area == "lbl_credits" ? lbl_credits_Click
-                                   : area == "lbl_exit"    ? lbl_exit_Click
-                                                           : nullptr;
-            if (click) Do("click frm_menu " + area, [&] { click(game_); });
+            ChooseMainMenu(MainMenuAreaAt(x, y));
         } else if (!visible.empty()) {
             ScreenClickOf(visible);
         }
+    }
+
+    // A word of the main menu, clicked or chosen by the keys or the pad.
+    void ChooseMainMenu(const std::string& area) {
+        void (*click)(Game&) = area == "lbl_new_game"  ? lbl_new_game_Click
+                               : area == "lbl_credits" ? lbl_credits_Click
+                               : area == "lbl_exit"    ? lbl_exit_Click
+                                                       : nullptr;
+        if (click) Do("click frm_menu " + area, [&] { click(game_); });
+    }
+
+    // Shows the main menu's light where the keys or the pad put it, or puts
+    // it out.
+    void LightMenuWord(bool on) {
+        if (!on) menuFocus_.Clear();
+        if (screen_.LightMenuWord(menuFocus_.Lit())) dirty_ = true;
     }
 
     void ScreenClickOf(const std::string& screen) {
@@ -546,6 +575,8 @@ private:
     SdlPlayback playback_;
     CloseRequests closes_;
     KeyRouter keys_;
+    MainMenuFocus menuFocus_;
+    InputKind lastInput_ = InputKind::Mouse;
     Platform platform_;
     Game game_;
     SceneView view_;
