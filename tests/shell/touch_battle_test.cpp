@@ -179,7 +179,7 @@ void Screenshot(const std::string& name, const TouchLayout& l) {
 TEST(Touch, PlaysABattleWithFingersAloneAndItsRecordingReplays) {
     const bool onScreen = std::getenv("KREPOGOR_TOUCH_SHOTS") != nullptr;
     const bool fill = std::getenv("KREPOGOR_TOUCH_FULLSCREEN") != nullptr;
-    const Targets targets = MeasureTargets();
+    Targets targets;
     FixedDensity fixed;
     std::optional<SdlDisplayDensity> display;
     // On the X server the display's own density, as a player's game takes it.
@@ -212,6 +212,8 @@ TEST(Touch, PlaysABattleWithFingersAloneAndItsRecordingReplays) {
          }},
         {battle,
          [&](const Game&) {
+             // Fonts of the test's own beside the game's.
+             targets = MeasureTargets();
              shown = Light(control(TouchControl::Fire));
              Screenshot("shown", layout());
              fingers.Down(1, control(TouchControl::Up));  // held: all the way up
