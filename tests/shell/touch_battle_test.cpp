@@ -284,6 +284,7 @@ TEST(Touch, PlaysABattleWithFingersAloneAndItsRecordingReplays) {
              k.type = SDL_KEYDOWN;
              k.key.state = SDL_PRESSED;
              k.key.keysym.scancode = SDL_SCANCODE_LSHIFT;
+             k.key.windowID = SDL_GetWindowID(GameWindow());  // the keyboard's, not a pad's
              SDL_PushEvent(&k);
          }},
         {Always,

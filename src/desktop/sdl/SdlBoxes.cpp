@@ -90,7 +90,7 @@ int SdlBoxes::Run(const std::string& title, const std::string& text,
     const int escape = EscapeButton(buttons.size());
     // The name box's keyboard shows at once for a player without a keyboard.
     NameKeys keys;
-    const InputKind before = host_.LastInput();
+    const InputKind before = host_.Input().Kind();
     keys.shown = field && (before == InputKind::Pad || before == InputKind::Touch);
     if (field) host_.Pads().ForgetPresses();
     // The button a key of the keyboard on the screen answers, or -1.
@@ -328,7 +328,7 @@ void SdlBoxes::Draw(const BoxLayout& b, const std::string& title,
         button(b.buttons[i], buttons[i], i == 0, pressed == static_cast<int>(i) && hot == pressed);
     if (b.keyboardButton.w > 0) button(b.keyboardButton, kShowKeyboard, false, keys.showDown);
     if (keys.shown)
-        DrawScreenKeyboard(p, keys.board, b.keyboard, host_.LastInput() == InputKind::Pad,
+        DrawScreenKeyboard(p, keys.board, b.keyboard, host_.Input().Kind() == InputKind::Pad,
                            keys.down);
 }
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "desktop/BoxLayout.h"
-#include "desktop/InputKind.h"
+#include "desktop/LastInput.h"
 #include "desktop/ScreenKeyboard.h"
 #include "platform/Dialogs.h"
 
@@ -34,9 +34,9 @@ public:
     // The program's close requests, shared by every event loop.
     virtual CloseRequests& Closes() = 0;
     // Notes what gave an event of the player's (the keyboard, the mouse, a
-    // finger, a pad), and tells what gave the last one.
+    // finger, a pad), whichever loop reads it, and tells what gave the last.
     virtual void NoteInput(const SDL_Event& e) = 0;
-    virtual InputKind LastInput() const = 0;
+    virtual const LastInput& Input() const = 0;
     // A quit from the desktop session or a signal: shuts the program down
     // (does not return) unless it is already shutting down.
     virtual void EndProgram() = 0;

@@ -7,8 +7,9 @@
 namespace krepogor {
 namespace {
 
-InputKind Pointer(Uint32 which) {
-    return which == SDL_TOUCH_MOUSEID ? InputKind::Touch : InputKind::Mouse;
+std::optional<InputKind> Pointer(Uint32 which) {
+    if (which == SDL_TOUCH_MOUSEID) return std::nullopt;
+    return InputKind::Mouse;
 }
 
 }  // namespace

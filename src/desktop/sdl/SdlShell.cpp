@@ -3,7 +3,6 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdint>
 #include <iostream>
 #include <limits>
@@ -129,7 +128,7 @@ public:
           pictures_(&pictures),
           byHand_(settings.byHand),
           battleKeys_(choices.keys),
-          touch_(choices.touch.on) {
+          touch_(input_, choices.touch.on) {
         // A recording shown may start a battle at once; a player's run first
         // shows the main menu, which needs none of the battle's pictures.
         if (options.playback) TakePictures();
@@ -143,10 +142,8 @@ public:
         screen_.UseTouch(touch_, options.density ? *options.density : displayDensity_,
                          choices.touch.mm);
         pads_.battleKey = [this](int key) { return battleKeys_.KeyFor(key); };
-        SDL_AddEventWatch(NoteKeys, this);
         if (!options.notice.empty()) screen_.Notice(options.notice);
     }
-    ~Shell() override { SDL_DelEventWatch(NoteKeys, this); }
 
     // The program from its start to its end.
     void Run() {
@@ -179,7 +176,6 @@ public:
             if (!SDL_WaitEventTimeout(&e, IdleMs())) continue;
             do {
                 RunTimers();
-                if (e.type == SDL_CONTROLLERBUTTONDOWN) HideTouch();
                 NoteInput(e);
                 if (!pads_.Handle(e, PadPlaceNow())) Handle(e);
             } while (SDL_PollEvent(&e));
@@ -223,9 +219,14 @@ public:
     void DrawWindow() override { screen_.Draw(game_); }
     CloseRequests& Closes() override { return closes_; }
     void NoteInput(const SDL_Event& e) override {
-        if (const auto kind = InputKindOf(e)) lastInput_ = *kind;
+        const auto kind = InputKindOf(e);
+        // The touch controls came or went: drawn again, holding nothing.
+        if (kind && input_.Note(*kind)) {
+            touch_.LetGo();
+            dirty_ = true;
+        }
     }
-    InputKind LastInput() const override { return lastInput_; }
+    const LastInput& Input() const override { return input_; }
     void EndProgram() override {
         if (!game_.ShuttingDown) Do("quit", [this] { Shutdown(game_); });
     }
@@ -255,31 +256,16 @@ private:
         RunTimers();
         media_.DeliverFinished();
         if (screen_.Follow(game_.windows.Visible())) dirty_ = true;
-        // A key or a pad button that a box read.
-        if (keyOrPad_.exchange(false)) HideTouch();
         if (options_.onPass) options_.onPass(game_);
     }
 
-    // Sees every event as it is queued, whichever loop then reads it.
-    static int NoteKeys(void* shell, SDL_Event* e) {
-        if (e->type == SDL_KEYDOWN || e->type == SDL_CONTROLLERBUTTONDOWN)
-            static_cast<Shell*>(shell)->keyOrPad_ = true;
-        return 0;
-    }
-
-    // A key or a pad button: the touch controls hide.
-    void HideTouch() {
-        keyOrPad_ = false;
-        if (touch_.Hide()) dirty_ = true;
-    }
-
     // A finger, or the mouse, went down at (x, y) of the desktop window.
-    void TouchDown(int64_t pointer, bool finger, int x, int y) {
-        const bool shown = touch_.Shown();
-        const auto control = touch_.Down(pointer, finger, screen_.Touch().At(x, y),
-                                         static_cast<int64_t>(SDL_GetTicks64()));
-        if (touch_.Shown() != shown || control) dirty_ = true;
-        if (control) PressControl(*control);
+    void TouchDown(int64_t pointer, int x, int y) {
+        const auto control =
+            touch_.Down(pointer, screen_.Touch().At(x, y), static_cast<int64_t>(SDL_GetTicks64()));
+        if (!control) return;
+        dirty_ = true;
+        PressControl(*control);
     }
 
     // Where a finger is on the desktop window.
@@ -375,7 +361,6 @@ private:
     }
 
     void Handle(const SDL_Event& e) {
-        if (e.type == SDL_KEYDOWN) HideTouch();
         if (playback_.TakesOver(e)) return;
         const bool closeBox = e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE;
         if (e.type != SDL_QUIT && !closeBox) closes_.Other();
@@ -420,7 +405,7 @@ private:
                 // finger's copy of it, which its finger presses.
                 if (ControlAt(e.button.x, e.button.y)) {
                     if (e.button.which != SDL_TOUCH_MOUSEID)
-                        TouchDown(kMousePointer, false, e.button.x, e.button.y);
+                        TouchDown(kMousePointer, e.button.x, e.button.y);
                 } else if (const auto at = screen_.ToClient(e.button.x, e.button.y)) {
                     Click(at->x, at->y);
                 }
@@ -434,7 +419,7 @@ private:
                 // A recording shown is taken over by the finger's click.
                 if (!playback_.Playing()) {
                     const auto [x, y] = FingerAt(e.tfinger);
-                    TouchDown(e.tfinger.fingerId, true, x, y);
+                    TouchDown(e.tfinger.fingerId, x, y);
                 }
                 break;
             case SDL_FINGERMOTION: {
@@ -576,7 +561,6 @@ private:
     CloseRequests closes_;
     KeyRouter keys_;
     MainMenuFocus menuFocus_;
-    InputKind lastInput_ = InputKind::Mouse;
     Platform platform_;
     Game game_;
     SceneView view_;
@@ -585,9 +569,8 @@ private:
     std::string shows_;
     std::map<std::string, std::string> byHand_;  // the settings' lines the player wrote
     BattleKeys battleKeys_;
+    LastInput input_;
     TouchControls touch_;
-    // A key went down or a pad button was pressed since the last pass.
-    std::atomic<bool> keyOrPad_ = false;
 };
 
 }  // namespace
