@@ -23,7 +23,11 @@ title bar, a window shrunk to 50 x 50 stops at half its size, and `--scale 8`
 is lowered. Started three times in a row, with a window manager and without,
 the main menu comes back to the same place each time (frame included, every
 window lies whole on the screen), and one kept far off the screen comes back
-whole on it. Last, a handheld's 1280 x 800 screen and a pad alone (the
+whole on it. Keys chosen in settings.ini play a battle, and a key chosen
+twice is refused in one line. The shell's touch test plays a battle with
+fingers alone in a window on screens of 96 and 160 dots an inch and filling a
+phone's screen held sideways and upright, its buttons measured on its
+screenshots of the window. Last, a handheld's 1280 x 800 screen and a pad alone (the
 shell's pad tests in a window): the main menu, a battle, the menu bar and a
 name typed on the keyboard on the screen, their screenshots looked at and the
 smallest capitals measured.
@@ -846,59 +850,53 @@ def handheld(desk, tests):
 def touch(desk, tests, name, dpi, fullscreen):
     """The touch test of the shell's tests in a window, or filling the screen,
     on this X server under a window manager: a battle played with SDL's
-    finger events alone. It stops where a screenshot is due; the controls are
-    measured on the screen (what changed when a key hid them) and must be at
-    least 9 mm across at the screen's `dpi`."""
+    finger events alone. Its screenshots of the window note where the
+    controls stand; they are measured on them (what changed when a key hid
+    them) and must be at least 9 mm across at the screen's `dpi`."""
     shots = os.path.join(desk.out, f"touch-{name}")
     shutil.rmtree(shots, ignore_errors=True)
     os.makedirs(shots)
     # SDL reads the screen's size in millimetres from the X server's core
     # protocol; Xvfb's RandR output states none.
     env = dict(desk.env, SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="dummy", SDL_VIDEO_X11_XRANDR="0",
-               KREPOGOR_TOUCH_SHOTS=shots)
+               KREPOGOR_SHOTS=shots)
     if fullscreen:
         env["KREPOGOR_TOUCH_FULLSCREEN"] = "1"
     options = [o for o in env.get("ASAN_OPTIONS", "").split(":") if o]
     env["ASAN_OPTIONS"] = ":".join(options + ["detect_leaks=0"])
     wm = window_manager(desk)
-    run = subprocess.Popen([tests, "--gtest_filter=Touch.*"], env=env, stdout=subprocess.PIPE,
-                           stderr=subprocess.STDOUT)
-    taken = {}
     try:
-        deadline = time.time() + 90
-        while run.poll() is None and time.time() < deadline:
-            for ready in sorted(f for f in os.listdir(shots) if f.endswith(".ready")):
-                step = ready[:-len(".ready")]
-                with open(os.path.join(shots, ready)) as f:
-                    lines = f.read().split("\n")
-                side, where = lines[0].split()
-                buttons = [tuple(map(int, line.split())) for line in lines[1:] if line]
-                window = int(desk.xdo("search", "--onlyvisible", "--pid", run.pid).split()[0])
-                (x, y), _ = desk.client_area(window)
-                image = desk.screenshot(f"touch-{name}-{step}", (0, 0, *desk.screen))
-                taken[step] = (image.convert("RGB"), (x, y), int(side), where, buttons)
-                os.remove(os.path.join(shots, ready))
-                open(os.path.join(shots, step + ".done"), "w").close()
-            time.sleep(0.05)
-        if run.poll() is None:
-            run.kill()
-        output = run.communicate()[0].decode("utf-8", "replace")
+        run = subprocess.run([tests, "--gtest_filter=Touch.*"], env=env, capture_output=True,
+                             timeout=120)
     finally:
         wm.terminate()
         wm.wait()
+    output = run.stdout.decode("utf-8", "replace")
     if run.returncode != 0 or "[  PASSED  ] 1 test" not in output:
         raise Failure(f"touch-{name}: the battle played with fingers failed\n" + output[-3000:])
-    if set(taken) != {"shown", "held", "battle", "hidden"}:
-        raise Failure(f"touch-{name}: screenshots taken: {sorted(taken)}")
-    shown, (x, y), side, where, buttons = taken["shown"]
+    from PIL import Image
+    taken = {}
+    for step in ("shown", "held", "battle", "hidden"):
+        path = os.path.join(shots, f"touch-{step}")
+        if not os.path.exists(path + ".png"):
+            raise Failure(f"touch-{name}: no screenshot {step}")
+        with open(path + ".txt") as f:
+            lines = f.read().split("\n")
+        side, where = lines[0].split()
+        buttons = [tuple(map(int, line.split())) for line in lines[1:] if line]
+        taken[step] = (Image.open(path + ".png").convert("RGB"), int(side), where, buttons)
+    shown, side, where, buttons = taken["shown"]
     hidden = taken["hidden"][0]
+    size = desk.screen if fullscreen else BATTLE[1]
+    if shown.size != tuple(size):
+        raise Failure(f"touch-{name}: the window is {shown.size}, not {size}")
     sizes = []
     for bx, by, bw, bh in buttons:
         # The button as drawn: the pixels around its place that the key changed.
         around = side // 4
-        changed = [(px, py) for py in range(y + by - around, y + by + bh + around)
-                   for px in range(x + bx - around, x + bx + bw + around)
-                   if 0 <= px < desk.screen[0] and 0 <= py < desk.screen[1]
+        changed = [(px, py) for py in range(by - around, by + bh + around)
+                   for px in range(bx - around, bx + bw + around)
+                   if 0 <= px < shown.size[0] and 0 <= py < shown.size[1]
                    and shown.getpixel((px, py)) != hidden.getpixel((px, py))]
         if not changed:
             raise Failure(f"touch-{name}: no button drawn at {bx},{by}")
@@ -909,7 +907,7 @@ def touch(desk, tests, name, dpi, fullscreen):
         if (w, h) != (bw, bh) or mm < 9:
             raise Failure(f"touch-{name}: a button drawn {w} x {h} pixels ({mm:.1f} mm), "
                           f"laid out {bw} x {bh}")
-        under = [hidden.getpixel((x + bx + i, y + by + bh // 2)) for i in range(bw)]
+        under = [hidden.getpixel((bx + i, by + bh // 2)) for i in range(bw)]
         if (where == "bars") != all(p == (0, 0, 0) for p in under):
             raise Failure(f"touch-{name}: a button {where} stands over "
                           + ("the battle" if where == "bars" else "the black bars"))
@@ -918,7 +916,7 @@ def touch(desk, tests, name, dpi, fullscreen):
           f"each {w} x {h} pixels, {w * 25.4 / dpi:.1f} mm across at {dpi} dpi", flush=True)
 
 
-def touch_screens(tests, out, shots):
+def touch_screens(tests, out):
     """The touch controls at 1x in a window (on screens of 96 and 160 dots an
     inch) and filling a phone's screen held sideways and upright (400)."""
     for screen, dpi, name, fullscreen in (((1280, 1024), 96, "window-96dpi", False),
@@ -929,14 +927,11 @@ def touch_screens(tests, out, shots):
         if not server:
             raise Failure(f"Xvfb could not start a {screen[0]} x {screen[1]} screen")
         xvfb, display = server
-        desk = Desktop(display, out, screen, shots)
         try:
-            touch(desk, tests, name, dpi, fullscreen)
+            touch(Desktop(display, out, screen), tests, name, dpi, fullscreen)
         finally:
             xvfb.terminate()
             xvfb.wait()
-        shots = desk.shots
-    return shots
 
 
 def chosen_keys(desk, path):
@@ -1049,7 +1044,7 @@ def main():
             xvfb.wait()
         few_colours(args.game, args.out)
         if args.pad_test and shutil.which("openbox"):
-            desk.shots = touch_screens(args.pad_test, args.out, desk.shots)
+            touch_screens(args.pad_test, args.out)
         elif args.pad_test and required:
             raise Failure("openbox is not installed (scripts/install-deps.sh installs it)")
         runs = [(LARGE, large), (FULL_HD, filled), (NETBOOK, netbook)]
