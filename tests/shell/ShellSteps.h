@@ -53,7 +53,8 @@ public:
         SDL_setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);
     }
     ~VirtualPad() {
-        if (pad_) SDL_JoystickClose(pad_);
+        // The game's end (SDL_Quit) closed and freed it with every joystick.
+        if (pad_ && SDL_WasInit(SDL_INIT_JOYSTICK)) SDL_JoystickClose(pad_);
     }
     VirtualPad(const VirtualPad&) = delete;
     VirtualPad& operator=(const VirtualPad&) = delete;
