@@ -25,7 +25,12 @@ tests=(
   clang libclang-rt-dev
   # The Windows build (scripts/windows-deps.sh, the windows preset) and its tests.
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 nsis zip
+  # The browser build (scripts/web-deps.sh, the web preset) and its tests in Debian's chromium.
+  emscripten chromium
 )
+# Programs taken from any package that gives them: a machine with Node.js
+# from elsewhere keeps it; else Debian's packages give them.
+tests_commands=(node:nodejs npm:npm)
 
 case "${1:-all}" in
   play) packages=("${play[@]}") ;;
@@ -35,6 +40,10 @@ case "${1:-all}" in
     exit 2
     ;;
 esac
+
+[ "${1:-all}" = play ] || for c in "${tests_commands[@]}"; do
+  command -v "${c%%:*}" >/dev/null || packages+=("${c#*:}")
+done
 
 missing=()
 for p in "${packages[@]}"; do

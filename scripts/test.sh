@@ -21,5 +21,9 @@ cmake --workflow --preset asan
 # cached), the cross build, its tests under Wine, the zip and the installer,
 # and a smoke run of the unpacked game under Wine on an X server of its own.
 bash scripts/windows.sh
+# The browser build: its libraries from Debian's sources (built once, then
+# cached), the page, the driver and the unit tests under node, the page in
+# Debian's chromium, and the zip for a static host.
+bash scripts/web.sh
 # A minute of each fuzzer (clang's libFuzzer) on the book and the driver.
 bash scripts/fuzz.sh 60

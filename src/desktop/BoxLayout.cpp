@@ -79,24 +79,47 @@ int BoxLayout::ButtonAt(int x, int y) const {
 }
 
 BoxLayout LayOutBox(const std::string& title, const std::string& text, int buttonCount,
-                    bool withField, int windowW, int windowH, const TextMetrics& m) {
+                    bool withField, int windowW, int windowH, const TextMetrics& m,
+                    const KeyboardRoom& room) {
     BoxLayout b;
     const int maxPanel = std::max(windowW - 16, 2 * kMargin + 40);
-    const int maxText = std::min(kMaxTextWidth, maxPanel - 2 * kMargin);
+    // The keyboard replaces the row of buttons, as large as the window lets
+    // it be, and the text may be as wide; the button that shows it stands
+    // left of the buttons.
+    const bool keyboard = withField && room.width > 0 && room.height > 0;
+    const int maxText = std::min(keyboard ? std::max(kMaxTextWidth, room.width) : kMaxTextWidth,
+                                 maxPanel - 2 * kMargin);
     b.lines = WrapText(text, maxText, m.textWidth);
-
-    int textW = 0;
-    for (const std::string& line : b.lines) textW = std::max(textW, m.textWidth(line));
-    const int buttonsW = buttonCount * BoxButtonWidth + std::max(buttonCount - 1, 0) * kButtonGap;
-    int inner = std::max({textW, buttonsW, m.titleWidth(title) + 8});
-    if (withField) inner = std::max(inner, kMinFieldWidth);
-    inner = std::min(inner, maxPanel - 2 * kMargin);
 
     const int textH = static_cast<int>(b.lines.size()) * m.lineHeight;
     const int fieldH = withField ? m.lineHeight + 8 : 0;
+    int keyboardW = 0, keyboardH = 0;
+    if (keyboard) {
+        const int aboveAndBelow =
+            BoxTitleHeight + kMargin + textH + kMargin / 2 + fieldH + 2 * kMargin;
+        keyboardW = std::min(room.width, maxPanel - 2 * kMargin);
+        keyboardH = room.height * keyboardW / room.width;
+        const int maxH = std::max(windowH - 16 - aboveAndBelow, room.height / 4);
+        if (keyboardH > maxH) {
+            keyboardH = maxH;
+            keyboardW = room.width * keyboardH / room.height;
+        }
+    }
+    const int shown = keyboard ? 0 : buttonCount;
+    const int showW = withField && !keyboard && room.buttonWidth > 0 ? room.buttonWidth : 0;
+
+    int textW = 0;
+    for (const std::string& line : b.lines) textW = std::max(textW, m.textWidth(line));
+    const int buttonsW = shown * BoxButtonWidth + std::max(shown - 1, 0) * kButtonGap;
+    int inner = std::max({textW, buttonsW + (showW ? showW + 2 * kButtonGap : 0), keyboardW,
+                          m.titleWidth(title) + 8});
+    if (withField) inner = std::max(inner, kMinFieldWidth);
+    inner = std::min(inner, maxPanel - 2 * kMargin);
+
+    const int bottomH = keyboard ? keyboardH : BoxButtonHeight;
     const int panelW = inner + 2 * kMargin;
     const int panelH = BoxTitleHeight + kMargin + textH + (withField ? kMargin / 2 + fieldH : 0) +
-                       kMargin + BoxButtonHeight + kMargin;
+                       kMargin + bottomH + kMargin;
 
     b.panel = {(windowW - panelW) / 2, std::max((windowH - panelH) / 2, 0), panelW, panelH};
     b.titleBar = {b.panel.x + 2, b.panel.y + 2, panelW - 4, BoxTitleHeight - 2};
@@ -109,8 +132,16 @@ BoxLayout LayOutBox(const std::string& title, const std::string& text, int butto
         y += fieldH;
     }
     y += kMargin;
+    if (keyboard) {
+        b.keyboard = {b.panel.x + (panelW - keyboardW) / 2, y, keyboardW, keyboardH};
+        return b;
+    }
     int x = b.panel.x + (panelW - buttonsW) / 2;
-    for (int i = 0; i < buttonCount; ++i) {
+    if (showW) {
+        b.keyboardButton = {b.panel.x + kMargin, y, showW, BoxButtonHeight};
+        x = b.panel.Right() - kMargin - buttonsW;
+    }
+    for (int i = 0; i < shown; ++i) {
         b.buttons.push_back({x, y, BoxButtonWidth, BoxButtonHeight});
         x += BoxButtonWidth + kButtonGap;
     }

@@ -29,6 +29,11 @@ struct BoxLayout {
     Rect text;  // the first line's top-left and the whole text's size
     std::vector<std::string> lines;
     Rect field;  // the input line; empty for a message box
+    // The name box's keyboard on the screen while it shows (its buttons then
+    // stand in for the box's), else the button that shows it; both empty
+    // for a message box.
+    Rect keyboard;
+    Rect keyboardButton;
     std::vector<Rect> buttons;
 
     // The button under the point, or -1.
@@ -39,10 +44,20 @@ constexpr int BoxTitleHeight = 22;
 constexpr int BoxButtonWidth = 80;
 constexpr int BoxButtonHeight = 24;
 
+// What an input box holds under its field: its keyboard on the screen, at
+// most `width` x `height` (made smaller, keeping its shape, where the window
+// is narrower), or, while that is hidden (`height` 0), a button of
+// `buttonWidth` that shows it (none when 0).
+struct KeyboardRoom {
+    int width = 0, height = 0;
+    int buttonWidth = 0;
+};
+
 // Lays out a box with `text`, `buttonCount` buttons in a row at the bottom and,
 // when `withField`, an input line under the text, centred in a window of
 // windowW x windowH.
 BoxLayout LayOutBox(const std::string& title, const std::string& text, int buttonCount,
-                    bool withField, int windowW, int windowH, const TextMetrics& m);
+                    bool withField, int windowW, int windowH, const TextMetrics& m,
+                    const KeyboardRoom& room = {});
 
 }  // namespace krepogor

@@ -12,7 +12,7 @@ struct Area {
     const char* name;
     Rect rect;
 };
-constexpr std::array<Area, 3> kMenuAreas = {{
+constexpr std::array<Area, kMainMenuAreas> kMenuAreas = {{
     {"lbl_new_game", {232, 136, 137, 33}},
     {"lbl_credits", {304, 176, 129, 33}},
     {"lbl_exit", {288, 224, 81, 41}},
@@ -34,6 +34,14 @@ std::string MainMenuAreaAt(int x, int y) {
     for (const Area& a : kMenuAreas)
         if (a.rect.Contains(x, y)) return a.name;
     return "";
+}
+
+std::string MainMenuAreaName(int index) {
+    return kMenuAreas.at(static_cast<size_t>(index)).name;
+}
+
+Rect MainMenuAreaRect(int index) {
+    return kMenuAreas.at(static_cast<size_t>(index)).rect;
 }
 
 Rect LabelNameRect(int row) {

@@ -15,6 +15,11 @@ Rect LblModRect(int index);
 // The main menu's hot area under the point ("lbl_new_game", "lbl_credits",
 // "lbl_exit"), or "" when there is none.
 std::string MainMenuAreaAt(int x, int y);
+// The main menu's three hot areas, top to bottom: 0 "lbl_new_game",
+// 1 "lbl_credits", 2 "lbl_exit".
+constexpr int kMainMenuAreas = 3;
+std::string MainMenuAreaName(int index);
+Rect MainMenuAreaRect(int index);
 
 // The battle countdown.
 constexpr Rect LblCountRect{440, 232, 49, 65};

@@ -28,6 +28,11 @@ KeyUse KeyRouter::Down(const std::string& shown, int scancode, bool repeat, bool
         if (menuOpen || scancode == kF10) return repeat && once ? KeyUse::Ignore : KeyUse::MenuBar;
         return KeyUse::Battle;
     }
+    if (shown == "frm_menu") {
+        const bool enter = scancode == kEnter || scancode == kKeypadEnter;
+        if (scancode == kUp || scancode == kDown || (enter && !repeat)) return KeyUse::MainMenu;
+        return KeyUse::Ignore;
+    }
     if (IsScreen(shown) && once && scancode != kF10 && !repeat) return KeyUse::CloseScreen;
     return KeyUse::Ignore;
 }

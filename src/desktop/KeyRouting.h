@@ -8,6 +8,7 @@ namespace krepogor {
 // Where a key pressed in the desktop window goes.
 enum class KeyUse {
     Ignore,
+    MainMenu,     // Up, Down or Enter in the main menu: its words lit in turn, the lit one chosen
     CloseScreen,  // Esc or Enter on an information screen or the book: the click that closes it
     MenuBar,      // F10, or any key while a drop-down of the battle menu is open
     Battle,       // the battle window's own keys

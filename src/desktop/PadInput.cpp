@@ -4,10 +4,26 @@ namespace krepogor {
 namespace {
 
 // USB HID usage numbers of the keys the pad stands for.
-constexpr int kB = 5, kC = 6, kP = 19, kV = 25, kEnter = 40, kEscape = 41, kSpace = 44;
-constexpr int kDown = 81, kUp = 82;
+constexpr int kB = 5, kC = 6, kP = 19, kV = 25, kEnter = 40, kEscape = 41, kSpace = 44, kF10 = 67;
+constexpr int kRight = 79, kLeft = 80, kDown = 81, kUp = 82;
 
 constexpr int kPressAt = 16384, kReleaseWithin = 8192;
+
+// The D-pad as the arrow keys.
+int Arrow(PadButton b) {
+    switch (b) {
+        case PadButton::Up:
+            return kUp;
+        case PadButton::Down:
+            return kDown;
+        case PadButton::Left:
+            return kLeft;
+        case PadButton::Right:
+            return kRight;
+        default:
+            return 0;
+    }
+}
 
 }  // namespace
 
@@ -16,9 +32,8 @@ int PadKey(PadButton b, PadPlace where) {
         case PadPlace::Battle:
             switch (b) {
                 case PadButton::Up:
-                    return kUp;
                 case PadButton::Down:
-                    return kDown;
+                    return Arrow(b);
                 case PadButton::South:
                     return kSpace;
                 case PadButton::West:
@@ -31,21 +46,29 @@ int PadKey(PadButton b, PadPlace where) {
                     return kP;
                 case PadButton::Back:
                     return kEscape;
+                default:
+                    return 0;
             }
-            return 0;
-        case PadPlace::Box:
+        case PadPlace::MainMenu:
+            if (b == PadButton::Up || b == PadButton::Down) return Arrow(b);
+            return b == PadButton::South ? kEnter : 0;
+        case PadPlace::MenuBar:
             if (b == PadButton::South) return kEnter;
-            if (b == PadButton::East) return kEscape;
-            return 0;
+            if (b == PadButton::East || b == PadButton::Back) return kEscape;
+            return Arrow(b);
+        case PadPlace::Box:
         case PadPlace::Screen:
             if (b == PadButton::South) return kEnter;
             if (b == PadButton::East) return kEscape;
             return 0;
-        case PadPlace::MainMenu:
         case PadPlace::NameBox:
             return 0;
     }
     return 0;
+}
+
+int PadHeldKey(PadButton b, PadPlace where) {
+    return b == PadButton::Back && where == PadPlace::Battle ? kF10 : 0;
 }
 
 std::optional<StickButtons::Change> StickButtons::Move(int value) {
@@ -53,17 +76,17 @@ std::optional<StickButtons::Change> StickButtons::Move(int value) {
     if (held_ != 0) {
         const bool back = held_ < 0 ? value_ > -kReleaseWithin : value_ < kReleaseWithin;
         if (!back) return std::nullopt;
-        const PadButton was = held_ < 0 ? PadButton::Up : PadButton::Down;
+        const PadButton was = held_ < 0 ? negative_ : positive_;
         held_ = 0;
         return Change{was, false};
     }
     if (value_ <= -kPressAt) {
         held_ = -1;
-        return Change{PadButton::Up, true};
+        return Change{negative_, true};
     }
     if (value_ >= kPressAt) {
         held_ = 1;
-        return Change{PadButton::Down, true};
+        return Change{positive_, true};
     }
     return std::nullopt;
 }
@@ -89,6 +112,28 @@ std::optional<PadButton> PadRepeat::Due(int64_t now) {
 std::optional<int64_t> PadRepeat::Next() const {
     if (!held_) return std::nullopt;
     return next_;
+}
+
+void PadHold::Press(int64_t now) {
+    pending_ = true;
+    at_ = now + kHoldMs;
+}
+
+bool PadHold::Due(int64_t now) {
+    if (!pending_ || now < at_) return false;
+    pending_ = false;
+    return true;
+}
+
+bool PadHold::Release() {
+    const bool press = pending_;
+    pending_ = false;
+    return press;
+}
+
+std::optional<int64_t> PadHold::Next() const {
+    if (!pending_) return std::nullopt;
+    return at_;
 }
 
 }  // namespace krepogor

@@ -11,15 +11,9 @@ bool Repeats(TouchControl c) {
 
 }  // namespace
 
-std::optional<TouchControl> TouchControls::Down(int64_t pointer, bool finger,
-                                                std::optional<TouchControl> hit, int64_t now) {
-    if (!enabled_) return std::nullopt;
-    if (!shown_) {
-        // The mouse neither shows them nor finds them.
-        if (finger) shown_ = true;
-        return std::nullopt;
-    }
-    if (!hit) return std::nullopt;
+std::optional<TouchControl> TouchControls::Down(int64_t pointer, std::optional<TouchControl> hit,
+                                                int64_t now) {
+    if (!Shown() || input_.Brought() || !hit) return std::nullopt;
     held_[pointer] = *hit;
     if (Repeats(*hit)) {
         repeating_ = pointer;
@@ -38,13 +32,6 @@ bool TouchControls::Up(int64_t pointer) {
     if (held_.erase(pointer) == 0) return false;
     if (repeating_ == pointer) repeating_.reset();
     return true;
-}
-
-bool TouchControls::Hide() {
-    const bool was = shown_;
-    shown_ = false;
-    LetGo();
-    return was;
 }
 
 bool TouchControls::LetGo() {

@@ -23,7 +23,14 @@ title bar, a window shrunk to 50 x 50 stops at half its size, and `--scale 8`
 is lowered. Started three times in a row, with a window manager and without,
 the main menu comes back to the same place each time (frame included, every
 window lies whole on the screen), and one kept far off the screen comes back
-whole on it.
+whole on it. Keys chosen in settings.ini play a battle, and a key chosen
+twice is refused in one line. The shell's touch test plays a battle with
+fingers alone in a window on screens of 96 and 160 dots an inch and filling a
+phone's screen held sideways and upright, its buttons measured on its
+screenshots of the window. Last, a handheld's 1280 x 800 screen and a pad alone (the
+shell's pad tests in a window): the main menu, a battle, the menu bar and a
+name typed on the keyboard on the screen, their screenshots looked at and the
+smallest capitals measured.
 
 Usage: desktop_e2e.py --game PATH --out DIR
 Exits 0 when every step passed, 1 on a failure, 77 (skipped) when no X server
@@ -44,8 +51,10 @@ SCREEN = (1280, 1024)
 LARGE = (2560, 1600)
 FULL_HD = (1920, 1080)
 NETBOOK = (1024, 600)
+HANDHELD = (1280, 800)
 FACE = (212, 208, 200)  # the grey of the message box's panel
-SELECTION = (10, 36, 106)  # the lit item of a drop-down
+SELECTION = (10, 36, 106)  # the lit item of a drop-down, the lit key, a box's title
+MENU_LIGHT = (120, 34, 22)  # the main menu's light round the lit word
 
 
 class Failure(Exception):
@@ -753,78 +762,141 @@ def no_fonts(desk, path):
     failed_start(desk, path, "no-fonts", NO_FONT, {"FONTCONFIG_FILE": conf})
 
 
-def gamepad(desk, tests):
-    """The pad test of the shell's tests, which plugs SDL's virtual game
-    controller into the game it runs and plays a battle with it, here in a
-    window on the X server rather than on SDL's dummy video driver."""
-    env = dict(desk.env, SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="dummy")
+def first_glyph_height(image, box):
+    """The height in pixels of the first letter in `box` of the picture, on the
+    box's background colour (its commonest): the rows where a pixel stands at
+    least half way from the background to the text's colour."""
+    crop = image.crop(box).convert("RGB")
+    w, h = crop.size
+    px = crop.load()
+    counts = {}
+    for p in crop.getdata():
+        counts[p] = counts.get(p, 0) + 1
+    background = max(counts, key=counts.get)
+
+    def distance(p):
+        return sum(abs(a - b) for a, b in zip(p, background))
+
+    far = max(distance(p) for p in crop.getdata())
+    ink = [[distance(px[x, y]) * 2 >= far > 0 for y in range(h)] for x in range(w)]
+    columns = [x for x in range(w) if any(ink[x])]
+    if not columns:
+        raise Failure(f"no letter in {box}")
+    end = columns[0]
+    while end + 1 < w and any(ink[end + 1]):
+        end += 1
+    rows = [y for y in range(h) if any(ink[x][y] for x in range(columns[0], end + 1))]
+    return rows[-1] - rows[0] + 1
+
+
+def handheld(desk, tests):
+    """A handheld's 1280 x 800 screen under a window manager, where the game
+    opens at 1x, and only a pad: the pad test of the shell's tests (the main
+    menu, the battle, the menu bar) and its name typed on the keyboard on the
+    screen, in a window on the X server rather than on SDL's dummy video
+    driver. Their screenshots are looked at: the main menu's lit word, the
+    menu bar the held Back opened, the keyboard (Cyrillic and Latin, a lit
+    key), and the capitals of the menu bar and of the name box's text, the
+    smallest letters the game sets, at least 9 pixels tall."""
+    wm = window_manager(desk)
+    env = dict(desk.env, SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="dummy", KREPOGOR_SHOTS=desk.out)
     options = [o for o in env.get("ASAN_OPTIONS", "").split(":") if o]
     env["ASAN_OPTIONS"] = ":".join(options + ["detect_leaks=0"])
-    run = subprocess.run([tests, "--gtest_filter=Gamepad.*"], env=env, capture_output=True,
-                         timeout=60)
-    if run.returncode != 0 or b"[  PASSED  ] 1 test" not in run.stdout:
-        raise Failure("gamepad: the battle through the virtual controller failed\n"
+    try:
+        run = subprocess.run(
+            [tests, "--gtest_filter=Gamepad.*:NameBox.TakesANameFromThePadAlone"], env=env,
+            capture_output=True, timeout=120)
+    finally:
+        wm.terminate()
+        wm.wait()
+    if run.returncode != 0 or b"[  PASSED  ] 2 tests" not in run.stdout:
+        raise Failure("handheld: the battle and the name through the virtual controller failed\n"
                       + run.stdout.decode("utf-8", "replace")[-2000:])
-    print("ok   gamepad: a battle aimed, fired, paused and left through SDL's virtual game "
-          "controller, in a window", flush=True)
+    from PIL import Image
+    shots = {}
+    for name in ("main-menu-lit-by-pad", "menu-bar-by-held-back", "name-box-keyboard",
+                 "name-box-keyboard-latin", "name-box-typed"):
+        shots[name] = Image.open(os.path.join(desk.out, name + ".png")).convert("RGB")
+    if shots["menu-bar-by-held-back"].size != BATTLE[1]:
+        raise Failure(f"handheld: the battle window is {shots['menu-bar-by-held-back'].size}, "
+                      f"not {BATTLE[1]} (1x) on a 1280 x 800 screen")
+    lit = shots["main-menu-lit-by-pad"].crop((220, 130, 380, 175))
+    if sum(1 for p in lit.getdata() if p == MENU_LIGHT) < 300:
+        raise Failure("handheld: no light round \"Новая Игра\" in the main menu")
+    if not lit_item_shows(shots["menu-bar-by-held-back"]):
+        raise Failure("handheld: the held Back opened no drop-down")
+    for name in ("name-box-keyboard", "name-box-keyboard-latin", "name-box-typed"):
+        if sum(1 for p in shots[name].crop((0, 200, 926, 560)).getdata() if p == SELECTION) < 1500:
+            raise Failure(f"handheld: {name}: no lit key on the keyboard")
+    if pixels_differ(shots["name-box-keyboard"], shots["name-box-keyboard-latin"]) < 5000:
+        raise Failure("handheld: the shoulder turned no page of the keyboard")
+    # The smallest letters: the menu bar's "И" and the name box's "В" (its
+    # title bar's top left is the first pixel of the title blue from the top).
+    menu = first_glyph_height(shots["menu-bar-by-held-back"], (2, 0, 60, 20))
+    box = shots["name-box-keyboard"]
+    top = next((x, y) for y in range(box.size[1]) for x in range(box.size[0])
+               if box.getpixel((x, y)) == SELECTION)
+    panel = (top[0] - 2, top[1] - 2)
+    prompt = first_glyph_height(box, (panel[0] + 12, panel[1] + 34, panel[0] + 40,
+                                      panel[1] + 56))
+    for where, height in (("the menu bar's И", menu), ("the name box's В", prompt)):
+        if height < 9:
+            raise Failure(f"handheld: {where} is {height} pixels tall at 1x, under 9")
+    print(f"ok   handheld: 1280 x 800, the game at 1x: the main menu, a battle, the menu bar and "
+          f"a name typed with the pad alone; capitals {menu} px (menu bar) and {prompt} px "
+          f"(name box)", flush=True)
 
 
 def touch(desk, tests, name, dpi, fullscreen):
     """The touch test of the shell's tests in a window, or filling the screen,
     on this X server under a window manager: a battle played with SDL's
-    finger events alone. It stops where a screenshot is due; the controls are
-    measured on the screen (what changed when a key hid them) and must be at
-    least 9 mm across at the screen's `dpi`."""
+    finger events alone. Its screenshots of the window note where the
+    controls stand; they are measured on them (what changed when a key hid
+    them) and must be at least 9 mm across at the screen's `dpi`."""
     shots = os.path.join(desk.out, f"touch-{name}")
     shutil.rmtree(shots, ignore_errors=True)
     os.makedirs(shots)
     # SDL reads the screen's size in millimetres from the X server's core
     # protocol; Xvfb's RandR output states none.
     env = dict(desk.env, SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="dummy", SDL_VIDEO_X11_XRANDR="0",
-               KREPOGOR_TOUCH_SHOTS=shots)
+               KREPOGOR_SHOTS=shots)
     if fullscreen:
         env["KREPOGOR_TOUCH_FULLSCREEN"] = "1"
     options = [o for o in env.get("ASAN_OPTIONS", "").split(":") if o]
     env["ASAN_OPTIONS"] = ":".join(options + ["detect_leaks=0"])
     wm = window_manager(desk)
-    run = subprocess.Popen([tests, "--gtest_filter=Touch.*"], env=env, stdout=subprocess.PIPE,
-                           stderr=subprocess.STDOUT)
-    taken = {}
     try:
-        deadline = time.time() + 90
-        while run.poll() is None and time.time() < deadline:
-            for ready in sorted(f for f in os.listdir(shots) if f.endswith(".ready")):
-                step = ready[:-len(".ready")]
-                with open(os.path.join(shots, ready)) as f:
-                    lines = f.read().split("\n")
-                side, where = lines[0].split()
-                buttons = [tuple(map(int, line.split())) for line in lines[1:] if line]
-                window = int(desk.xdo("search", "--onlyvisible", "--pid", run.pid).split()[0])
-                (x, y), _ = desk.client_area(window)
-                image = desk.screenshot(f"touch-{name}-{step}", (0, 0, *desk.screen))
-                taken[step] = (image.convert("RGB"), (x, y), int(side), where, buttons)
-                os.remove(os.path.join(shots, ready))
-                open(os.path.join(shots, step + ".done"), "w").close()
-            time.sleep(0.05)
-        if run.poll() is None:
-            run.kill()
-        output = run.communicate()[0].decode("utf-8", "replace")
+        run = subprocess.run([tests, "--gtest_filter=Touch.*"], env=env, capture_output=True,
+                             timeout=120)
     finally:
         wm.terminate()
         wm.wait()
+    output = run.stdout.decode("utf-8", "replace")
     if run.returncode != 0 or "[  PASSED  ] 1 test" not in output:
         raise Failure(f"touch-{name}: the battle played with fingers failed\n" + output[-3000:])
-    if set(taken) != {"shown", "held", "battle", "hidden"}:
-        raise Failure(f"touch-{name}: screenshots taken: {sorted(taken)}")
-    shown, (x, y), side, where, buttons = taken["shown"]
+    from PIL import Image
+    taken = {}
+    for step in ("shown", "held", "battle", "hidden"):
+        path = os.path.join(shots, f"touch-{step}")
+        if not os.path.exists(path + ".png"):
+            raise Failure(f"touch-{name}: no screenshot {step}")
+        with open(path + ".txt") as f:
+            lines = f.read().split("\n")
+        side, where = lines[0].split()
+        buttons = [tuple(map(int, line.split())) for line in lines[1:] if line]
+        taken[step] = (Image.open(path + ".png").convert("RGB"), int(side), where, buttons)
+    shown, side, where, buttons = taken["shown"]
     hidden = taken["hidden"][0]
+    size = desk.screen if fullscreen else BATTLE[1]
+    if shown.size != tuple(size):
+        raise Failure(f"touch-{name}: the window is {shown.size}, not {size}")
     sizes = []
     for bx, by, bw, bh in buttons:
         # The button as drawn: the pixels around its place that the key changed.
         around = side // 4
-        changed = [(px, py) for py in range(y + by - around, y + by + bh + around)
-                   for px in range(x + bx - around, x + bx + bw + around)
-                   if 0 <= px < desk.screen[0] and 0 <= py < desk.screen[1]
+        changed = [(px, py) for py in range(by - around, by + bh + around)
+                   for px in range(bx - around, bx + bw + around)
+                   if 0 <= px < shown.size[0] and 0 <= py < shown.size[1]
                    and shown.getpixel((px, py)) != hidden.getpixel((px, py))]
         if not changed:
             raise Failure(f"touch-{name}: no button drawn at {bx},{by}")
@@ -835,7 +907,7 @@ def touch(desk, tests, name, dpi, fullscreen):
         if (w, h) != (bw, bh) or mm < 9:
             raise Failure(f"touch-{name}: a button drawn {w} x {h} pixels ({mm:.1f} mm), "
                           f"laid out {bw} x {bh}")
-        under = [hidden.getpixel((x + bx + i, y + by + bh // 2)) for i in range(bw)]
+        under = [hidden.getpixel((bx + i, by + bh // 2)) for i in range(bw)]
         if (where == "bars") != all(p == (0, 0, 0) for p in under):
             raise Failure(f"touch-{name}: a button {where} stands over "
                           + ("the battle" if where == "bars" else "the black bars"))
@@ -844,7 +916,7 @@ def touch(desk, tests, name, dpi, fullscreen):
           f"each {w} x {h} pixels, {w * 25.4 / dpi:.1f} mm across at {dpi} dpi", flush=True)
 
 
-def touch_screens(tests, out, shots):
+def touch_screens(tests, out):
     """The touch controls at 1x in a window (on screens of 96 and 160 dots an
     inch) and filling a phone's screen held sideways and upright (400)."""
     for screen, dpi, name, fullscreen in (((1280, 1024), 96, "window-96dpi", False),
@@ -855,14 +927,11 @@ def touch_screens(tests, out, shots):
         if not server:
             raise Failure(f"Xvfb could not start a {screen[0]} x {screen[1]} screen")
         xvfb, display = server
-        desk = Desktop(display, out, screen, shots)
         try:
-            touch(desk, tests, name, dpi, fullscreen)
+            touch(Desktop(display, out, screen), tests, name, dpi, fullscreen)
         finally:
             xvfb.terminate()
             xvfb.wait()
-        shots = desk.shots
-    return shots
 
 
 def chosen_keys(desk, path):
@@ -970,22 +1039,23 @@ def main():
             lost_display(desk, args.game)
             no_fonts(desk, args.game)
             chosen_keys(desk, args.game)
-            if args.pad_test:
-                gamepad(desk, args.pad_test)
         finally:
             xvfb.terminate()
             xvfb.wait()
         few_colours(args.game, args.out)
         if args.pad_test and shutil.which("openbox"):
-            desk.shots = touch_screens(args.pad_test, args.out, desk.shots)
+            touch_screens(args.pad_test, args.out)
         elif args.pad_test and required:
             raise Failure("openbox is not installed (scripts/install-deps.sh installs it)")
-        for screen, run in ((LARGE, large), (FULL_HD, filled), (NETBOOK, netbook)):
+        runs = [(LARGE, large), (FULL_HD, filled), (NETBOOK, netbook)]
+        if args.pad_test:
+            runs.append((HANDHELD, lambda desk, game, _: handheld(desk, args.pad_test)))
+        for screen, run in runs:
             if run is not large and not shutil.which("openbox"):
                 # The full screen and the frames are the window manager's to give.
                 if required:
                     raise Failure("openbox is not installed (scripts/install-deps.sh installs it)")
-                print(f"skipped: {run.__name__} (openbox is not installed)", flush=True)
+                print(f"skipped: {screen[0]} x {screen[1]} (openbox is not installed)", flush=True)
                 continue
             server = start_xvfb(screen)
             if not server:

@@ -1,92 +1,65 @@
 #pragma once
 
-// A won battle in the real desktop program on SDL's dummy drivers, brought to
-// its name box.
+// A won battle in the real desktop program, brought to its name box.
 #include <SDL.h>
-#include <gtest/gtest.h>
 
-#include <csignal>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
+#include <string>
 
-#include "desktop/sdl/SdlShell.h"
-#include "state/Game.h"
+#include "shell/ShellSteps.h"
 
 namespace krepogor {
 
-namespace fs = std::filesystem;
-
-inline void PushText(const char* text) {
-    SDL_Event e{};
-    e.type = SDL_TEXTINPUT;
-    std::strncpy(e.text.text, text, sizeof e.text.text - 1);
-    SDL_PushEvent(&e);
-}
-
-inline void PushKey(SDL_Scancode sc) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    e.key.keysym.scancode = sc;
-    SDL_PushEvent(&e);
-}
-
 struct Outcome {
-    int status = -1;
-    bool timedOut = false;
-    std::string book;  // the first row's name field, as stored
+    RunEnd run;
+    bool named = false;  // the name is in the book and the victory's screen shows
+    std::string book;    // the first row's name field, as stored
 };
 
-// Starts a battle, brings it to its last kill and, once the name box is open,
-// does `inBox` (once). Returns how the program ended and what the book holds.
-inline Outcome WinAndThen(const std::string& name, const std::function<void()>& inBox) {
-    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
-    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+// Starts a battle from the main menu, takes the steps of `battle` in it,
+// brings it to its last kill and, once the name box is open, takes the
+// steps of `box`. Returns how the program ended and what the book holds.
+inline Outcome WinAndThen(const std::string& name, const Steps& battle, const Steps& box) {
+    namespace fs = std::filesystem;
     const fs::path book = fs::temp_directory_path() / ("krepogor-name-box-" + name) / "table.dat";
     fs::remove_all(book.parent_path());
+
+    Outcome outcome;
+    Steps steps;
+    steps
+        .Add([](const Game& g) { return g.windows.IsVisible("frm_menu"); },
+             [](const Game&) { PushClick(300, 150); })  // "Новая Игра"
+        .Add([](const Game& g) { return g.windows.IsVisible("frm_vustrel"); }, Nothing)
+        .Then(battle)
+        .Add([](const Game& g) { return g.frm_vustrel.Tmr_kernel.Enabled(); },
+             [](const Game& seen) {
+                 // The battle at its last kill: the next tick is the victory.
+                 Game& g = const_cast<Game&>(seen);
+                 g.st.Level = 10;
+                 g.st.Kills = 1500;
+             })
+        // The tick has stopped for the name box.
+        .Add(
+            [](const Game& g) {
+                return g.windows.IsVisible("frm_vustrel") && !g.frm_vustrel.Tmr_kernel.Enabled();
+            },
+            Nothing)
+        .Then(box)
+        .Add([](const Game& g) { return g.windows.IsVisible("FrmWin"); },
+             [&](const Game&) {
+                 outcome.named = true;
+                 SDL_Event quit{};
+                 quit.type = SDL_QUIT;
+                 SDL_PushEvent(&quit);
+             });
 
     ShellOptions options;
     options.appDir = KREPOGOR_SOURCE_DIR;
     options.resourcesDir = KREPOGOR_SOURCE_DIR "/resources";
     options.book.path = book.string();
-    Outcome outcome;
-    bool clicked = false, won = false, acted = false;
-    Uint64 start = 0;
-    options.onPass = [&](const Game& seen) {
-        const Uint64 now = SDL_GetTicks64();
-        if (start == 0) start = now;
-        if (now - start > 20000) {  // whatever happened, do not hang
-            outcome.timedOut = true;
-            SDL_Event quit{};
-            quit.type = SDL_QUIT;
-            SDL_PushEvent(&quit);
-            return;
-        }
-        const bool battle = seen.windows.IsVisible("frm_vustrel");
-        if (!clicked && seen.windows.IsVisible("frm_menu")) {
-            SDL_Event e{};
-            e.type = SDL_MOUSEBUTTONDOWN;
-            e.button.button = SDL_BUTTON_LEFT;
-            e.button.x = 300;  // "Новая Игра"
-            e.button.y = 150;
-            SDL_PushEvent(&e);
-            clicked = true;
-        } else if (!won && battle && seen.frm_vustrel.Tmr_kernel.Enabled()) {
-            // The battle at its last kill: the next tick is the victory.
-            Game& g = const_cast<Game&>(seen);
-            g.st.Level = 10;
-            g.st.Kills = 1500;
-            won = true;
-        } else if (won && !acted && battle && !seen.frm_vustrel.Tmr_kernel.Enabled()) {
-            acted = true;  // the tick has stopped for the name box
-            inBox();
-        }
-    };
-    outcome.status = RunDesktopGame(options);
+    outcome.run = RunSteps(options, steps, 60000);
     std::ifstream in(book, std::ios::binary);
     outcome.book = std::string(std::istreambuf_iterator<char>(in), {}).substr(0, 20);
     in.close();  // Windows removes no open file

@@ -168,6 +168,40 @@ TEST(Layout, InputBoxHasAFieldBetweenTextAndButtons) {
     EXPECT_LE(b.field.Right(), b.panel.Right());
 }
 
+TEST(Layout, TheNameBoxsKeyboardStandsForItsButtonsOrIsShownByOne) {
+    const std::string text = "Вы победили всех врагов! Введите имя:";
+    // Hidden: its button at the left, ОК and Отмена at the right.
+    BoxLayout b = LayOutBox("Ввод", text, 2, true, 926, 658, kMetrics, {0, 0, 110});
+    EXPECT_EQ(b.keyboard.w, 0);
+    ASSERT_EQ(b.buttons.size(), 2u);
+    EXPECT_EQ(b.keyboardButton, (Rect{b.panel.x + 14, b.buttons[0].y, 110, b.buttons[0].h}));
+    EXPECT_LT(b.keyboardButton.Right(), b.buttons[0].x);
+    EXPECT_EQ(b.buttons[1].Right(), b.panel.Right() - 14);
+    // Shown: whole under the field, no buttons of the box's own.
+    b = LayOutBox("Ввод", text, 2, true, 926, 658, kMetrics, {840, 313, 0});
+    EXPECT_TRUE(b.buttons.empty());
+    EXPECT_EQ(b.keyboardButton.w, 0);
+    EXPECT_EQ(b.keyboard.w, 840);
+    EXPECT_EQ(b.keyboard.h, 313);
+    EXPECT_GE(b.keyboard.y, b.field.Bottom());
+    EXPECT_LE(b.keyboard.Bottom(), b.panel.Bottom());
+    EXPECT_EQ(b.field.w, b.panel.w - 28);  // the name's line as wide as the box
+    EXPECT_GE(b.panel.x, 0);
+    EXPECT_LE(b.panel.Right(), 926);
+    EXPECT_NEAR(b.panel.x + b.panel.w / 2, 463, 1);
+    // Smaller windows keep it whole and of its shape, narrow or low.
+    for (const auto& [w, h] : {std::pair{500, 658}, std::pair{926, 300}}) {
+        b = LayOutBox("Ввод", text, 2, true, w, h, kMetrics, {840, 313, 0});
+        EXPECT_LE(b.panel.Right(), w);
+        EXPECT_LE(b.panel.Bottom(), h);
+        EXPECT_NEAR(b.keyboard.w * 313.0 / 840, b.keyboard.h, 1);
+    }
+    // A message box has neither.
+    b = LayOutBox("Крепогор", "Выйти из игры?", 2, false, 926, 658, kMetrics, {840, 313, 110});
+    EXPECT_EQ(b.keyboard.w + b.keyboardButton.w, 0);
+    EXPECT_EQ(b.buttons.size(), 2u);
+}
+
 TEST(Buttons, CaptionsAnswersAndKeys) {
     EXPECT_EQ(ButtonCaptions(MsgButtons::OK), (std::vector<std::string>{"ОК"}));
     EXPECT_EQ(ButtonCaptions(MsgButtons::YesNo), (std::vector<std::string>{"Да", "Нет"}));

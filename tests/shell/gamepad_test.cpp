@@ -1,107 +1,115 @@
 // The real desktop program on SDL's dummy drivers, played through SDL's
-// virtual game controller plugged in while the game runs: a battle aimed with
-// the held D-pad and the stick, fired, paused and resumed, the exit question
-// cancelled and then answered Yes, all with the pad's buttons.
+// virtual game controller plugged in while the game runs, with nothing else:
+// a battle started from the main menu's lit word, aimed with the held D-pad
+// and the stick, fired, paused and resumed, the rules opened from the menu
+// bar (Back held, the D-pad walking it) and closed, the exit question
+// cancelled and then answered Yes. The player chose other keys for aiming up
+// and for fire: the pad presses those.
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-#include <vector>
+#include <filesystem>
+#include <fstream>
+#include <string>
 
+#include "desktop/PadInput.h"
 #include "shell/ShellSteps.h"
 
 namespace krepogor {
 namespace {
 
 TEST(Gamepad, PlaysABattleThroughAVirtualController) {
-    // The dummy video driver gives no window the keyboard's focus, and SDL
-    // drops a pad's presses in a program without it.
-    SDL_setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);
+    namespace fs = std::filesystem;
+    const fs::path config =
+        fs::temp_directory_path() / ("krepogor-pad-" + std::to_string(::getpid()));
+    fs::remove_all(config);
+    fs::create_directories(config);
+    std::ofstream(config / "settings.ini", std::ios::binary) << "key.up=W\nkey.fire=F\n";
 
-    SDL_Joystick* pad = nullptr;
-    auto press = [&](int button, bool down) {
-        SDL_JoystickSetVirtualButton(pad, button, down ? SDL_PRESSED : SDL_RELEASED);
-    };
+    VirtualPad pad;
     int16_t startAngle = -1, heldAngle = -1, stickAngle = -1;
     int64_t shotsBefore = -1, shotsAfter = -1;
-    bool paused = false, resumed = false, asked = false, cancelled = false;
-    std::vector<Step> steps = {
-        {[](const Game& g) { return g.windows.IsVisible("frm_menu"); },
-         [&](const Game&) {
-             // Plugged in while the game runs.
-             SDL_VirtualJoystickDesc desc{};
-             desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-             desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-             desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-             desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-             const int index = SDL_JoystickAttachVirtualEx(&desc);
-             ASSERT_GE(index, 0) << SDL_GetError();
-             pad = SDL_JoystickOpen(index);
-             ASSERT_NE(pad, nullptr) << SDL_GetError();
-             PushClick(300, 150);  // "Новая Игра"
-         }},
-        {[](const Game& g) { return g.windows.IsVisible("frm_vustrel"); },
-         [&](const Game& g) {
-             startAngle = g.st.GunAngle;
-             press(SDL_CONTROLLER_BUTTON_DPAD_UP, true);  // held: the gun goes all the way up
-         }},
-        {Always, [&](const Game&) {}},
-        {Always, [&](const Game&) {}},
-        {Always, [&](const Game&) {}},
-        {Always, [&](const Game&) {}},
-        {Always,
-         [&](const Game& g) {
-             heldAngle = g.st.GunAngle;
-             press(SDL_CONTROLLER_BUTTON_DPAD_UP, false);
-             SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, 32767);  // stick down
-         }},
-        {Always,
-         [&](const Game& g) {
-             SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, 0);
-             stickAngle = g.st.GunAngle;
-             shotsBefore = g.st.ShotCount;
-             press(SDL_CONTROLLER_BUTTON_A, true);  // fire
-         }},
-        {Always,
-         [&](const Game& g) {
-             press(SDL_CONTROLLER_BUTTON_A, false);
-             shotsAfter = g.st.ShotCount;
-             press(SDL_CONTROLLER_BUTTON_START, true);  // pause
-         }},
-        {[&](const Game& g) { return paused = Held(g); },
-         [&](const Game&) {
-             press(SDL_CONTROLLER_BUTTON_START, false);
-             press(SDL_CONTROLLER_BUTTON_A, true);  // the box's default answer
-         }},
-        {[&](const Game& g) { return resumed = !Held(g); },
-         [&](const Game&) {
-             press(SDL_CONTROLLER_BUTTON_A, false);
-             press(SDL_CONTROLLER_BUTTON_BACK, true);  // asks to leave
-         }},
-        {[&](const Game& g) { return asked = Held(g); },
-         [&](const Game&) {
-             press(SDL_CONTROLLER_BUTTON_BACK, false);
-             press(SDL_CONTROLLER_BUTTON_B, true);  // No
-         }},
-        {[&](const Game& g) { return cancelled = !Held(g) && g.windows.IsVisible("frm_vustrel"); },
-         [&](const Game&) {
-             press(SDL_CONTROLLER_BUTTON_B, false);
-             press(SDL_CONTROLLER_BUTTON_BACK, true);
-         }},
-        {Held,
-         [&](const Game&) {
-             press(SDL_CONTROLLER_BUTTON_BACK, false);
-             press(SDL_CONTROLLER_BUTTON_A, true);  // Yes: the game ends
-         }},
-    };
+    bool paused = false, resumed = false, rules = false, asked = false, cancelled = false;
+    Uint64 backDown = 0;
+    Steps steps;
+    steps
+        .Add([](const Game& g) { return g.windows.IsVisible("frm_menu"); },
+             [&](const Game&) { pad.Plug(); })
+        // Down lights "Новая Игра", South chooses it.
+        .Taps(pad, {SDL_CONTROLLER_BUTTON_DPAD_DOWN})
+        .Then([&](const Game&) {
+            WindowShot("main-menu-lit-by-pad");
+            pad.Press(SDL_CONTROLLER_BUTTON_A, true);
+        })
+        .Add([](const Game& g) { return g.windows.IsVisible("frm_vustrel"); },
+             [&](const Game& g) {
+                 pad.Press(SDL_CONTROLLER_BUTTON_A, false);
+                 startAngle = g.st.GunAngle;
+                 pad.Press(SDL_CONTROLLER_BUTTON_DPAD_UP, true);  // held: all the way up
+             })
+        .Then(Nothing)
+        .Then(Nothing)
+        .Then(Nothing)
+        .Then(Nothing)
+        .Then([&](const Game& g) {
+            heldAngle = g.st.GunAngle;
+            pad.Press(SDL_CONTROLLER_BUTTON_DPAD_UP, false);
+            pad.Axis(SDL_CONTROLLER_AXIS_LEFTY, 32767);  // stick down
+        })
+        .Then([&](const Game& g) {
+            pad.Axis(SDL_CONTROLLER_AXIS_LEFTY, 0);
+            stickAngle = g.st.GunAngle;
+            shotsBefore = g.st.ShotCount;
+            pad.Press(SDL_CONTROLLER_BUTTON_A, true);  // fire
+        })
+        .Then([&](const Game& g) {
+            pad.Press(SDL_CONTROLLER_BUTTON_A, false);
+            shotsAfter = g.st.ShotCount;
+            pad.Press(SDL_CONTROLLER_BUTTON_START, true);  // pause
+        })
+        .Add([&](const Game& g) { return paused = Held(g); },
+             [&](const Game&) {
+                 pad.Press(SDL_CONTROLLER_BUTTON_START, false);
+                 pad.Press(SDL_CONTROLLER_BUTTON_A, true);  // the box's default answer
+             })
+        .Add([&](const Game& g) { return resumed = !Held(g); },
+             [&](const Game&) {
+                 pad.Press(SDL_CONTROLLER_BUTTON_A, false);
+                 pad.Press(SDL_CONTROLLER_BUTTON_BACK, true);  // held: the menu bar
+                 backDown = SDL_GetTicks64();
+             })
+        .Add([&](const Game&) { return SDL_GetTicks64() - backDown > PadHold::kHoldMs + 100; },
+             [&](const Game&) {
+                 WindowShot("menu-bar-by-held-back");
+                 pad.Press(SDL_CONTROLLER_BUTTON_BACK, false);
+             })
+        // "О программе", down to "Разработчики", back up to "Правила игры", chosen.
+        .Taps(pad, {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, SDL_CONTROLLER_BUTTON_DPAD_DOWN,
+                    SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_CONTROLLER_BUTTON_A})
+        .Add([&](const Game& g) { return rules = g.windows.IsVisible("FrmRules"); }, Nothing)
+        .Taps(pad, {SDL_CONTROLLER_BUTTON_B})  // closes them
+        .Add([](const Game& g) { return g.windows.IsVisible("frm_vustrel") && !Held(g); }, Nothing)
+        .Taps(pad, {SDL_CONTROLLER_BUTTON_BACK})  // a short press asks to leave
+        .Add([&](const Game& g) { return asked = Held(g); }, Nothing)
+        .Taps(pad, {SDL_CONTROLLER_BUTTON_B})  // No
+        .Add(
+            [&](const Game& g) {
+                return cancelled = !Held(g) && g.windows.IsVisible("frm_vustrel");
+            },
+            Nothing)
+        .Taps(pad, {SDL_CONTROLLER_BUTTON_BACK})
+        .Add(Held, [&](const Game&) { pad.Press(SDL_CONTROLLER_BUTTON_A, true); });  // Yes: the end
 
     ShellOptions options;
     options.appDir = KREPOGOR_SOURCE_DIR;
     options.resourcesDir = KREPOGOR_SOURCE_DIR "/resources";
-    options.display.scale = 1.0;  // the click below lands on "Новая Игра" at 1x
-    size_t done = 0;
-    EXPECT_EQ(RunSteps(options, steps, done), 0);
-    if (pad) SDL_JoystickClose(pad);
-    EXPECT_EQ(done, steps.size());
+    options.settingsPath = (config / "settings.ini").string();
+    const RunEnd end = RunSteps(options, steps);
+    fs::remove_all(config);
+    EXPECT_FALSE(end.timedOut);
+    EXPECT_EQ(end.status, 0);
+    EXPECT_EQ(steps.Taken(), steps.Size());
     // Held for 750 ms: the press alone would aim one step (15 degrees) up,
     // the repeats after half a second take the gun all the way.
     EXPECT_LT(startAngle, 60);
@@ -110,6 +118,7 @@ TEST(Gamepad, PlaysABattleThroughAVirtualController) {
     EXPECT_EQ(shotsAfter, shotsBefore + 1);
     EXPECT_TRUE(paused);
     EXPECT_TRUE(resumed);
+    EXPECT_TRUE(rules);
     EXPECT_TRUE(asked);
     EXPECT_TRUE(cancelled);
 }

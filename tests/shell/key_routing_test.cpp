@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "desktop/KeyRouting.h"
+#include "desktop/MainMenuFocus.h"
 
 namespace krepogor {
 namespace {
@@ -20,8 +21,43 @@ TEST(KeyRoutingTest, EscAndEnterCloseEveryScreenAndTheBook) {
         EXPECT_EQ(r.Down(screen, kEnter, true, false), KeyUse::Ignore) << screen;
     }
     KeyRouter r;
-    EXPECT_EQ(r.Down("frm_menu", kEsc, false, false), KeyUse::Ignore);
     EXPECT_EQ(r.Down("", kEnter, false, false), KeyUse::Ignore);
+}
+
+TEST(KeyRoutingTest, UpDownAndEnterWalkTheMainMenuAndNothingElseDoes) {
+    KeyRouter r;
+    for (int key : {kUp, kDown, kEnter, kKeypadEnter})
+        EXPECT_EQ(r.Down("frm_menu", key, false, false), KeyUse::MainMenu) << key;
+    EXPECT_EQ(r.Down("frm_menu", kDown, true, false), KeyUse::MainMenu);  // held, it walks on
+    EXPECT_EQ(r.Down("frm_menu", kEnter, true, false), KeyUse::Ignore);   // held, it chose once
+    for (int key : {kEsc, kSpace, kF1, kF10})
+        EXPECT_EQ(r.Down("frm_menu", key, false, false), KeyUse::Ignore) << key;
+
+    // Nothing lit until a key is pressed; the first lights "Новая Игра".
+    MainMenuFocus f;
+    EXPECT_EQ(f.Lit(), -1);
+    EXPECT_EQ(f.Key(MenuKey::Choose), "");  // lights, chooses nothing yet
+    EXPECT_EQ(f.Lit(), 0);
+    struct Step {
+        MenuKey key;
+        int lit;
+        const char* chosen;
+    };
+    const Step steps[] = {
+        {MenuKey::Down, 1, ""}, {MenuKey::Down, 2, ""}, {MenuKey::Choose, 2, "lbl_exit"},
+        {MenuKey::Down, 0, ""},  // round the end
+        {MenuKey::Up, 2, ""},   {MenuKey::Up, 1, ""},   {MenuKey::Choose, 1, "lbl_credits"},
+        {MenuKey::Left, 1, ""},
+    };
+    for (const Step& s : steps) {
+        EXPECT_EQ(f.Key(s.key), s.chosen);
+        EXPECT_EQ(f.Lit(), s.lit);
+    }
+    EXPECT_TRUE(f.Clear());  // the mouse puts it out
+    EXPECT_FALSE(f.Clear());
+    EXPECT_EQ(f.Key(MenuKey::Up), "");
+    EXPECT_EQ(f.Lit(), 0);
+    EXPECT_EQ(f.Key(MenuKey::Choose), "lbl_new_game");
 }
 
 TEST(KeyRoutingTest, TheBattleTakesItsKeysAndF10OrAnOpenMenuGoesToTheMenuBar) {

@@ -5,32 +5,43 @@
 namespace krepogor {
 namespace {
 
+// USB HID usage numbers (SDL's scancodes).
+constexpr int kB = 5, kC = 6, kP = 19, kV = 25, kEnter = 40, kEsc = 41, kSpace = 44, kF10 = 67,
+              kRight = 79, kLeft = 80, kDown = 81, kUp = 82;
+
 TEST(PadInput, ButtonsPressTheKeysOfWhereTheyArePressed) {
-    // The battle: aim, fire, the three upgrades, pause, leave.
-    EXPECT_EQ(PadKey(PadButton::Up, PadPlace::Battle), 82);
-    EXPECT_EQ(PadKey(PadButton::Down, PadPlace::Battle), 81);
-    EXPECT_EQ(PadKey(PadButton::South, PadPlace::Battle), 44);  // Space
-    EXPECT_EQ(PadKey(PadButton::West, PadPlace::Battle), 6);    // C, flight speed
-    EXPECT_EQ(PadKey(PadButton::North, PadPlace::Battle), 25);  // V, force
-    EXPECT_EQ(PadKey(PadButton::East, PadPlace::Battle), 5);    // B, repair
-    EXPECT_EQ(PadKey(PadButton::Start, PadPlace::Battle), 19);  // P
-    EXPECT_EQ(PadKey(PadButton::Back, PadPlace::Battle), 41);   // Esc
-    // A box: the default answer or cancel; a screen closes on either.
-    for (PadPlace p : {PadPlace::Box, PadPlace::Screen}) {
-        EXPECT_EQ(PadKey(PadButton::South, p), 40);
-        EXPECT_EQ(PadKey(PadButton::East, p), 41);
-        EXPECT_EQ(PadKey(PadButton::Up, p), 0);
-        EXPECT_EQ(PadKey(PadButton::Start, p), 0);
-    }
-    // The name box keeps the keyboard; the main menu is the mouse's.
-    for (PadButton b : {PadButton::South, PadButton::East, PadButton::Up, PadButton::Back}) {
-        EXPECT_EQ(PadKey(b, PadPlace::NameBox), 0);
-        EXPECT_EQ(PadKey(b, PadPlace::MainMenu), 0);
-    }
+    using B = PadButton;
+    using P = PadPlace;
+    struct Row {
+        PadPlace where;
+        // South, East, West, North, Back, Start, Up, Down, Left, Right, the shoulders
+        int keys[12];
+    };
+    const Row rows[] = {
+        // Aim, fire, the three upgrades, leave, pause.
+        {P::Battle, {kSpace, kB, kC, kV, kEsc, kP, kUp, kDown, 0, 0, 0, 0}},
+        // The three words: Up and Down light them, South chooses.
+        {P::MainMenu, {kEnter, 0, 0, 0, 0, 0, kUp, kDown, 0, 0, 0, 0}},
+        // The drop-downs walked as with the arrows, chosen, closed.
+        {P::MenuBar, {kEnter, kEsc, 0, 0, kEsc, 0, kUp, kDown, kLeft, kRight, 0, 0}},
+        // The default answer or cancel; a screen closes on either.
+        {P::Box, {kEnter, kEsc, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {P::Screen, {kEnter, kEsc, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        // The name box takes the buttons themselves for its keyboard.
+        {P::NameBox, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+    };
+    for (const Row& row : rows)
+        for (int b = 0; b < 12; ++b) {
+            EXPECT_EQ(PadKey(static_cast<B>(b), row.where), row.keys[b])
+                << "place " << static_cast<int>(row.where) << ", button " << b;
+            // Only Back held in the battle is something else: the menu bar.
+            const bool menu = row.where == P::Battle && static_cast<B>(b) == B::Back;
+            EXPECT_EQ(PadHeldKey(static_cast<B>(b), row.where), menu ? kF10 : 0);
+        }
 }
 
-TEST(PadInput, TheStickPressesPastHalfWayAndLetsGoNearTheMiddle) {
-    StickButtons s;
+TEST(PadInput, SticksPressPastHalfWayAndLetGoNearTheMiddle) {
+    StickButtons s(PadButton::Up, PadButton::Down);
     EXPECT_FALSE(s.Move(-10000));  // not yet half way
     auto c = s.Move(-20000);
     ASSERT_TRUE(c);
@@ -51,9 +62,14 @@ TEST(PadInput, TheStickPressesPastHalfWayAndLetsGoNearTheMiddle) {
     EXPECT_EQ(c->button, PadButton::Down);
     EXPECT_TRUE(c->pressed);
     EXPECT_FALSE(s.Move(32767));
+    // The stick across is Left and Right.
+    StickButtons across(PadButton::Left, PadButton::Right);
+    EXPECT_EQ(across.Move(-30000)->button, PadButton::Left);
+    EXPECT_FALSE(across.Move(0)->pressed);
+    EXPECT_EQ(across.Move(30000)->button, PadButton::Right);
 }
 
-TEST(PadInput, HeldAimRepeatsAfterTheDelayAtTheKeysRateAndStopsWhenLetGo) {
+TEST(PadInput, TheHeldDPadRepeatsAfterTheDelayAtTheKeysRateAndStopsWhenLetGo) {
     PadRepeat r;
     r.Press(PadButton::South, 0);  // firing does not repeat
     EXPECT_FALSE(r.Next());
@@ -67,12 +83,33 @@ TEST(PadInput, HeldAimRepeatsAfterTheDelayAtTheKeysRateAndStopsWhenLetGo) {
     EXPECT_EQ(r.Due(3000), PadButton::Up);
     EXPECT_FALSE(r.Due(3000));
     // The newest held button repeats; letting go of an older one changes nothing.
-    r.Press(PadButton::Down, 3000);
+    r.Press(PadButton::Right, 3000);
     r.Release(PadButton::Up);
-    EXPECT_EQ(r.Due(3000 + PadRepeat::kDelayMs), PadButton::Down);
-    r.Release(PadButton::Down);
+    EXPECT_EQ(r.Due(3000 + PadRepeat::kDelayMs), PadButton::Right);
+    r.Release(PadButton::Right);
     EXPECT_FALSE(r.Due(10000));
     EXPECT_FALSE(r.Next());
+}
+
+TEST(PadInput, AButtonLetGoSoonIsAPressAndHeldLongIsAHoldOnce) {
+    PadHold h;
+    h.Press(1000);
+    EXPECT_EQ(h.Next(), 1000 + PadHold::kHoldMs);
+    EXPECT_FALSE(h.Due(1000 + PadHold::kHoldMs - 1));
+    EXPECT_TRUE(h.Release());  // a press
+    EXPECT_FALSE(h.Next());
+    EXPECT_FALSE(h.Due(5000));
+
+    h.Press(2000);
+    EXPECT_TRUE(h.Due(2000 + PadHold::kHoldMs));
+    EXPECT_FALSE(h.Due(9000));  // once
+    EXPECT_FALSE(h.Next());
+    EXPECT_FALSE(h.Release());  // the hold was all it did
+
+    h.Press(3000);
+    h.Cancel();  // its pad pulled out: neither
+    EXPECT_FALSE(h.Due(9000));
+    EXPECT_FALSE(h.Release());
 }
 
 }  // namespace

@@ -3,13 +3,12 @@
 // makes of it, from the main menu to a battle aimed, fired, paused and left.
 // The recording of the run replays in the driver. On SDL's dummy drivers;
 // the end-to-end test runs it again in a window and filling screens of its X
-// server, where it stops for a screenshot when KREPOGOR_TOUCH_SHOTS names a
-// folder.
+// server (KREPOGOR_TOUCH_FULLSCREEN), where its screenshots note where the
+// controls stand.
 #include <SDL.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -17,8 +16,6 @@
 #include <optional>
 #include <sstream>
 #include <string>
-#include <thread>
-#include <vector>
 
 #include "desktop/BoxLayout.h"
 #include "desktop/MenuBar.h"
@@ -44,83 +41,15 @@ struct FixedDensity : ScreenDensity {
     std::optional<double> PixelsPerMm() const override { return 6; }
 };
 
-SDL_Window* GameWindow() {
-    for (Uint32 id = 1; id < 64; ++id)
-        if (SDL_Window* w = SDL_GetWindowFromID(id)) return w;
-    return nullptr;
-}
-
 Letterbox BoxOf(int clientW, int clientH) {
     int w = 0, h = 0;
     SDL_GetWindowSize(GameWindow(), &w, &h);
     return Letterbox(clientW, clientH, w, h);
 }
 
-struct Point {
-    int x, y;
-};
-
 Point Middle(const Rect& r) {
     return {r.x + r.w / 2, r.y + r.h / 2};
 }
-
-// Fingers on the window, pushed as SDL reports them: the first finger down
-// also moves the mouse and presses its left button (`which` the touch's
-// mouse), before the finger's own event; the others are fingers only.
-class Fingers {
-public:
-    void Down(SDL_FingerID id, Point at) {
-        if (!mouse_) {
-            mouse_ = id;
-            SDL_Event m{};
-            m.type = SDL_MOUSEMOTION;
-            m.motion.which = SDL_TOUCH_MOUSEID;
-            m.motion.x = at.x;
-            m.motion.y = at.y;
-            SDL_PushEvent(&m);
-            PushButton(SDL_MOUSEBUTTONDOWN, at);
-        }
-        PushFinger(SDL_FINGERDOWN, id, at);
-    }
-    void Up(SDL_FingerID id, Point at) {
-        if (mouse_ == id) {
-            mouse_.reset();
-            PushButton(SDL_MOUSEBUTTONUP, at);
-        }
-        PushFinger(SDL_FINGERUP, id, at);
-    }
-    void Tap(Point at) {
-        Down(1, at);
-        Up(1, at);
-    }
-
-private:
-    static void PushButton(Uint32 type, Point at) {
-        SDL_Event b{};
-        b.type = type;
-        b.button.which = SDL_TOUCH_MOUSEID;
-        b.button.button = SDL_BUTTON_LEFT;
-        b.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-        b.button.clicks = 1;
-        b.button.x = at.x;
-        b.button.y = at.y;
-        SDL_PushEvent(&b);
-    }
-    static void PushFinger(Uint32 type, SDL_FingerID id, Point at) {
-        int w = 0, h = 0;
-        SDL_GetWindowSize(GameWindow(), &w, &h);
-        SDL_Event f{};
-        f.type = type;
-        f.tfinger.touchId = 1;
-        f.tfinger.fingerId = id;
-        f.tfinger.x = (static_cast<float>(at.x) + 0.5f) / static_cast<float>(w);
-        f.tfinger.y = (static_cast<float>(at.y) + 0.5f) / static_cast<float>(h);
-        f.tfinger.pressure = 1;
-        f.tfinger.windowID = SDL_GetWindowID(GameWindow());
-        SDL_PushEvent(&f);
-    }
-    std::optional<SDL_FingerID> mouse_;
-};
 
 // Whether the window shows something light at a point: a control's sign.
 bool Light(Point at) {
@@ -135,8 +64,6 @@ bool Light(Point at) {
     SDL_GetRGB(pixel, s->format, &r, &g, &b);
     return r > 200 && g > 200 && b > 190;
 }
-
-void Nothing(const Game&) {}
 
 // What a finger taps besides the touch controls, in the battle window's
 // pixels (its menu bar included), laid out as the game lays them out: the
@@ -160,26 +87,20 @@ Targets MeasureTargets() {
             menu.ItemRect(1, 0)};
 }
 
-// With KREPOGOR_TOUCH_SHOTS set, the end-to-end test takes a screenshot now:
-// the layout goes to NAME.ready, and the game waits for NAME.done.
+// A screenshot for the end-to-end test, noting the controls' side, whether
+// they stand in the bars or on the field, and each one's place.
 void Screenshot(const std::string& name, const TouchLayout& l) {
-    const char* dir = std::getenv("KREPOGOR_TOUCH_SHOTS");
-    if (!dir) return;
-    {
-        std::ofstream ready(fs::path(dir) / (name + ".ready.tmp"));
-        ready << l.side << ' ' << (l.inBars ? "bars" : "field") << '\n';
-        for (const auto& b : l.buttons)
-            ready << b.at.x << ' ' << b.at.y << ' ' << b.at.w << ' ' << b.at.h << '\n';
-    }
-    fs::rename(fs::path(dir) / (name + ".ready.tmp"), fs::path(dir) / (name + ".ready"));
-    for (int i = 0; i < 300 && !fs::exists(fs::path(dir) / (name + ".done")); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::ostringstream notes;
+    notes << l.side << ' ' << (l.inBars ? "bars" : "field") << '\n';
+    for (const auto& b : l.buttons)
+        notes << b.at.x << ' ' << b.at.y << ' ' << b.at.w << ' ' << b.at.h << '\n';
+    WindowShot("touch-" + name, notes.str());
 }
 
 TEST(Touch, PlaysABattleWithFingersAloneAndItsRecordingReplays) {
-    const bool onScreen = std::getenv("KREPOGOR_TOUCH_SHOTS") != nullptr;
+    const bool onScreen = std::getenv("KREPOGOR_SHOTS") != nullptr;
     const bool fill = std::getenv("KREPOGOR_TOUCH_FULLSCREEN") != nullptr;
-    const Targets targets = MeasureTargets();
+    Targets targets;
     FixedDensity fixed;
     std::optional<SdlDisplayDensity> display;
     // On the X server the display's own density, as a player's game takes it.
@@ -202,103 +123,97 @@ TEST(Touch, PlaysABattleWithFingersAloneAndItsRecordingReplays) {
     int64_t shots = -1, shotsAfterOne = -1, shotsAfterTwo = -1, shotsAfterShowing = -1;
     bool shown = false, overBattle = false, hidden = false, paused = false, resumed = false,
          asked = false, cancelled = false, rules = false;
-    std::vector<Step> steps = {
-        {[](const Game& g) { return g.windows.IsVisible("frm_menu"); },
-         [&](const Game&) {
-             // "Новая Игра": the finger's click starts the battle, the finger
-             // itself shows the controls.
-             const Letterbox menu = BoxOf(659, 398);
-             fingers.Tap({menu.OutX(300), menu.OutY(150)});
-         }},
-        {battle,
-         [&](const Game&) {
-             shown = Light(control(TouchControl::Fire));
-             Screenshot("shown", layout());
-             fingers.Down(1, control(TouchControl::Up));  // held: all the way up
-         }},
-        {Always, Nothing},
-        {Always, Nothing},
-        {Always, Nothing},
-        {Always, Nothing},
-        {Always,
-         [&](const Game& g) {
-             heldAngle = g.st.GunAngle;
-             Screenshot("held", layout());
-             fingers.Up(1, control(TouchControl::Up));
-             fingers.Tap(control(TouchControl::Down));
-         }},
-        {Always,
-         [&](const Game& g) {
-             downAngle = g.st.GunAngle;
-             shots = g.st.ShotCount;
-             fingers.Tap(control(TouchControl::Fire));  // once: its click fires nothing
-         }},
-        {Always,
-         [&](const Game& g) {
-             shotsAfterOne = g.st.ShotCount;
-             // Two fingers: one lowers the barrel while the other fires.
-             fingers.Down(1, control(TouchControl::Down));
-             fingers.Down(2, control(TouchControl::Fire));
-             fingers.Up(2, control(TouchControl::Fire));
-         }},
-        {Always,
-         [&](const Game& g) {
-             shotsAfterTwo = g.st.ShotCount;
-             bothAngle = g.st.GunAngle;
-             fingers.Up(1, control(TouchControl::Down));
-             fingers.Tap(control(TouchControl::Pause));
-         }},
-        {[&](const Game& g) { return paused = Held(g); },
-         [&](const Game&) { fingers.Tap(tap(targets.ok)); }},
-        {[&](const Game& g) { return resumed = !Held(g); },
-         [&](const Game&) { fingers.Tap(control(TouchControl::Exit)); }},
-        {[&](const Game& g) { return asked = Held(g); },
-         [&](const Game&) { fingers.Tap(tap(targets.no)); }},
-        {[&](const Game& g) { return cancelled = !Held(g) && g.windows.IsVisible("frm_vustrel"); },
-         [&](const Game&) { fingers.Tap(tap(targets.about)); }},
+    Steps steps;
+    steps
+        .Add([](const Game& g) { return g.windows.IsVisible("frm_menu"); },
+             [&](const Game&) {
+                 // "Новая Игра": the finger's click starts the battle, the finger
+                 // itself shows the controls.
+                 const Letterbox menu = BoxOf(659, 398);
+                 fingers.Tap({menu.OutX(300), menu.OutY(150)});
+             })
+        .Add(battle,
+             [&](const Game&) {
+                 // Fonts of the test's own beside the game's.
+                 targets = MeasureTargets();
+                 shown = Light(control(TouchControl::Fire));
+                 Screenshot("shown", layout());
+                 fingers.Down(1, control(TouchControl::Up));  // held: all the way up
+             })
+        .Then(Nothing)
+        .Then(Nothing)
+        .Then(Nothing)
+        .Then(Nothing)
+        .Then([&](const Game& g) {
+            heldAngle = g.st.GunAngle;
+            Screenshot("held", layout());
+            fingers.Up(1, control(TouchControl::Up));
+            fingers.Tap(control(TouchControl::Down));
+        })
+        .Then([&](const Game& g) {
+            downAngle = g.st.GunAngle;
+            shots = g.st.ShotCount;
+            fingers.Tap(control(TouchControl::Fire));  // once: its click fires nothing
+        })
+        .Then([&](const Game& g) {
+            shotsAfterOne = g.st.ShotCount;
+            // Two fingers: one lowers the barrel while the other fires.
+            fingers.Down(1, control(TouchControl::Down));
+            fingers.Down(2, control(TouchControl::Fire));
+            fingers.Up(2, control(TouchControl::Fire));
+        })
+        .Then([&](const Game& g) {
+            shotsAfterTwo = g.st.ShotCount;
+            bothAngle = g.st.GunAngle;
+            fingers.Up(1, control(TouchControl::Down));
+            fingers.Tap(control(TouchControl::Pause));
+        })
+        .Add([&](const Game& g) { return paused = Held(g); },
+             [&](const Game&) { fingers.Tap(tap(targets.ok)); })
+        .Add([&](const Game& g) { return resumed = !Held(g); },
+             [&](const Game&) { fingers.Tap(control(TouchControl::Exit)); })
+        .Add([&](const Game& g) { return asked = Held(g); },
+             [&](const Game&) { fingers.Tap(tap(targets.no)); })
+        .Add(
+            [&](const Game& g) {
+                return cancelled = !Held(g) && g.windows.IsVisible("frm_vustrel");
+            },
+            [&](const Game&) { fingers.Tap(tap(targets.about)); })
         // The menu bar and the screens take taps as clicks.
-        {Always, [&](const Game&) { fingers.Tap(tap(targets.rules)); }},
-        {[&](const Game& g) { return rules = g.windows.IsVisible("FrmRules"); },
-         [&](const Game&) {
-             int w = 0, h = 0;
-             SDL_GetWindowSize(GameWindow(), &w, &h);
-             fingers.Tap({w / 2, h / 2});
-         }},
-        {battle, Nothing},
+        .Then([&](const Game&) { fingers.Tap(tap(targets.rules)); })
+        .Add([&](const Game& g) { return rules = g.windows.IsVisible("FrmRules"); },
+             [&](const Game&) {
+                 int w = 0, h = 0;
+                 SDL_GetWindowSize(GameWindow(), &w, &h);
+                 fingers.Tap({w / 2, h / 2});
+             })
+        .Add(battle, Nothing)
         // The battle runs under them, an enemy on the field: they stay on
         // top of every frame.
-        {[](const Game& g) {
-             bool enemy = false;
-             for (int k = 1; k <= 6; ++k) enemy = enemy || g.st.MobLive(k) != 0;
-             return g.frm_vustrel.Tmr_kernel.Enabled() && enemy;
-         },
-         Nothing},
-        {Always,
-         [&](const Game&) {
-             overBattle = Light(control(TouchControl::Fire)) && Light(control(TouchControl::Up));
-             Screenshot("battle", layout());
-             // A key hides them.
-             SDL_Event k{};
-             k.type = SDL_KEYDOWN;
-             k.key.state = SDL_PRESSED;
-             k.key.keysym.scancode = SDL_SCANCODE_LSHIFT;
-             SDL_PushEvent(&k);
-         }},
-        {Always,
-         [&](const Game& g) {
-             hidden = !Light(control(TouchControl::Fire));
-             Screenshot("hidden", layout());
-             // The next touch on the fire button only shows them again.
-             shotsAfterShowing = g.st.ShotCount;
-             fingers.Tap(control(TouchControl::Fire));
-         }},
-        {Always,
-         [&](const Game& g) {
-             shotsAfterShowing = g.st.ShotCount - shotsAfterShowing;
-             fingers.Tap(control(TouchControl::Exit));
-         }},
-        {Held, [&](const Game&) { fingers.Tap(tap(targets.yes)); }},
-    };
+        .Add(
+            [](const Game& g) {
+                bool enemy = false;
+                for (int k = 1; k <= 6; ++k) enemy = enemy || g.st.MobLive(k) != 0;
+                return g.frm_vustrel.Tmr_kernel.Enabled() && enemy;
+            },
+            Nothing)
+        .Then([&](const Game&) {
+            overBattle = Light(control(TouchControl::Fire)) && Light(control(TouchControl::Up));
+            Screenshot("battle", layout());
+            PushKey(SDL_SCANCODE_LSHIFT);  // a key hides them
+        })
+        .Then([&](const Game& g) {
+            hidden = !Light(control(TouchControl::Fire));
+            Screenshot("hidden", layout());
+            // The next touch on the fire button only shows them again.
+            shotsAfterShowing = g.st.ShotCount;
+            fingers.Tap(control(TouchControl::Fire));
+        })
+        .Then([&](const Game& g) {
+            shotsAfterShowing = g.st.ShotCount - shotsAfterShowing;
+            fingers.Tap(control(TouchControl::Exit));
+        })
+        .Add(Held, [&](const Game&) { fingers.Tap(tap(targets.yes)); });
 
     const fs::path recorded =
         fs::temp_directory_path() / ("krepogor-touch-" + std::to_string(::getpid()) + ".krs");
@@ -314,10 +229,11 @@ TEST(Touch, PlaysABattleWithFingersAloneAndItsRecordingReplays) {
     if (fill) options.display.fullscreen = true;
     if (!onScreen) options.density = &fixed;
     options.recording = &recording;
-    size_t done = 0;
     // The battle's countdown, and its first enemy, take their time.
-    EXPECT_EQ(RunSteps(options, steps, done, 150, 45000), 0);
-    EXPECT_EQ(done, steps.size());
+    const RunEnd end = RunSteps(options, steps, 45000);
+    EXPECT_FALSE(end.timedOut);
+    EXPECT_EQ(end.status, 0);
+    EXPECT_EQ(steps.Taken(), steps.Size());
     EXPECT_TRUE(shown);
     EXPECT_EQ(heldAngle, 90);  // held past the repeat's delay
     EXPECT_EQ(downAngle, 75);

@@ -4,6 +4,7 @@
 #include <limits>
 #include <vector>
 
+#include "desktop/LastInput.h"
 #include "desktop/TouchControls.h"
 #include "desktop/TouchLayout.h"
 #include "desktop/WindowLooks.h"
@@ -120,40 +121,50 @@ TEST(TouchLayout, SizeComesFromTheDensityAndTouchesReachNothingElse) {
 
 TEST(TouchControls, ShowAtTheFirstTouchAndHideAtAKey) {
     using C = TouchControl;
-    TouchControls t;
+    LastInput input;
+    TouchControls t(input);
     // The mouse shows nothing; the first finger shows them and presses nothing.
-    EXPECT_EQ(t.Down(-1, false, C::Fire, 0), std::nullopt);
+    input.Note(InputKind::Mouse);
+    EXPECT_EQ(t.Down(-1, C::Fire, 0), std::nullopt);
     EXPECT_FALSE(t.Shown());
-    EXPECT_EQ(t.Down(1, true, C::Fire, 0), std::nullopt);
+    input.Note(InputKind::Touch);
+    EXPECT_EQ(t.Down(1, C::Fire, 0), std::nullopt);
     EXPECT_TRUE(t.Shown());
     EXPECT_FALSE(t.Held(C::Fire));
     t.Up(1);
     // Now a finger presses what it touches, the mouse too.
-    EXPECT_EQ(t.Down(2, true, C::Fire, 10), C::Fire);
+    input.Note(InputKind::Touch);
+    EXPECT_EQ(t.Down(2, C::Fire, 10), C::Fire);
     EXPECT_TRUE(t.Held(C::Fire));
-    EXPECT_EQ(t.Down(-1, false, C::Pause, 10), C::Pause);
+    input.Note(InputKind::Mouse);
+    EXPECT_EQ(t.Down(-1, C::Pause, 10), C::Pause);
     EXPECT_TRUE(t.Up(2));
     EXPECT_TRUE(t.Up(-1));
     EXPECT_FALSE(t.Up(2));
-    EXPECT_EQ(t.Down(3, true, std::nullopt, 20), std::nullopt);
-    // A key hides them and lets go; the next touch only shows them again.
-    EXPECT_EQ(t.Down(4, true, C::Up, 30), C::Up);
-    EXPECT_TRUE(t.Hide());
+    EXPECT_EQ(t.Down(3, std::nullopt, 20), std::nullopt);
+    // A key hides them, and they let go; the next touch only shows them again.
+    EXPECT_EQ(t.Down(4, C::Up, 30), C::Up);
+    input.Note(InputKind::Keyboard);
     EXPECT_FALSE(t.Shown());
+    EXPECT_TRUE(t.LetGo());
     EXPECT_FALSE(t.Held(C::Up));
-    EXPECT_FALSE(t.Hide());
-    EXPECT_EQ(t.Down(5, true, C::Fire, 40), std::nullopt);
-    // Turned off, they never show.
-    TouchControls off(false);
-    EXPECT_EQ(off.Down(1, true, C::Fire, 0), std::nullopt);
+    EXPECT_EQ(t.Down(-1, C::Fire, 35), std::nullopt);
+    input.Note(InputKind::Touch);
+    EXPECT_EQ(t.Down(5, C::Fire, 40), std::nullopt);
+    // Turned off, they never show, though the name box hears of the touch.
+    TouchControls off(input, false);
+    input.Note(InputKind::Touch);
+    EXPECT_EQ(off.Down(1, C::Fire, 0), std::nullopt);
     EXPECT_FALSE(off.Shown());
 }
 
 TEST(TouchControls, AHeldBarrelButtonRepeatsAsAKeyUntilItIsLetGo) {
     using C = TouchControl;
-    TouchControls t;
-    t.Down(1, true, std::nullopt, 0);
-    ASSERT_EQ(t.Down(1, true, C::Up, 1000), C::Up);
+    LastInput input;
+    input.Note(InputKind::Touch);  // brought them
+    input.Note(InputKind::Touch);
+    TouchControls t(input);
+    ASSERT_EQ(t.Down(1, C::Up, 1000), C::Up);
     EXPECT_EQ(t.NextDue(), 1500);
     EXPECT_EQ(t.Due(1499), std::nullopt);
     EXPECT_EQ(t.Due(1500), C::Up);
@@ -166,12 +177,12 @@ TEST(TouchControls, AHeldBarrelButtonRepeatsAsAKeyUntilItIsLetGo) {
     EXPECT_FALSE(t.Move(1, C::Up));
     EXPECT_TRUE(t.Move(1, C::Down));
     EXPECT_EQ(t.NextDue(), std::nullopt);
-    ASSERT_EQ(t.Down(2, true, C::Down, 6000), C::Down);
+    ASSERT_EQ(t.Down(2, C::Down, 6000), C::Down);
     EXPECT_TRUE(t.LetGo());
     EXPECT_EQ(t.Due(7000), std::nullopt);
     EXPECT_TRUE(t.Shown());
     // Fire does not repeat.
-    ASSERT_EQ(t.Down(3, true, C::Fire, 8000), C::Fire);
+    ASSERT_EQ(t.Down(3, C::Fire, 8000), C::Fire);
     EXPECT_EQ(t.NextDue(), std::nullopt);
 }
 

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "desktop/BoxButtons.h"
 #include "desktop/CloseRequests.h"
@@ -12,12 +13,15 @@
 #include "desktop/sdl/SdlGamepads.h"
 #include "desktop/sdl/SdlPainter.h"
 #include "desktop/sdl/SdlScreen.h"
+#include "desktop/sdl/SdlScreenKeyboard.h"
 #include "frontend/BookName.h"
 
 namespace krepogor {
 namespace {
 
 constexpr uint32_t kTitleTo = 0xA6CAF0;
+// The name box's button that shows its keyboard on the screen.
+constexpr const char* kShowKeyboard = "Клавиатура";
 
 Rect Inset(const Rect& rc, int d) {
     return {rc.x + d, rc.y + d, rc.w - 2 * d, rc.h - 2 * d};
@@ -82,23 +86,99 @@ int SdlBoxes::Run(const std::string& title, const std::string& text,
     UncoverScope uncover(screen);
     screen.UpgradePointer(false);
     int hot = -1, pressed = -1;
+    const int enter = EnterButton(buttons.size());
     const int escape = EscapeButton(buttons.size());
-    // The name box is typed on the keyboard alone.
+    // The name box's keyboard shows at once for a player without a keyboard.
+    NameKeys keys;
+    const InputKind before = host_.Input().Kind();
+    keys.shown = field && (before == InputKind::Pad || before == InputKind::Touch);
+    if (field) host_.Pads().ForgetPresses();
+    // The button a key of the keyboard on the screen answers, or -1.
+    auto act = [&](const ScreenKeyboard::Action& a) {
+        using What = ScreenKeyboard::Action::What;
+        switch (a.what) {
+            case What::Type:
+                field->Insert(a.text);
+                break;
+            case What::Erase:
+                field->Backspace();
+                break;
+            case What::Done:
+                return enter;
+            case What::Cancel:
+                return escape;
+            case What::None:
+                break;
+        }
+        return -1;
+    };
+    // A pad's button in the name box: the first shows the keyboard.
+    auto pad = [&](PadButton button) {
+        if (!keys.shown) {
+            keys.shown = true;
+            return -1;
+        }
+        switch (button) {
+            case PadButton::Up:
+                keys.board.Move(ScreenKeyboard::Step::Up);
+                break;
+            case PadButton::Down:
+                keys.board.Move(ScreenKeyboard::Step::Down);
+                break;
+            case PadButton::Left:
+                keys.board.Move(ScreenKeyboard::Step::Left);
+                break;
+            case PadButton::Right:
+                keys.board.Move(ScreenKeyboard::Step::Right);
+                break;
+            case PadButton::South:
+                return act(keys.board.Press());
+            case PadButton::East:
+                field->Backspace();
+                break;
+            case PadButton::Start:
+                return enter;
+            case PadButton::LeftShoulder:
+                keys.board.Turn(-1);
+                break;
+            case PadButton::RightShoulder:
+                keys.board.Turn(1);
+                break;
+            default:
+                break;
+        }
+        return -1;
+    };
+    auto padPresses = [&] {
+        while (const auto b = host_.Pads().TakePress())
+            if (const int answer = pad(*b); answer >= 0) return answer;
+        return -1;
+    };
+    // The name box is typed on its keyboard on the screen when a pad is used.
     const PadPlace place = field ? PadPlace::NameBox : PadPlace::Box;
+    const int showW = field ? fonts.Width(SdlScreen::UiFont(), kShowKeyboard) + 24 : 0;
     while (true) {
         host_.Service();
         host_.Pads().Repeat(place);
+        if (const int answer = padPresses(); answer >= 0) return answer;
+        const KeyboardRoom room =
+            keys.shown ? KeyboardRoom{ScreenKeyboard::kWidth, ScreenKeyboard::kHeight, 0}
+                       : KeyboardRoom{0, 0, showW};
         const BoxLayout b = LayOutBox(title, text, static_cast<int>(buttons.size()),
                                       field != nullptr, std::max(screen.OuterWidth(), 320),
-                                      std::max(screen.OuterHeight(), 200), metrics);
+                                      std::max(screen.OuterHeight(), 200), metrics, room);
         host_.DrawWindow();
-        Draw(b, title, buttons, field, hot, pressed);
+        Draw(b, title, buttons, field, hot, pressed, keys);
         screen.Present();
 
         SDL_Event e;
         if (!SDL_WaitEventTimeout(&e, host_.IdleMs())) continue;
         do {
-            if (host_.Pads().Handle(e, place)) continue;
+            host_.NoteInput(e);
+            if (host_.Pads().Handle(e, place)) {
+                if (const int answer = padPresses(); answer >= 0) return answer;
+                continue;
+            }
             CloseRequests& closes = host_.Closes();
             const bool closeBox =
                 e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE;
@@ -128,7 +208,7 @@ int SdlBoxes::Run(const std::string& title, const std::string& text,
                         break;
                     }
                     if ((sc == SDL_SCANCODE_RETURN || sc == SDL_SCANCODE_KP_ENTER) && !e.key.repeat)
-                        return EnterButton(buttons.size());
+                        return enter;
                     if (sc == SDL_SCANCODE_ESCAPE && !e.key.repeat) return escape;
                     if (!field) break;
                     if (sc == SDL_SCANCODE_BACKSPACE) field->Backspace();
@@ -145,17 +225,34 @@ int SdlBoxes::Run(const std::string& title, const std::string& text,
                 case SDL_MOUSEMOTION:
                     hot = ButtonAt(b, screen, e.motion.x, e.motion.y);
                     break;
-                case SDL_MOUSEBUTTONDOWN:
-                    if (e.button.button == SDL_BUTTON_LEFT)
-                        pressed = ButtonAt(b, screen, e.button.x, e.button.y);
+                case SDL_MOUSEBUTTONDOWN: {
+                    if (e.button.button != SDL_BUTTON_LEFT) break;
+                    const auto at = screen.ToClient(e.button.x, e.button.y);
+                    if (!at) break;
+                    if (keys.shown) keys.down = keys.board.KeyUnder(b.keyboard, at->x, at->y);
+                    keys.showDown = b.keyboardButton.Contains(at->x, at->y);
+                    // A tap on the field asks for the keyboard.
+                    if (field && e.button.which == SDL_TOUCH_MOUSEID &&
+                        b.field.Contains(at->x, at->y))
+                        keys.shown = true;
+                    pressed = b.ButtonAt(at->x, at->y);
                     break;
-                case SDL_MOUSEBUTTONUP:
-                    if (e.button.button == SDL_BUTTON_LEFT) {
-                        const int at = ButtonAt(b, screen, e.button.x, e.button.y);
-                        if (at >= 0 && at == pressed) return at;
-                        pressed = -1;
-                    }
+                }
+                case SDL_MOUSEBUTTONUP: {
+                    if (e.button.button != SDL_BUTTON_LEFT) break;
+                    const auto at = screen.ToClient(e.button.x, e.button.y);
+                    const auto down = std::exchange(keys.down, std::nullopt);
+                    if (at && down && keys.board.KeyUnder(b.keyboard, at->x, at->y) == down)
+                        if (const int answer = act(keys.board.Tap(*down)); answer >= 0)
+                            return answer;
+                    if (at && std::exchange(keys.showDown, false) &&
+                        b.keyboardButton.Contains(at->x, at->y))
+                        keys.shown = true;
+                    const int over = at ? b.ButtonAt(at->x, at->y) : -1;
+                    if (over >= 0 && over == pressed) return over;
+                    pressed = -1;
                     break;
+                }
                 default:
                     break;
             }
@@ -165,7 +262,7 @@ int SdlBoxes::Run(const std::string& title, const std::string& text,
 
 void SdlBoxes::Draw(const BoxLayout& b, const std::string& title,
                     const std::vector<std::string>& buttons, const TextField* field, int hot,
-                    int pressed) {
+                    int pressed, const NameKeys& keys) {
     SdlScreen& screen = host_.Screen();
     SDL_Renderer* r = screen.Renderer();
     SdlFonts& fonts = screen.Fonts();
@@ -210,12 +307,10 @@ void SdlBoxes::Draw(const BoxLayout& b, const std::string& title,
         }
     }
 
-    for (size_t i = 0; i < buttons.size(); ++i) {
-        const Rect rc = b.buttons[i];
-        const bool down = pressed == static_cast<int>(i) && hot == pressed;
+    auto button = [&](const Rect& rc, const std::string& caption, bool isDefault, bool down) {
         p.Fill(rc, kBoxFace);
         Rect body = rc;
-        if (i == 0) {  // the default button, the one Enter presses
+        if (isDefault) {  // the one Enter presses
             p.Bevel(rc, kBoxText, kBoxText);
             body = Inset(rc, 1);
         }
@@ -226,9 +321,15 @@ void SdlBoxes::Draw(const BoxLayout& b, const std::string& title,
             p.Bevel(Inset(body, 1), kBoxFace, kBoxShadow);
         }
         const int shift = down ? 1 : 0;
-        p.TextIn(font, buttons[i], kBoxText, {rc.x + shift, rc.y + shift, rc.w, rc.h},
-                 Align::Centre);
-    }
+        p.TextIn(font, caption, kBoxText, {rc.x + shift, rc.y + shift, rc.w, rc.h}, Align::Centre);
+    };
+    // The keyboard on the screen stands in for the buttons while it shows.
+    for (size_t i = 0; i < b.buttons.size(); ++i)
+        button(b.buttons[i], buttons[i], i == 0, pressed == static_cast<int>(i) && hot == pressed);
+    if (b.keyboardButton.w > 0) button(b.keyboardButton, kShowKeyboard, false, keys.showDown);
+    if (keys.shown)
+        DrawScreenKeyboard(p, keys.board, b.keyboard, host_.Input().Kind() == InputKind::Pad,
+                           keys.down);
 }
 
 }  // namespace krepogor

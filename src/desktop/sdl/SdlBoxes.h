@@ -1,10 +1,15 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "desktop/BoxLayout.h"
+#include "desktop/LastInput.h"
+#include "desktop/ScreenKeyboard.h"
 #include "platform/Dialogs.h"
+
+union SDL_Event;
 
 namespace krepogor {
 
@@ -28,6 +33,10 @@ public:
     virtual void DrawWindow() = 0;
     // The program's close requests, shared by every event loop.
     virtual CloseRequests& Closes() = 0;
+    // Notes what gave an event of the player's (the keyboard, the mouse, a
+    // finger, a pad), whichever loop reads it, and tells what gave the last.
+    virtual void NoteInput(const SDL_Event& e) = 0;
+    virtual const LastInput& Input() const = 0;
     // A quit from the desktop session or a signal: shuts the program down
     // (does not return) unless it is already shutting down.
     virtual void EndProgram() = 0;
@@ -38,6 +47,10 @@ public:
 // Closing the window answers as Esc does: No, Cancel, or the only OK; a quit
 // from the desktop session or a signal ends the program, except that the
 // input box first closes as its close box does and leaves the end to its host.
+// The input box (the book's name box) has a keyboard on the screen: shown at
+// once when the last input was a pad's or a finger's, else by its button, by
+// a pad's button or by a tap on the field. Its "Готово" and "Отмена" are the
+// box's ОК and Отмена.
 class SdlBoxes : public IDialogs {
 public:
     explicit SdlBoxes(BoxHost& host) : host_(host) {}
@@ -51,11 +64,19 @@ public:
     bool QuitAfterBox() const { return quitAfterBox_; }
 
 private:
+    // The name box's keyboard on the screen and what is done with it.
+    struct NameKeys {
+        ScreenKeyboard board;
+        bool shown = false;
+        std::optional<ScreenKeyboard::Place> down;  // the key the mouse or a finger holds down
+        bool showDown = false;                      // the button that shows it, held down
+    };
+
     // Shows the box until a button is pressed; returns its index.
     int Run(const std::string& title, const std::string& text,
             const std::vector<std::string>& buttons, TextField* field);
     void Draw(const BoxLayout& b, const std::string& title, const std::vector<std::string>& buttons,
-              const TextField* field, int hot, int pressed);
+              const TextField* field, int hot, int pressed, const NameKeys& keys);
 
     BoxHost& host_;
     bool quitAfterBox_ = false;

@@ -8,6 +8,14 @@
 #include "desktop/sdl/SystemFonts.h"
 
 namespace krepogor {
+namespace {
+
+// The SdlFonts alive: the first starts SDL_ttf and the last stops it, so that
+// one ending (a failure box's, a test's) leaves the others' fonts open.
+int ttfUsers = 0;
+
+}  // namespace
+
 FontFiles FindFontFiles(std::span<const FontSpec> specs) {
     FontFiles files;
     for (const FontSpec& spec : specs)
@@ -16,14 +24,15 @@ FontFiles FindFontFiles(std::span<const FontSpec> specs) {
 }
 
 SdlFonts::SdlFonts() {
-    ttf_ = TTF_WasInit() > 0 || TTF_Init() == 0;
+    ttf_ = ttfUsers > 0 || TTF_Init() == 0;
+    if (ttf_) ++ttfUsers;
 }
 
 SdlFonts::~SdlFonts() {
     ClearTextures();
     for (auto& [spec, font] : fonts_)
         if (font) TTF_CloseFont(font);
-    if (ttf_) TTF_Quit();
+    if (ttf_ && --ttfUsers == 0) TTF_Quit();
     if (looked_) ReleaseFontLookup();
 }
 

@@ -32,7 +32,9 @@ struct FontSpec {
 using FontFiles = std::map<FontSpec, std::string>;
 
 // The fonts of the desktop, found as the system finds them and opened with SDL_ttf
-// once each. A font that cannot be found draws nothing and measures 0.
+// once each. A font that cannot be found draws nothing and measures 0. SDL_ttf
+// runs while any of them lives: a box's or a test's own leaves the screen's
+// fonts open.
 class SdlFonts {
 public:
     SdlFonts();

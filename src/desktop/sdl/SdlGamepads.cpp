@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 namespace krepogor {
 namespace {
 
@@ -23,11 +25,24 @@ std::optional<PadButton> ButtonOf(Uint8 b) {
             return PadButton::Up;
         case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
             return PadButton::Down;
+        case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
+            return PadButton::Left;
+        case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
+            return PadButton::Right;
+        case SDL_CONTROLLER_BUTTON_LEFTSHOULDER:
+            return PadButton::LeftShoulder;
+        case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
+            return PadButton::RightShoulder;
         default:
             return std::nullopt;
     }
 }
 
+int64_t Now() {
+    return static_cast<int64_t>(SDL_GetTicks64());
+}
+
+// A key event of the pad's: it carries no window, as no keyboard's does.
 void PushKey(int scancode, bool down, bool repeat) {
     SDL_Event e{};
     e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
@@ -37,6 +52,11 @@ void PushKey(int scancode, bool down, bool repeat) {
     e.key.keysym.scancode = static_cast<SDL_Scancode>(scancode);
     e.key.keysym.sym = SDL_GetKeyFromScancode(e.key.keysym.scancode);
     SDL_PushEvent(&e);
+}
+
+void PushPress(int scancode) {
+    PushKey(scancode, true, false);
+    PushKey(scancode, false, false);
 }
 
 }  // namespace
@@ -69,7 +89,8 @@ bool SdlGamepads::Handle(const SDL_Event& e, PadPlace where) {
                 SDL_GameControllerClose(it->second);
                 pads_.erase(it);
             }
-            // Whatever it held is let go.
+            // Whatever it held is let go; a button half way to a hold does nothing.
+            hold_.Cancel();
             while (!down_.empty()) Button(down_.begin()->first, false, where);
             return true;
         }
@@ -78,11 +99,15 @@ bool SdlGamepads::Handle(const SDL_Event& e, PadPlace where) {
             if (const auto b = ButtonOf(e.cbutton.button))
                 Button(*b, e.type == SDL_CONTROLLERBUTTONDOWN, where);
             return true;
-        case SDL_CONTROLLERAXISMOTION:
-            if (e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY)
-                while (const auto change = stick_.Move(e.caxis.value))
+        case SDL_CONTROLLERAXISMOTION: {
+            StickButtons* stick = e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY   ? &stickY_
+                                  : e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX ? &stickX_
+                                                                              : nullptr;
+            if (stick)
+                while (const auto change = stick->Move(e.caxis.value))
                     Button(change->button, change->pressed, where);
             return true;
+        }
         default:
             return false;
     }
@@ -93,24 +118,63 @@ void SdlGamepads::Button(PadButton b, bool pressed, PadPlace where) {
         repeat_.Release(b);
         const auto it = down_.find(b);
         if (it == down_.end()) return;
-        PushKey(it->second, false, false);
+        const int did = it->second;
         down_.erase(it);
+        if (did == kHeld) {
+            // Let go before it was a hold: the button's own key.
+            if (hold_.Release()) PushPress(KeyOf(holding_, holdingIn_));
+        } else if (did > 0) {
+            PushKey(did, false, false);
+        }
+        return;
+    }
+    if (down_.count(b)) return;
+    if (where == PadPlace::NameBox) {
+        down_[b] = kTaken;
+        presses_.push_back(b);
+        repeat_.Press(b, Now());
+        return;
+    }
+    if (PadHeldKey(b, where)) {
+        down_[b] = kHeld;
+        holding_ = b;
+        holdingIn_ = where;
+        hold_.Press(Now());
         return;
     }
     const int key = KeyOf(b, where);
-    if (key == 0 || down_.count(b)) return;
+    if (key == 0) return;
     down_[b] = key;
     PushKey(key, true, false);
-    repeat_.Press(b, static_cast<int64_t>(SDL_GetTicks64()));
+    repeat_.Press(b, Now());
 }
 
 void SdlGamepads::Repeat(PadPlace where) {
-    while (const auto b = repeat_.Due(static_cast<int64_t>(SDL_GetTicks64()))) {
+    const int64_t now = Now();
+    if (hold_.Due(now)) PushPress(PadHeldKey(holding_, holdingIn_));
+    while (const auto b = repeat_.Due(now)) {
         const auto it = down_.find(*b);
         if (it == down_.end()) return;
-        // The key it pressed, while it still means that here.
-        if (KeyOf(*b, where) == it->second) PushKey(it->second, true, true);
+        // What it pressed, while it still means that here.
+        if (it->second == kTaken) {
+            if (where == PadPlace::NameBox) presses_.push_back(*b);
+        } else if (KeyOf(*b, where) == it->second) {
+            PushKey(it->second, true, true);
+        }
     }
+}
+
+std::optional<int64_t> SdlGamepads::NextDue() const {
+    const auto repeat = repeat_.Next(), hold = hold_.Next();
+    if (repeat && hold) return std::min(*repeat, *hold);
+    return repeat ? repeat : hold;
+}
+
+std::optional<PadButton> SdlGamepads::TakePress() {
+    if (presses_.empty()) return std::nullopt;
+    const PadButton b = presses_.front();
+    presses_.pop_front();
+    return b;
 }
 
 int SdlGamepads::KeyOf(PadButton b, PadPlace where) const {

@@ -31,6 +31,8 @@ constexpr uint32_t kCountColour = 0x004040;
 constexpr uint32_t kNameColour = 0x004000;
 constexpr uint32_t kBookScoreColour = 0xFFFF80;
 constexpr uint32_t kScoreColour = 0xFFFF00;
+// The main menu's light, in the red of the game's title on its picture.
+constexpr uint32_t kMenuLight = 0x782216;
 
 // How long a notice stays, and its band: at the foot of a screen, in the
 // battle window's sky below the upgrades (the readouts stay clear).
@@ -324,6 +326,12 @@ void SdlScreen::UpgradePointer(bool on) {
     if (c) SDL_SetCursor(c);
 }
 
+bool SdlScreen::LightMenuWord(int area) {
+    if (area == menuLit_) return false;
+    menuLit_ = area;
+    return true;
+}
+
 void SdlScreen::Draw(const Game& g) {
     // The bars around the picture, and the windows before their picture, are black.
     SetColour(renderer_, 0);
@@ -373,6 +381,7 @@ void SdlScreen::DrawShown(const Game& g, SdlPainter& p) {
     }
     DrawLabels(g, p);
     if (shown_->menuBar) DrawMenuBar(g, p);
+    if (shown_->name == std::string("frm_menu") && menuLit_ >= 0) DrawMenuLight(p);
     if (touch_) DrawTouchControls(renderer_, Touch(), *touch_);
 }
 
@@ -385,6 +394,17 @@ void SdlScreen::UseTouch(const TouchControls& state, const ScreenDensity& densit
 TouchLayout SdlScreen::Touch() const {
     if (!touch_ || shown_ != LookOf("frm_vustrel")) return {};
     return LayOutTouch(box_, TouchSide(density_->PixelsPerMm(), touchMm_));
+}
+
+void SdlScreen::DrawMenuLight(SdlPainter& p) {
+    // A frame round the word and a pointer before it, in client pixels, so
+    // that they scale with the picture.
+    const Rect word = MainMenuAreaRect(menuLit_);
+    const Rect rc{word.x - 6, word.y - 1, word.w + 12, word.h + 2};
+    for (int i = 0; i < 2; ++i)
+        p.Bevel({rc.x + i, rc.y + i, rc.w - 2 * i, rc.h - 2 * i}, kMenuLight, kMenuLight);
+    const int mid = rc.y + rc.h / 2;
+    for (int i = 0; i < 8; ++i) p.Fill({rc.x - 16 + i, mid - 8 + i, 1, 2 * (8 - i)}, kMenuLight);
 }
 
 void SdlScreen::Notice(const std::string& text) {

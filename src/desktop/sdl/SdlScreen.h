@@ -118,6 +118,9 @@ public:
 
     // The pointer: the upgrade pointer over a label that can buy, else the arrow.
     void UpgradePointer(bool on);
+    // Lights the main menu's word `area` (its place among the hot areas) as
+    // the keys and the pad choose it, or none (-1); true when that changed.
+    bool LightMenuWord(int area);
 
     // The battle window shows the touch controls in `state`, `mm` millimetres
     // across on a screen of `density`.
@@ -132,6 +135,7 @@ private:
     void DrawShown(const Game& g, SdlPainter& p);
     void DrawMenuBar(const Game& g, SdlPainter& p);
     void DrawLabels(const Game& g, SdlPainter& p);
+    void DrawMenuLight(SdlPainter& p);
     void DrawNotice(SdlPainter& p);
     // The size the desktop window takes for `look` at the current factor.
     int WindowWidth(const WindowLook& look) const;
@@ -162,6 +166,7 @@ private:
     SDL_Cursor* arrow_ = nullptr;
     SDL_Cursor* harrow_ = nullptr;
     bool upgradePointer_ = false;
+    int menuLit_ = -1;
     const WindowLook* shown_ = nullptr;
     WindowPlacement placement_;
     double scale_ = 1;

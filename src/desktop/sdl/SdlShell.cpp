@@ -3,7 +3,6 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdint>
 #include <iostream>
 #include <limits>
@@ -18,6 +17,7 @@
 #include "desktop/HotAreas.h"
 #include "desktop/KeyCodes.h"
 #include "desktop/KeyRouting.h"
+#include "desktop/MainMenuFocus.h"
 #include "desktop/PlayerChoices.h"
 #include "desktop/RecordTarget.h"
 #include "desktop/SettingsFile.h"
@@ -32,6 +32,7 @@
 #include "desktop/sdl/SdlDisplayDensity.h"
 #include "desktop/sdl/SdlGamepads.h"
 #include "desktop/sdl/SdlHangup.h"
+#include "desktop/sdl/SdlInputKind.h"
 #include "desktop/sdl/SdlMediaSystem.h"
 #include "desktop/sdl/SdlPicturePreload.h"
 #include "desktop/sdl/SdlPlayback.h"
@@ -127,7 +128,7 @@ public:
           pictures_(&pictures),
           byHand_(settings.byHand),
           battleKeys_(choices.keys),
-          touch_(choices.touch.on) {
+          touch_(input_, choices.touch.on) {
         // A recording shown may start a battle at once; a player's run first
         // shows the main menu, which needs none of the battle's pictures.
         if (options.playback) TakePictures();
@@ -141,10 +142,8 @@ public:
         screen_.UseTouch(touch_, options.density ? *options.density : displayDensity_,
                          choices.touch.mm);
         pads_.battleKey = [this](int key) { return battleKeys_.KeyFor(key); };
-        SDL_AddEventWatch(NoteKeys, this);
         if (!options.notice.empty()) screen_.Notice(options.notice);
     }
-    ~Shell() override { SDL_DelEventWatch(NoteKeys, this); }
 
     // The program from its start to its end.
     void Run() {
@@ -177,7 +176,7 @@ public:
             if (!SDL_WaitEventTimeout(&e, IdleMs())) continue;
             do {
                 RunTimers();
-                if (e.type == SDL_CONTROLLERBUTTONDOWN) HideTouch();
+                NoteInput(e);
                 if (!pads_.Handle(e, PadPlaceNow())) Handle(e);
             } while (SDL_PollEvent(&e));
         }
@@ -219,6 +218,15 @@ public:
     SdlGamepads& Pads() override { return pads_; }
     void DrawWindow() override { screen_.Draw(game_); }
     CloseRequests& Closes() override { return closes_; }
+    void NoteInput(const SDL_Event& e) override {
+        const auto kind = InputKindOf(e);
+        // The touch controls came or went: drawn again, holding nothing.
+        if (kind && input_.Note(*kind)) {
+            touch_.LetGo();
+            dirty_ = true;
+        }
+    }
+    const LastInput& Input() const override { return input_; }
     void EndProgram() override {
         if (!game_.ShuttingDown) Do("quit", [this] { Shutdown(game_); });
     }
@@ -248,31 +256,16 @@ private:
         RunTimers();
         media_.DeliverFinished();
         if (screen_.Follow(game_.windows.Visible())) dirty_ = true;
-        // A key or a pad button that a box read.
-        if (keyOrPad_.exchange(false)) HideTouch();
         if (options_.onPass) options_.onPass(game_);
     }
 
-    // Sees every event as it is queued, whichever loop then reads it.
-    static int NoteKeys(void* shell, SDL_Event* e) {
-        if (e->type == SDL_KEYDOWN || e->type == SDL_CONTROLLERBUTTONDOWN)
-            static_cast<Shell*>(shell)->keyOrPad_ = true;
-        return 0;
-    }
-
-    // A key or a pad button: the touch controls hide.
-    void HideTouch() {
-        keyOrPad_ = false;
-        if (touch_.Hide()) dirty_ = true;
-    }
-
     // A finger, or the mouse, went down at (x, y) of the desktop window.
-    void TouchDown(int64_t pointer, bool finger, int x, int y) {
-        const bool shown = touch_.Shown();
-        const auto control = touch_.Down(pointer, finger, screen_.Touch().At(x, y),
-                                         static_cast<int64_t>(SDL_GetTicks64()));
-        if (touch_.Shown() != shown || control) dirty_ = true;
-        if (control) PressControl(*control);
+    void TouchDown(int64_t pointer, int x, int y) {
+        const auto control =
+            touch_.Down(pointer, screen_.Touch().At(x, y), static_cast<int64_t>(SDL_GetTicks64()));
+        if (!control) return;
+        dirty_ = true;
+        PressControl(*control);
     }
 
     // Where a finger is on the desktop window.
@@ -341,9 +334,10 @@ private:
     }
 
     // Where a pad's buttons go outside the boxes.
-    PadPlace PadPlaceNow() const {
+    PadPlace PadPlaceNow() {
         const std::string shown = Visible();
-        if (shown == "frm_vustrel") return PadPlace::Battle;
+        if (shown == "frm_vustrel")
+            return screen_.Menu().Open() >= 0 ? PadPlace::MenuBar : PadPlace::Battle;
         if (shown == "frm_menu" || shown.empty()) return PadPlace::MainMenu;
         return PadPlace::Screen;
     }
@@ -367,7 +361,6 @@ private:
     }
 
     void Handle(const SDL_Event& e) {
-        if (e.type == SDL_KEYDOWN) HideTouch();
         if (playback_.TakesOver(e)) return;
         const bool closeBox = e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE;
         if (e.type != SDL_QUIT && !closeBox) closes_.Other();
@@ -391,6 +384,8 @@ private:
                 keys_.Up(e.key.keysym.scancode);
                 break;
             case SDL_MOUSEMOTION: {
+                // The mouse puts out the main menu's light the keys lit.
+                if (e.motion.xrel != 0 || e.motion.yrel != 0) LightMenuWord(false);
                 // Over the black bars, and over the touch controls, the
                 // pointer is over nothing of the game.
                 const auto control = ControlAt(e.motion.x, e.motion.y);
@@ -404,12 +399,13 @@ private:
                 break;
             }
             case SDL_MOUSEBUTTONDOWN:
+                LightMenuWord(false);
                 if (e.button.button != SDL_BUTTON_LEFT) break;
                 // A touch control takes the press: the mouse's, not a
                 // finger's copy of it, which its finger presses.
                 if (ControlAt(e.button.x, e.button.y)) {
                     if (e.button.which != SDL_TOUCH_MOUSEID)
-                        TouchDown(kMousePointer, false, e.button.x, e.button.y);
+                        TouchDown(kMousePointer, e.button.x, e.button.y);
                 } else if (const auto at = screen_.ToClient(e.button.x, e.button.y)) {
                     Click(at->x, at->y);
                 }
@@ -423,7 +419,7 @@ private:
                 // A recording shown is taken over by the finger's click.
                 if (!playback_.Playing()) {
                     const auto [x, y] = FingerAt(e.tfinger);
-                    TouchDown(e.tfinger.fingerId, true, x, y);
+                    TouchDown(e.tfinger.fingerId, x, y);
                 }
                 break;
             case SDL_FINGERMOTION: {
@@ -459,6 +455,13 @@ private:
         }
         switch (keys_.Down(shown, scancode, k.repeat != 0, menuOpen)) {
             case KeyUse::Ignore:
+                break;
+            case KeyUse::MainMenu:
+                if (const auto key = MenuKeyOf(scancode)) {
+                    const std::string area = menuFocus_.Key(*key);
+                    LightMenuWord(true);
+                    if (!area.empty()) ChooseMainMenu(area);
+                }
                 break;
             case KeyUse::CloseScreen:
                 ScreenClickOf(shown);
@@ -511,15 +514,26 @@ private:
                 Do("click frm_vustrel LblMod " + std::to_string(i),
                    [&] { LblMod_Click(game_, static_cast<int16_t>(i)); });
         } else if (visible == "frm_menu") {
-            const std::string area = MainMenuAreaAt(x, y);
-            void (*click)(Game&) = area == "lbl_new_game"  ? lbl_new_game_Click
-                                   : area == "lbl_credits" ? lbl_credits_Click
-                                   : area == "lbl_exit"    ? lbl_exit_Click
-                                                           : nullptr;
-            if (click) Do("click frm_menu " + area, [&] { click(game_); });
+            ChooseMainMenu(MainMenuAreaAt(x, y));
         } else if (!visible.empty()) {
             ScreenClickOf(visible);
         }
+    }
+
+    // A word of the main menu, clicked or chosen by the keys or the pad.
+    void ChooseMainMenu(const std::string& area) {
+        void (*click)(Game&) = area == "lbl_new_game"  ? lbl_new_game_Click
+                               : area == "lbl_credits" ? lbl_credits_Click
+                               : area == "lbl_exit"    ? lbl_exit_Click
+                                                       : nullptr;
+        if (click) Do("click frm_menu " + area, [&] { click(game_); });
+    }
+
+    // Shows the main menu's light where the keys or the pad put it, or puts
+    // it out.
+    void LightMenuWord(bool on) {
+        if (!on) menuFocus_.Clear();
+        if (screen_.LightMenuWord(menuFocus_.Lit())) dirty_ = true;
     }
 
     void ScreenClickOf(const std::string& screen) {
@@ -546,6 +560,7 @@ private:
     SdlPlayback playback_;
     CloseRequests closes_;
     KeyRouter keys_;
+    MainMenuFocus menuFocus_;
     Platform platform_;
     Game game_;
     SceneView view_;
@@ -554,9 +569,8 @@ private:
     std::string shows_;
     std::map<std::string, std::string> byHand_;  // the settings' lines the player wrote
     BattleKeys battleKeys_;
+    LastInput input_;
     TouchControls touch_;
-    // A key went down or a pad button was pressed since the last pass.
-    std::atomic<bool> keyOrPad_ = false;
 };
 
 }  // namespace

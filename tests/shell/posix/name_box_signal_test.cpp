@@ -13,12 +13,12 @@ namespace {
 TEST(NameBox, ASignalClosesItAsItsCloseBoxThenEndsTheGame) {
     for (const int signal : {SIGTERM, SIGHUP}) {
         SCOPED_TRACE(signal);
-        const Outcome o = WinAndThen("signal", [signal] {
+        const Outcome o = WinAndThen("signal", {}, Steps().Then([signal](const Game&) {
             PushText("Ян");
             std::raise(signal);
-        });
-        EXPECT_FALSE(o.timedOut);
-        EXPECT_EQ(o.status, 0);
+        }));
+        EXPECT_FALSE(o.run.timedOut);
+        EXPECT_EQ(o.run.status, 0);
         // "Анонимщик", as Cancel and the close box enter it.
         EXPECT_EQ(o.book, "\xC0\xED\xEE\xED\xE8\xEC\xF9\xE8\xEA" + std::string(11, ' '));
     }
