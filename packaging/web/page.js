@@ -60,15 +60,10 @@
     // A browser that cannot tell them: the pixels are counted from the CSS size.
   }
 
-  // Millimetres on the screen: a CSS pixel is 1/96 inch on a desktop and the
-  // system's own 1/160 inch (Android's dp, about Apple's point) where fingers
-  // point (a phone, a tablet).
-  page.canvasPixelsPerMm = () => {
-    const r = canvas.getBoundingClientRect();
-    const perCssPixel = r.width > 0 ? page.canvasPixels()[0] / r.width : devicePixelRatio;
-    const cssPerInch = matchMedia('(pointer: coarse)').matches ? 160 : 96;
-    return (perCssPixel * cssPerInch) / 25.4;
-  };
+  // CSS pixels to a millimetre on the screen: a CSS pixel is 1/96 inch on a
+  // desktop, and the system's own 1/160 inch (Android's dp, about Apple's
+  // point) where fingers point (a phone, a tablet).
+  page.cssPixelsPerMm = () => (matchMedia('(pointer: coarse)').matches ? 160 : 96) / 25.4;
 
   // The full screen: the browser grants it only inside a click or a key
   // press, so the page's button asks, and F11 and Alt+Enter, the game's keys

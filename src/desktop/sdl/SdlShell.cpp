@@ -255,6 +255,7 @@ private:
         if (screen_.Follow(game_.windows.Visible())) dirty_ = true;
         RunTimers();
         media_.DeliverFinished();
+        media_.PlayArrived();
         if (screen_.Follow(game_.windows.Visible())) dirty_ = true;
         if (options_.onPass) options_.onPass(game_);
     }
