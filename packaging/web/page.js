@@ -16,9 +16,15 @@
     for (const id of ['loading', 'waiting', 'failure', 'end']) $(id).hidden = id !== name;
   };
 
+  // A line for the player over the canvas's foot, for a while (longer when
+  // something went wrong); "" takes it away.
+  let statusTimer = 0;
   page.status = (text, bad = false) => {
     $('status').textContent = text;
     $('status').classList.toggle('bad', bad);
+    $('status').hidden = !text;
+    clearTimeout(statusTimer);
+    if (text) statusTimer = setTimeout(() => ($('status').hidden = true), bad ? 20000 : 8000);
     if (bad) console.warn(text);
   };
 
@@ -124,7 +130,7 @@
   page.onLateProgress = (left) => {
     if (!page.firstShown) return;
     if (left > 0) page.status(`Музыка загружается: осталось ${page.megabytes(left)}.`);
-    else if ($('status').textContent.startsWith('Музыка загружается')) page.status('');
+    else if (!$('status').hidden && $('status').textContent.startsWith('Музыка загружается')) page.status('');
   };
 
   // The failure box, with the game's words; the game waits until the player closes it.

@@ -230,9 +230,14 @@ public:
     void EndProgram() override {
         if (!game_.ShuttingDown) Do("quit", [this] { Shutdown(game_); });
     }
-    // The state the run ended in closes its recording, and the battle
-    // window's last frame goes beside a whole one.
+    // A recording shown is held to the state its run ended in; the state
+    // this run ended in closes its recording, and the battle window's last
+    // frame goes beside a whole one.
     void Finish() {
+        if (options_.playback)
+            if (const std::string parted = playback_.CheckEnd(); !parted.empty())
+                std::cerr << "krepogor: запись " << QuotedPath(options_.playPath)
+                          << " не сходится с игрой в конце: " << parted << "\n";
         recorder_.Finish();
         TellIfStopped();
         if (options_.lastFramePath.empty() || recorder_.Stopped()) return;
