@@ -44,22 +44,25 @@
   };
 
   // The canvas has as many pixels as the screen shows of it: the game draws
-  // its letterbox and its labels at the screen's own resolution. The exact
-  // count comes from the browser where it tells it; SDL hears of a change as
-  // a resize of the window.
-  page.pixels = null;
+  // its letterbox and its labels at the screen's own resolution. The browser
+  // tells the exact count where it can (its CSS size times the pixel ratio,
+  // rounded, may be a pixel off; a browser emulating a device's pixel ratio
+  // tells the CSS size: that is not taken); SDL hears of a change as a
+  // resize of the window.
+  let exact = null;
   page.canvasPixels = () => {
-    if (page.pixels) return page.pixels;
     const r = canvas.getBoundingClientRect();
-    return [Math.round(r.width * devicePixelRatio), Math.round(r.height * devicePixelRatio)];
+    const counted = [Math.round(r.width * devicePixelRatio), Math.round(r.height * devicePixelRatio)];
+    const near = exact && Math.abs(exact[0] - counted[0]) <= 1 && Math.abs(exact[1] - counted[1]) <= 1;
+    return near ? exact : counted;
   };
   try {
     new ResizeObserver((entries) => {
       const box = entries[0].devicePixelContentBoxSize;
       if (!box) return;
       const pixels = [box[0].inlineSize, box[0].blockSize];
-      if (page.pixels && pixels[0] === page.pixels[0] && pixels[1] === page.pixels[1]) return;
-      page.pixels = pixels;
+      if (exact && pixels[0] === exact[0] && pixels[1] === exact[1]) return;
+      exact = pixels;
       window.dispatchEvent(new Event('resize'));
     }).observe(canvas, { box: 'device-pixel-content-box' });
   } catch (e) {
@@ -170,7 +173,18 @@
     page.cover('end');
     $('again').focus();
   };
-  Module.onExit = (status) => end(status);
+  // The program waits in the browser's turns (ASYNCIFY): main returns its
+  // status at the end of the last of them, not from its first call, whose
+  // exit (with no status yet) emscripten then finishes.
+  let waited = false;
+  Module.onExit = (status) => {
+    if (!waited) end(status);
+  };
+  Module.postRun = (Module.postRun || []).concat(() => {
+    if (!Asyncify.currData) return;
+    waited = true;
+    Asyncify.whenDone().then(end, (e) => end(1, `Игра остановилась из-за внутренней ошибки: ${e}`));
+  });
   Module.onAbort = (what) => end(1, `Игра остановилась из-за внутренней ошибки: ${what}`);
   $('again').addEventListener('click', () => location.assign(location.pathname));
 
