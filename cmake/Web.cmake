@@ -86,17 +86,21 @@ endforeach()
 # The program ends as a desktop one does (EXIT_RUNTIME), and the page then
 # shows its end; the page calls two of the game's functions (the book's
 # export and import).
-krepogor_web_program(krepogor)
-set(page ${PROJECT_SOURCE_DIR}/packaging/web)
-set(scripts ${page}/page.js ${page}/page-files.js ${page}/page-load.js)
-set(shell ${page}/krepogor.html)
-set_target_properties(krepogor PROPERTIES SUFFIX .html LINK_DEPENDS
-                      "${PROJECT_SOURCE_DIR}/cmake/web-asyncify.txt;${shell};${scripts}")
-list(TRANSFORM scripts PREPEND "SHELL:--pre-js ")
-target_link_options(krepogor PRIVATE -sENVIRONMENT=web -sEXIT_RUNTIME=1 -lidbfs.js
-                    -sEXPORTED_FUNCTIONS=_main,_malloc,_free,_krepogor_book_path,_krepogor_book_refusal
-                    --shell-file ${shell} ${scripts} -sMINIFY_HTML=0 -sASYNCIFY
-                    -sASYNCIFY_ONLY=@${PROJECT_SOURCE_DIR}/cmake/web-asyncify.txt)
+function(krepogor_page_program target)
+  set(page ${PROJECT_SOURCE_DIR}/packaging/web)
+  set(scripts ${page}/page.js ${page}/page-files.js ${page}/page-load.js)
+  set(shell ${page}/krepogor.html)
+  krepogor_web_program(${target})
+  set_target_properties(${target} PROPERTIES SUFFIX .html LINK_DEPENDS
+                        "${PROJECT_SOURCE_DIR}/cmake/web-asyncify.txt;${shell};${scripts}")
+  list(TRANSFORM scripts PREPEND "SHELL:--pre-js ")
+  target_link_options(${target} PRIVATE -sENVIRONMENT=web -sEXIT_RUNTIME=1 -lidbfs.js
+                      -sEXPORTED_FUNCTIONS=_main,_malloc,_free,_krepogor_book_path,_krepogor_book_refusal
+                      --shell-file ${shell} ${scripts} -sMINIFY_HTML=0 -sASYNCIFY
+                      -sASYNCIFY_ONLY=@${PROJECT_SOURCE_DIR}/cmake/web-asyncify.txt)
+endfunction()
+krepogor_page_program(krepogor)
+
 # krepogor.json, once the game and its packages are made.
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/krepogor.json
                    COMMAND ${CMAKE_COMMAND} -DDIR=${CMAKE_BINARY_DIR}

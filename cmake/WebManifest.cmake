@@ -3,7 +3,7 @@
 # fetches and counts down in its loading bar. Run as
 #   cmake -DDIR=build/web "-DPACKAGES=krepogor.data;krepogor-music.data" -P WebManifest.cmake
 file(SIZE "${DIR}/krepogor.wasm" wasm)
-set(json "{\"wasm\": ${wasm}")
+set(json "{\"krepogor.wasm\": ${wasm}")
 foreach(package ${PACKAGES})
   file(READ "${DIR}/${package}.json" index)
   string(APPEND json ",\n\"${package}\": ${index}")

@@ -35,6 +35,9 @@
     return new Response(body, { headers: { 'Content-Type': type } });
   }
 
+  // The program's WebAssembly is named as its script is (krepogor.js: krepogor.wasm).
+  const script = document.currentScript ? document.currentScript.src : 'krepogor.js';
+  const wasmName = script.slice(script.lastIndexOf('/') + 1).replace(/\.js([?#].*)?$/, '.wasm');
   const manifest = fetch('krepogor.json', { cache: 'no-cache' }).then(checked).then((r) => r.json());
   const download = (name) =>
     fetch(name).then(checked).then((r) => counted(r, name, 'application/octet-stream').arrayBuffer());
@@ -47,6 +50,7 @@
     let total = 0;
     let done = 0;
     for (const name of names) {
+      if (!sizes[name]) continue;
       total += sizes[name];
       done += Math.min(received[name] || 0, sizes[name]);
     }
@@ -54,7 +58,7 @@
   }
 
   let sizes = null;
-  const start = ['krepogor.wasm', 'krepogor.data'];
+  const start = [wasmName, 'krepogor.data'];
   page.onProgress = () => {
     if (!sizes) return;
     const now = left(sizes, start);
@@ -64,8 +68,8 @@
     if (page.onLateProgress) page.onLateProgress(left(sizes, ['krepogor-music.data']).left);
   };
   manifest.then((m) => {
-    sizes = { 'krepogor.wasm': m.wasm };
-    for (const name of Object.keys(m)) if (name !== 'wasm') sizes[name] = m[name].size;
+    sizes = {};
+    for (const name of Object.keys(m)) sizes[name] = typeof m[name] === 'number' ? m[name] : m[name].size;
     page.onProgress();
   }, page.failLoading);
 
@@ -82,9 +86,9 @@
     Promise.all([manifest, download(name)]).then((got) => ({ index: got[0][name], buffer: got[1] }));
 
   // The WebAssembly is compiled as it arrives.
-  const program = fetch('krepogor.wasm')
+  const program = fetch(wasmName)
     .then(checked)
-    .then((r) => WebAssembly.compileStreaming(counted(r, 'krepogor.wasm', 'application/wasm')));
+    .then((r) => WebAssembly.compileStreaming(counted(r, wasmName, 'application/wasm')));
   Module.instantiateWasm = (imports, done) => {
     program
       .then((module) => WebAssembly.instantiate(module, imports).then((i) => done(i, module)))

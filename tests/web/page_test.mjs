@@ -20,6 +20,10 @@
 //                buttons stand in the black bars, at least 9 mm across, hide
 //                at a key and come back at the next touch; a shot, the exit
 //                question answered "Нет" and then "Да"
+//   name-box     on a phone held sideways, touch alone: a battle won, the
+//                name box's keyboard on the screen by itself, a name tapped
+//                on it into the book (krepogor-last-kill.html: the game with
+//                a door for bringing a battle to its last kill)
 //   gamepad      a pad through the browser's Gamepad API (a made-up one:
 //                headless chromium has none): the main menu's word chosen,
 //                a shot, the exit question by Back, "Да" by South
@@ -389,6 +393,48 @@ const passed = await each(only, [
     expect((await page.ended('ended')) === 0, 'the pad did not end the game');
     await done(page);
     return 'the main menu, a shot and the exit question by the pad alone';
+  }],
+  ['name-box', async () => {
+    // A phone held sideways, touch alone: a battle won (the test's page
+    // brings it to its last kill), the name box's keyboard on the screen
+    // there by itself, "ЙЦ" tapped on it and "Готово": the name in the book.
+    const ctx = await browser.newContext({
+      viewport: { width: 915, height: 412 }, deviceScaleFactor: 2.6, isMobile: true, hasTouch: true, acceptDownloads: true,
+    });
+    const page = await GamePage.open(ctx, server, 'krepogor-last-kill.html', out, 'name-box');
+    page.ownContext = ctx;
+    await page.shows('frm_menu', 'menu');
+    await page.tap(300, 152);
+    await page.shows('frm_vustrel', 'battle');
+    await sleep(5500);
+    await page.tab.evaluate(() => (Module.page.lastKill = true));
+    await sleep(1500);
+    await page.shot('keyboard');
+    // The box stands in the middle of the battle window, the keyboard at its
+    // foot (desktop/BoxLayout.cpp: 14 pixels of margin; 840 x 313, six rows;
+    // desktop/ScreenKeyboard.cpp: 130 tenths across, each row centred): its
+    // place from the box's blue title bar.
+    const { picture } = await page.state();
+    const f = picture.w / 926;
+    const px = await page.pixels();
+    let title = -1;
+    for (let y = 0; y < 658 && title < 0; ++y) {
+      const o = 4 * (Math.round(picture.y + (y + 0.5) * f) * px.width + Math.round(picture.x + 100.5 * f));
+      if (px.data[o] < 60 && px.data[o + 2] > 90) title = y;
+    }
+    expect(title > 0, 'no box over the battle');
+    const top = title - 2, height = 658 - 2 * top;
+    const keyboard = { x: (926 - 840) / 2, y: top + height - 14 - 313 };
+    const key = (row, start, span) => [keyboard.x + (start + span / 2) * 6.5, keyboard.y + (row + 0.5) * 53];
+    for (const at of [key(2, 5, 10), key(2, 15, 10), key(5, 80, 25)]) await page.tap(...at);  // Й, Ц, Готово
+    await page.shows('FrmWin', 'won');
+    await page.tab.evaluate(() => Module.page.filesKept());
+    const [download] = await Promise.all([page.tab.waitForEvent('download'), page.tab.click('#export')]);
+    const book = fs.readFileSync(await download.path());
+    const rows = [0, 1, 2, 3, 4].map((i) => book.subarray(26 * i, 26 * i + 20).toString('latin1').trimEnd());
+    expect(rows.includes('\xc9\xd6'), `the book's names: ${JSON.stringify(rows)}`);
+    await done(page);
+    return 'the keyboard showed by itself; "ЙЦ" tapped is in the book';
   }],
   ['phone-sideways', () => phone('phone-sideways', 915, 412)],
   ['phone-upright', () => phone('phone-upright', 412, 915)],
