@@ -19,7 +19,7 @@
 #include <utility>
 #include <vector>
 
-#include "desktop/sdl/PngWriter.h"
+#include "codec/PngWriter.h"
 #include "desktop/sdl/SdlShell.h"
 #include "state/Game.h"
 
