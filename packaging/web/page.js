@@ -10,6 +10,9 @@
   const $ = (id) => document.getElementById(id);
   const canvas = $('canvas');
   Module.canvas = canvas;
+  // Opaque, and drawn to the screen without waiting for the page's other
+  // layers where the browser can: SDL takes this context.
+  canvas.getContext('2d', { alpha: false, desynchronized: true });
 
   // One of the covers over the canvas, or none.
   page.cover = (name) => {
@@ -71,8 +74,25 @@
 
   // CSS pixels to a millimetre on the screen: a CSS pixel is 1/96 inch on a
   // desktop, and the system's own 1/160 inch (Android's dp, about Apple's
-  // point) where fingers point (a phone, a tablet).
-  page.cssPixelsPerMm = () => (matchMedia('(pointer: coarse)').matches ? 160 : 96) / 25.4;
+  // point) where fingers point (a phone, a tablet). Kept up to date here, as
+  // the game asks at every picture it draws.
+  const coarse = matchMedia('(pointer: coarse)');
+  const perMm = () => (page.cssPixelsPerMm = (coarse.matches ? 160 : 96) / 25.4);
+  perMm();
+  if (coarse.addEventListener) coarse.addEventListener('change', perMm);
+  page.canvasCssWidth = 0;
+  new ResizeObserver(() => (page.canvasCssWidth = canvas.getBoundingClientRect().width)).observe(canvas);
+
+  // The game waits in the browser's turns for its next timer or the
+  // player's next input (src/desktop/sdl/web/SdlEventWait.cpp): these wake it.
+  for (const kind of ['keydown', 'keyup', 'mousedown', 'mouseup', 'mousemove', 'wheel', 'touchstart',
+    'touchmove', 'touchend', 'touchcancel', 'resize', 'focus', 'blur', 'gamepadconnected'])
+    window.addEventListener(kind, () => page.wake && page.wake(), { capture: true, passive: true });
+  // A pad sends no events when its buttons change: while one is there the
+  // game looks at it often.
+  page.pads = 0;
+  window.addEventListener('gamepadconnected', () => (page.pads += 1));
+  window.addEventListener('gamepaddisconnected', () => (page.pads = Math.max(page.pads - 1, 0)));
 
   // The full screen: the browser grants it only inside a click or a key
   // press, so the page's button asks, and F11 and Alt+Enter, the game's keys

@@ -121,7 +121,7 @@ async function phone(name, width, height) {
   await page.shot('hidden-by-a-key');
   const buttons = shapesBetween(shown, hidden, picture).filter((b) => b.w > 20 && b.h > 20);
   expect(buttons.length === 5, `${buttons.length} buttons drawn in the bars: ${JSON.stringify(buttons)}`);
-  const perMm = await page.tab.evaluate(() => Module.canvas.width / Module.canvas.getBoundingClientRect().width * Module.page.cssPixelsPerMm());
+  const perMm = await page.tab.evaluate(() => Module.canvas.width / Module.canvas.getBoundingClientRect().width * Module.page.cssPixelsPerMm);
   const mm = Math.min(...buttons.map((b) => Math.min(b.w, b.h))) / perMm;
   expect(mm >= 9, `the smallest button is ${mm.toFixed(1)} mm across`);
   await page.tapCanvas(2, 2);

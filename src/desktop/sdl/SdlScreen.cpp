@@ -242,25 +242,24 @@ void SdlScreen::Draw(const Game& g) {
 }
 
 void SdlScreen::Present() {
-    SDL_RenderPresent(renderer_);
+    host_->Present(renderer_, {});
     changed_.clear();
     wholeDue_ = false;
 }
 
 bool SdlScreen::PresentChanges(const Game& g) {
     if (changed_.empty()) return false;
-    std::vector<SDL_Rect> out;
+    std::vector<Rect> out;
     if (shown_ && shown_->menuBar) {
         SdlPainter p(renderer_, fonts_, box_);
         for (const Rect& rc : changed_) {
-            const Rect o = box_.ToOutput(rc);
+            const Rect o = box_.Reach(rc);
             ClipScope clip(renderer_, o);
             DrawShown(g, p);
             DrawNotice(p);
-            out.push_back({o.x, o.y, o.w, o.h});
+            out.push_back(o);
         }
-        SDL_RenderFlush(renderer_);
-        SDL_UpdateWindowSurfaceRects(window_, out.data(), static_cast<int>(out.size()));
+        host_->Present(renderer_, out);
     }
     changed_.clear();
     return true;

@@ -30,6 +30,7 @@
 #include "desktop/sdl/SdlAudioOutput.h"
 #include "desktop/sdl/SdlBoxes.h"
 #include "desktop/sdl/SdlDisplayDensity.h"
+#include "desktop/sdl/SdlEventWait.h"
 #include "desktop/sdl/SdlGamepads.h"
 #include "desktop/sdl/SdlHangup.h"
 #include "desktop/sdl/SdlInputKind.h"
@@ -173,7 +174,7 @@ public:
                 screen_.PresentChanges(game_);
             }
             SDL_Event e;
-            if (!SDL_WaitEventTimeout(&e, IdleMs())) continue;
+            if (!WaitForEvent(e, IdleMs())) continue;
             do {
                 RunTimers();
                 NoteInput(e);

@@ -4,12 +4,15 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "desktop/DisplayOptions.h"
 #include "desktop/Letterbox.h"
+#include "desktop/Rect.h"
 #include "desktop/Settings.h"
 #include "desktop/WindowLooks.h"
 
+struct SDL_Renderer;
 struct SDL_Window;
 
 namespace krepogor {
@@ -35,6 +38,9 @@ public:
     virtual void Resized(const WindowLook* shown) = 0;
     // `shown` stands in the window as `box` says.
     virtual void Fitted(const WindowLook* shown, const Letterbox& box) = 0;
+    // Hands what `renderer` drew in the window to the system that shows it:
+    // all of it, or only the rectangles `changed` (the window's pixels).
+    virtual void Present(SDL_Renderer* renderer, const std::vector<Rect>& changed) = 0;
     // What the next run starts with.
     virtual Settings Remembered(const WindowLook* shown) const = 0;
 };

@@ -9,11 +9,10 @@
 namespace krepogor {
 namespace {
 
-// The canvas's width in CSS pixels, and how many of those make a millimetre
-// (0: no page around the program).
-EM_JS(double, CanvasCssWidth, (),
-      { return Module.page ? Module.canvas.getBoundingClientRect().width : 0; });
-EM_JS(double, CssPixelsPerMm, (), { return Module.page ? Module.page.cssPixelsPerMm() : 0; });
+// The canvas's width in CSS pixels, and how many of those make a millimetre,
+// as the page keeps them (0: no page around the program).
+EM_JS(double, CanvasCssWidth, (), { return Module.page ? Module.page.canvasCssWidth : 0; });
+EM_JS(double, CssPixelsPerMm, (), { return Module.page ? Module.page.cssPixelsPerMm : 0; });
 
 }  // namespace
 

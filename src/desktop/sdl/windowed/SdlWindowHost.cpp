@@ -6,6 +6,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "desktop/WindowFrame.h"
 #include "desktop/WindowPlacement.h"
@@ -97,6 +98,17 @@ public:
     }
 
     void Fitted(const WindowLook*, const Letterbox&) override {}
+
+    void Present(SDL_Renderer* renderer, const std::vector<Rect>& changed) override {
+        if (changed.empty()) {
+            SDL_RenderPresent(renderer);
+            return;
+        }
+        std::vector<SDL_Rect> rects;
+        for (const Rect& r : changed) rects.push_back({r.x, r.y, r.w, r.h});
+        SDL_RenderFlush(renderer);
+        SDL_UpdateWindowSurfaceRects(window_, rects.data(), static_cast<int>(rects.size()));
+    }
 
     Settings Remembered(const WindowLook* shown) const override {
         Settings s;
