@@ -24,12 +24,12 @@ krepogor_node_program(krepogor-script)
 
 # The game: krepogor.html (packaging/web/krepogor.html, the page around the
 # canvas; packaging/web/page*.js, what it does), .js and .wasm, and the data
-# in two packages (cmake/WebPackage.cmake) that the page fetches itself:
-# krepogor.data holds what the main menu and the battle need from the start
-# (the pictures, the sounds, the book, the label fonts), krepogor-music.data
-# the music (most of the data, and hardly compressible), fetched once the
-# main menu shows; the game starts each track when it arrives. krepogor.json
-# tells the page their sizes. The page's file system is an installed game's
+# in three packages (cmake/WebPackage.cmake) that the page fetches itself:
+# krepogor.data holds what the main menu needs (the pictures, the book, the
+# label fonts); krepogor-sounds.data and krepogor-music.data (most of the
+# data, and hardly compressible) are fetched once the main menu shows, and
+# the game plays each sound and track once it is there. krepogor.json tells
+# the page their sizes. The page's file system is an installed game's
 # (the web preset installs to /usr): the program at /krepogor with the label
 # fonts beside it in /fonts, its data in KREPOGOR_FULL_DATADIR, which the
 # game never writes, and the player's files (book, settings, kept runs) in
@@ -58,7 +58,7 @@ function(krepogor_web_package name)
 endfunction()
 set(data ${KREPOGOR_FULL_DATADIR})
 set(start ${PROJECT_SOURCE_DIR}/resources=${data}/resources)
-foreach(sub pics sounds tables)
+foreach(sub pics tables)
   list(APPEND start ${PROJECT_SOURCE_DIR}/gamedata/${sub}=${data}/gamedata/${sub})
 endforeach()
 foreach(font ${KREPOGOR_LABEL_FONTS})
@@ -66,7 +66,10 @@ foreach(font ${KREPOGOR_LABEL_FONTS})
   list(APPEND start ${font}=/fonts/${name})
 endforeach()
 krepogor_web_package(krepogor.data ${start})
-krepogor_web_package(krepogor-music.data ${PROJECT_SOURCE_DIR}/gamedata/music=${data}/gamedata/music)
+foreach(late sounds music)
+  krepogor_web_package(krepogor-${late}.data
+                       ${PROJECT_SOURCE_DIR}/gamedata/${late}=${data}/gamedata/${late})
+endforeach()
 # The game's icon, as the desktop's.
 foreach(size 32 256)
   configure_file(${PROJECT_SOURCE_DIR}/packaging/icons/hicolor/${size}x${size}/apps/ru.krepogor.Krepogor.png
@@ -104,9 +107,10 @@ krepogor_page_program(krepogor)
 # krepogor.json, once the game and its packages are made.
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/krepogor.json
                    COMMAND ${CMAKE_COMMAND} -DDIR=${CMAKE_BINARY_DIR}
-                           "-DPACKAGES=krepogor.data;krepogor-music.data"
+                           "-DPACKAGES=krepogor.data;krepogor-sounds.data;krepogor-music.data"
                            -P ${PROJECT_SOURCE_DIR}/cmake/WebManifest.cmake
                    DEPENDS krepogor ${CMAKE_BINARY_DIR}/krepogor.data.json
+                           ${CMAKE_BINARY_DIR}/krepogor-sounds.data.json
                            ${CMAKE_BINARY_DIR}/krepogor-music.data.json
                            ${PROJECT_SOURCE_DIR}/cmake/WebManifest.cmake VERBATIM)
 add_custom_target(krepogor_web_page ALL DEPENDS ${CMAKE_BINARY_DIR}/krepogor.json)

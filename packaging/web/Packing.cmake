@@ -1,9 +1,9 @@
 # The browser game as a host serves it: the page, its script, its
-# WebAssembly, its icons, its two packages of data and the list of their
+# WebAssembly, its icons, its three packages of data and the list of their
 # sizes in one folder, with the licences, packed by CPack as
 # krepogor-<version>-web.zip for any static web host.
-foreach(file krepogor.html krepogor.js krepogor.wasm krepogor.data krepogor-music.data
-             krepogor.json krepogor-32.png krepogor-256.png)
+foreach(file krepogor.html krepogor.js krepogor.wasm krepogor.data krepogor-sounds.data
+             krepogor-music.data krepogor.json krepogor-32.png krepogor-256.png)
   install(FILES ${CMAKE_BINARY_DIR}/${file} DESTINATION .)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)

@@ -1,10 +1,11 @@
 // The page's downloads (krepogor.html; krepogor.js runs this first, in the
 // scope of emscripten's Module and FS). The WebAssembly and the start's data
-// package are fetched at once and counted down in the loading bar with the
-// size left (krepogor.json, written by the build, tells their sizes); the
-// data go where an installed game keeps them before the program starts. The
-// music's package is fetched once the main menu shows (page.fetchLate): the
-// game starts each track when its file arrives.
+// package (the pictures, the book, the fonts) are fetched at once and counted
+// down in the loading bar with the size left (krepogor.json, written by the
+// build, tells their sizes); the data go where an installed game keeps them
+// before the program starts. The sounds' package and then the music's are
+// fetched once the main menu shows (page.fetchLate): the game plays each
+// sound and starts each track once its file is there.
 (function () {
   'use strict';
   const page = (Module.page = Module.page || {});
@@ -59,13 +60,14 @@
 
   let sizes = null;
   const start = [wasmName, 'krepogor.data'];
+  const late = ['krepogor-sounds.data', 'krepogor-music.data'];
   page.onProgress = () => {
     if (!sizes) return;
     const now = left(sizes, start);
     $('progress').value = now.total ? (now.total - now.left) / now.total : 0;
     $('loading-text').textContent =
       now.left > 0 ? `Загрузка: осталось ${page.megabytes(now.left)}` : 'Запуск…';
-    if (page.onLateProgress) page.onLateProgress(left(sizes, ['krepogor-music.data']).left);
+    if (page.onLateProgress) page.onLateProgress(left(sizes, late).left);
   };
   manifest.then((m) => {
     sizes = {};
@@ -105,7 +107,12 @@
     }, page.failLoading);
   });
 
-  // The music, once the game shows; resolves when its files are in place.
-  page.fetchLate = () =>
-    fetchPackage('krepogor-music.data').then(({ index, buffer }) => unpack(index, buffer));
+  // The sounds, then the music, once the game shows; resolves when their
+  // files are in place.
+  page.fetchLate = async () => {
+    for (const name of late) {
+      const { index, buffer } = await fetchPackage(name);
+      unpack(index, buffer);
+    }
+  };
 })();

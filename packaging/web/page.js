@@ -147,13 +147,13 @@
     canvas.focus();
     page.fetchLate().then(
       () => page.onLateProgress(0),
-      (e) => page.status(`Музыка не загрузилась: ${e}.`, true),
+      (e) => page.status(`Звуки и музыка не загрузились: ${e}.`, true),
     );
   };
   page.onLateProgress = (left) => {
     if (!page.firstShown) return;
-    if (left > 0) page.status(`Музыка загружается: осталось ${page.megabytes(left)}.`);
-    else if (!$('status').hidden && $('status').textContent.startsWith('Музыка загружается')) page.status('');
+    if (left > 0) page.status(`Звуки и музыка загружаются: осталось ${page.megabytes(left)}.`);
+    else if (!$('status').hidden && $('status').textContent.startsWith('Звуки и музыка')) page.status('');
   };
 
   // The failure box, with the game's words; the game waits until the player closes it.

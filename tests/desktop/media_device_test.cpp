@@ -201,8 +201,9 @@ TEST_F(MediaDeviceTest, MissingFileLeavesASilentDevice) {
 }
 
 TEST_F(MediaDeviceTest, ATrackWhoseFileComesLatePlaysThenUnlessACommandCameFirst) {
-    // The page fetches its music after the main menu shows: a track told to
-    // play before its file is there starts from its beginning once it is.
+    // The page fetches its sounds and music after the main menu shows: a
+    // track told to play before its file is there starts from its beginning
+    // once it is, and one opened before plays at its next "Play".
     const auto temp = std::filesystem::temp_directory_path();
     const std::string late =
         (temp / ("krepogor-late-" + std::to_string(getpid()) + ".mp3")).string();
@@ -231,6 +232,10 @@ TEST_F(MediaDeviceTest, ATrackWhoseFileComesLatePlaysThenUnlessACommandCameFirst
     media.PlayArrived();
     Sleep(40);
     EXPECT_EQ(dev->Position(), at);
+    // Opened before its file came and stopped meanwhile: the next "Play" opens it.
+    other->Command("Play");
+    EXPECT_NEAR(other->Length(), 1100, 100);
+    EXPECT_TRUE(WaitFor(300, [&] { return other->Position() > 0; }));
 }
 
 TEST_F(MediaDeviceTest, CommandsToADeviceNeverOpenedAreHarmless) {

@@ -5,7 +5,7 @@
 //                picture, resources/frm_menu.png, pixel for pixel)
 //   way-in       "Новая Игра" clicked, the barrel raised and a shot fired
 //                by keys, Esc answered "Нет" and then "Да": the end page;
-//                the music arrived once the main menu showed
+//                the sounds and the music arrived once the main menu showed
 //   playback     a run recorded by the desktop (desktop-run.krs) shown
 //                with ?play= to its end, every expect line agreeing; the
 //                same run spoilt at one value stops where it parts, and says so
@@ -248,14 +248,15 @@ const passed = await each(only, [
     await page.keys('Escape');  // "Нет"
     await sleep(700);
     await page.shows('frm_vustrel', 'answered-no');
-    const music = await page.tab.evaluate(() => FS.readdir('/usr/share/krepogor/gamedata/music').filter((n) => n.endsWith('.mp3')).length);
-    expect(music === 5, `${music} music files arrived`);
+    const late = await page.tab.evaluate(() =>
+      ['sounds', 'music'].map((d) => FS.readdir(`/usr/share/krepogor/gamedata/${d}`).length - 2));
+    expect(late[0] === 13 && late[1] === 5, `${late[0]} sounds and ${late[1]} tracks arrived`);
     await page.keys('Escape');
     await sleep(700);
     await page.keys('Enter');  // "Да"
     expect((await page.ended('ended')) === 0, 'the game did not end with status 0');
     await done(page);
-    return 'the music arrived, the game ended by "Да"';
+    return 'the sounds and the music arrived, the game ended by "Да"';
   }],
   ['playback', async () => {
     const page = await open('playback', 'krepogor.html?play=desktop-run.krs&speed=4');

@@ -88,9 +88,15 @@ bool SdlMediaDevice::PlayArrived() {
 void SdlMediaDevice::Play() {
     if (playing_ || channel_ < 0) return;
     if (!source_) {
+        // Opened before its file came (the page fetches its sounds once the
+        // main menu shows): opened again now that it is there, else awaited.
         std::error_code ec;
-        awaited_ = !file_.empty() && !std::filesystem::exists(PathOf(file_), ec) && !ec;
-        return;
+        const bool there = !file_.empty() && std::filesystem::exists(PathOf(file_), ec);
+        if (there) Open();
+        if (!source_) {
+            awaited_ = !there && !file_.empty() && !ec;
+            return;
+        }
     }
     if (positionFrames_ >= frames_) {
         endUnreported_ = true;

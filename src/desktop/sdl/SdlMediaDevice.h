@@ -24,7 +24,8 @@ class SoundSource;
 // position reads the length. An end is reported to OnStatus at most once, and
 // never after a later command; "Play" at the end plays nothing and reports the
 // end again, as a device that has played the rest of its track. A missing
-// file leaves the device silent until the file comes (PlayArrived).
+// file leaves the device silent until the file comes: the next "Play" opens
+// it, and one told while it was missing starts then (PlayArrived).
 class SdlMediaDevice : public IMediaDevice {
 public:
     SdlMediaDevice(SdlMediaSystem& system, SdlAudioOutput& audio, int volume);
