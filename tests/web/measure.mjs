@@ -109,7 +109,7 @@ await page.until('the battle at 1x', (s) => s.picture.w === 926 && s.picture.h =
 const fight = await mainThread(page, 10000, (ms) => play(page, ms));
 
 // A minute of battle in Chromium's trace.
-await browser.startTracing(page.tab, { categories: ['toplevel', 'disabled-by-default-devtools.timeline'] });
+await browser.startTracing(page.tab, { categories: ['toplevel'] });
 await play(page, 60000);
 const trace = JSON.parse((await browser.stopTracing()).toString()).traceEvents;
 const stillBattle = (await page.state()).shown === 'frm_vustrel';

@@ -3,9 +3,9 @@
 // and wound again). The page waits instead for the time given or until the
 // player's next key, click, touch or move, or a change of the page's size,
 // whichever comes first (page.wake in packaging/web/page.js); at most a
-// tenth of a second (a pad, which sends no events, is looked at every 20 ms),
-// so that the end of a track, which the sound's callback queues, is never
-// heard late.
+// quarter of a second, so that the end of a track, which the sound's
+// callback queues, is heard soon enough (a pad, which sends no events, is
+// looked at every 20 ms).
 #include "desktop/sdl/SdlEventWait.h"
 
 #include <SDL.h>
@@ -24,7 +24,7 @@ EM_ASYNC_JS(void, PageWait, (int ms), {
             page.wake = null;
             resolve();
         };
-        const timer = setTimeout(done, Math.min(ms, page.pads ? 20 : 100));
+        const timer = setTimeout(done, Math.min(ms, page.pads ? 20 : 250));
         // After SDL's own handler of the event has queued it.
         page.wake = () => setTimeout(done, 0);
     });
