@@ -88,11 +88,6 @@
   for (const kind of ['keydown', 'keyup', 'mousedown', 'mouseup', 'mousemove', 'wheel', 'touchstart',
     'touchmove', 'touchend', 'touchcancel', 'resize', 'focus', 'blur', 'gamepadconnected'])
     window.addEventListener(kind, () => page.wake && page.wake(), { capture: true, passive: true });
-  // A pad sends no events when its buttons change: while one is there the
-  // game looks at it often.
-  page.pads = 0;
-  window.addEventListener('gamepadconnected', () => (page.pads += 1));
-  window.addEventListener('gamepaddisconnected', () => (page.pads = Math.max(page.pads - 1, 0)));
 
   // The full screen: the browser grants it only inside a click or a key
   // press, so the page's button asks, and F11 and Alt+Enter, the game's keys

@@ -16,7 +16,7 @@ namespace {
 
 // The page's own code, in JavaScript (which clang-format would spoil).
 // clang-format off
-EM_ASYNC_JS(void, PageWait, (int ms), {
+EM_ASYNC_JS(void, PageWait, (int ms, int pads), {
     const page = Module.page;
     await new Promise((resolve) => {
         const done = () => {
@@ -24,7 +24,7 @@ EM_ASYNC_JS(void, PageWait, (int ms), {
             page.wake = null;
             resolve();
         };
-        const timer = setTimeout(done, Math.min(ms, page.pads ? 20 : 250));
+        const timer = setTimeout(done, Math.min(ms, pads ? 20 : 250));
         // After SDL's own handler of the event has queued it.
         page.wake = () => setTimeout(done, 0);
     });
@@ -35,7 +35,7 @@ EM_ASYNC_JS(void, PageWait, (int ms), {
 
 bool WaitForEvent(SDL_Event& e, int timeoutMs) {
     if (SDL_PollEvent(&e)) return true;
-    PageWait(timeoutMs);
+    PageWait(timeoutMs, SDL_NumJoysticks() > 0);
     return SDL_PollEvent(&e) != 0;
 }
 
