@@ -1027,7 +1027,9 @@ def main():
         if old.startswith("config-") or old == "data":
             shutil.rmtree(os.path.join(args.out, old), ignore_errors=True)
     for old in os.listdir(args.out):
-        if old.endswith(".png"):
+        # Pictures and recordings of an earlier run: a recording left there
+        # (cut short, say) is no file this run's --record may replace.
+        if old.endswith((".png", ".krs")):
             os.remove(os.path.join(args.out, old))
     desk = Desktop(display, args.out)
     started = time.time()
