@@ -629,6 +629,9 @@ def netbook(desk, path, menu_image):
         game.stop()
         game = Game(desk, path, os.path.join(desk.out, "shrunk.log"))
         game.expect("shrink-menu", (MENU[0], None))
+        # The game takes no size for the player's in the first half second of
+        # a window, while the window manager may still pass through others.
+        time.sleep(1)
         game.desk.xdo("windowsize", game.window, 50, 50)
         time.sleep(1)
         half = scaled(MENU, 0.5)[1]
@@ -1027,7 +1030,9 @@ def main():
         if old.startswith("config-") or old == "data":
             shutil.rmtree(os.path.join(args.out, old), ignore_errors=True)
     for old in os.listdir(args.out):
-        if old.endswith(".png"):
+        # Pictures and recordings of an earlier run: a recording left there
+        # (cut short, say) is no file this run's --record may replace.
+        if old.endswith((".png", ".krs")):
             os.remove(os.path.join(args.out, old))
     desk = Desktop(display, args.out)
     started = time.time()
