@@ -115,7 +115,10 @@ const trace = JSON.parse((await browser.stopTracing()).toString()).traceEvents;
 const stillBattle = (await page.state()).shown === 'frm_vustrel';
 await page.context.close();
 const main = new Set(trace.filter((e) => e.name === 'thread_name' && e.args.name === 'CrRendererMain').map((e) => `${e.pid}:${e.tid}`));
-const tasks = trace.filter((e) => e.name === 'RunTask' && e.ph === 'X' && main.has(`${e.pid}:${e.tid}`)).map((e) => e.dur / 1000);
+// The task's name as this Chromium writes it (older ones: "RunTask").
+const isTask = (e) => /(^|::)RunTask$/.test(e.name);
+const tasks = trace.filter((e) => isTask(e) && e.ph === 'X' && main.has(`${e.pid}:${e.tid}`)).map((e) => e.dur / 1000);
+if (tasks.length === 0) throw new Error('measure: the trace holds no task of the page\'s main thread');
 const long = tasks.filter((d) => d > 20);
 const busy = tasks.reduce((a, b) => a + b, 0) / 600;
 
