@@ -1,8 +1,10 @@
 # The browser game as a host serves it: the page, its script, its
-# WebAssembly and its data in one folder, with the licences, packed by CPack
-# as krepogor-<version>-web.zip for any static web host.
-foreach(suffix html js wasm data)
-  install(FILES ${CMAKE_BINARY_DIR}/krepogor.${suffix} DESTINATION .)
+# WebAssembly, its icons, its three packages of data and the list of their
+# sizes in one folder, with the licences, packed by CPack as
+# krepogor-<version>-web.zip for any static web host.
+foreach(file krepogor.html krepogor.js krepogor.wasm krepogor.data krepogor-sounds.data
+             krepogor-music.data krepogor.json krepogor-32.png krepogor-256.png)
+  install(FILES ${CMAKE_BINARY_DIR}/${file} DESTINATION .)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 # The terms of everything else that travels with the game, as Debian states them.

@@ -38,6 +38,14 @@ Rect Letterbox::ToOutput(const Rect& client) const {
     return {x, y, OutX(client.Right()) - x, OutY(client.Bottom()) - y};
 }
 
+Rect Letterbox::Reach(const Rect& client) const {
+    if (WholeFactor()) return ToOutput(client);
+    const int x = std::max(client.x - 1, 0), y = std::max(client.y - 1, 0);
+    const int right = std::min(client.Right() + 1, clientW_);
+    const int bottom = std::min(client.Bottom() + 1, clientH_);
+    return ToOutput({x, y, right - x, bottom - y});
+}
+
 int Letterbox::Inverse(int p, int origin, double factor, int size) {
     auto edge = [&](int c) { return origin + static_cast<int>(std::lround(c * factor)); };
     int c = static_cast<int>(std::floor((p - origin) / factor));

@@ -36,6 +36,10 @@ public:
     int OutY(int c) const;
     // The output pixels that show the client rectangle.
     Rect ToOutput(const Rect& client) const;
+    // The output pixels that a change of the client rectangle alters: those
+    // that show it and, where pictures are smoothed (no whole factor), those
+    // that blend one of its pixels with a neighbour's.
+    Rect Reach(const Rect& client) const;
     // The whole picture in the output; the rest is bars.
     Rect Picture() const { return ToOutput({0, 0, clientW_, clientH_}); }
     // The client pixel that output pixel (px, py) shows; nothing on the bars.

@@ -67,7 +67,7 @@ std::optional<RecordingLine> RecordingLines::Next(std::string& error) {
             return std::nullopt;
         }
         const size_t rest = text.find_first_not_of(' ', words[0].size());
-        return RecordingLine{words, rest == std::string::npos ? "" : text.substr(rest)};
+        return RecordingLine{words, rest == std::string::npos ? "" : text.substr(rest), number_};
     }
 }
 

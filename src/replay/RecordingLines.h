@@ -10,10 +10,12 @@
 
 namespace krepogor {
 
-// One line of a recording: its words, and what follows the command word, whole.
+// One line of a recording: its words, what follows the command word, whole,
+// and its number in the file.
 struct RecordingLine {
     std::vector<std::string> words;
     std::string text;
+    int number = 0;
 };
 
 // Reads a recording one line at a time, so that a long one takes no more

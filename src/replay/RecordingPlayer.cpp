@@ -1,14 +1,24 @@
 #include "replay/RecordingPlayer.h"
 
+#include <algorithm>
+
 #include "frontend/BattleMenu.h"
 #include "frontend/CloseBox.h"
+#include "frontend/PrintableText.h"
 #include "frontend/Shutdown.h"
 #include "replay/Controls.h"
 #include "replay/KeyNames.h"
+#include "replay/StateValues.h"
 #include "state/Game.h"
 #include "state/ProgramEnded.h"
 
 namespace krepogor {
+namespace {
+
+// How much of a name or a value a message shows.
+constexpr size_t kShownLength = 60;
+
+}  // namespace
 
 void RecordingPlayer::RunUntil(int64_t ms) {
     while (playing_ && !cut_) {
@@ -77,8 +87,45 @@ void RecordingPlayer::Run(const Line& line) {
         if (g.windows.IsVisible("frm_vustrel")) BattleMenu_Click(g, w[1]);
     } else if (c == "quit") {
         if (!g.ShuttingDown) Shutdown(g);
+    } else if (c == "expect") {
+        if (const std::string parted = Parted(line); !parted.empty()) {
+            cut_ = true;
+            if (hooks_.cut) hooks_.cut(parted);
+        }
     }
-    // seed, trackends and start were the program's own start; expect is the driver's.
+    // seed, trackends and start were the program's own start.
+}
+
+std::string RecordingPlayer::Parted(const Line& line) {
+    const std::vector<StateValue> values = StateValues(game_);
+    for (size_t i = 1; i < line.words.size(); ++i) {
+        const std::string& word = line.words[i];
+        const size_t eq = word.find('=');
+        const std::string name = word.substr(0, eq);
+        const auto v = std::find_if(values.begin(), values.end(),
+                                    [&](const StateValue& sv) { return sv.name == name; });
+        const std::string expected = eq == std::string::npos ? "" : word.substr(eq + 1);
+        if (v != values.end() && v->word == expected) continue;
+        const std::string shown = v == values.end() ? "нет такого значения" : v->word;
+        return "строка " + std::to_string(line.number) +
+               ": игра разошлась с записью: " + PrintableText(name, kShownLength) + " — " +
+               PrintableText(shown, kShownLength) + ", а в записи — " +
+               PrintableText(expected, kShownLength);
+    }
+    return "";
+}
+
+std::string RecordingPlayer::CheckEnd() {
+    if (!playing_ || cut_) return "";
+    std::string error;
+    while (true) {
+        if (!next_) next_ = lines_->Next(error);
+        if (!next_) return error;
+        const Line line = std::move(*next_);
+        next_.reset();
+        if (line.words[0] != "expect") continue;
+        if (std::string parted = Parted(line); !parted.empty()) return parted;
+    }
 }
 
 std::string RecordingPlayer::Answer() {

@@ -18,10 +18,12 @@ class Game;
 
 // Shows a recording on the program: each of its lines at its moment on the
 // recording's clock, read from its file as it comes, the timers moved on as
-// the recording says, the boxes answered as they were. Its boxes (IDialogs)
-// answer only while it plays. A recording that runs out while the program
-// still runs (cut short) or comes to a line no recording holds leaves the
-// program where it was, until the player takes over.
+// the recording says, the boxes answered as they were, and its `expect`
+// lines held against the program. Its boxes (IDialogs) answer only while it
+// plays. A recording that runs out while the program still runs (cut
+// short), comes to a line no recording holds or finds the program otherwise
+// than an `expect` line says (the show has parted from the run it recorded)
+// leaves the program where it was, until the player takes over.
 class RecordingPlayer : public IDialogs {
 public:
     // What the player drives besides the game.
@@ -35,7 +37,8 @@ public:
         // The boxes that answer once the player has taken over.
         IDialogs* boxes = nullptr;
         // The recording ran out while the program runs: "", or the line
-        // that stopped it (see RecordingLines).
+        // that stopped it (see RecordingLines), or where the show parted
+        // from the run (the line's number, the value and the recording's).
         std::function<void(const std::string& error)> cut;
     };
 
@@ -55,6 +58,11 @@ public:
     bool Playing() const { return playing_; }
     // The player takes over: the rest of the recording is left.
     void Stop() { playing_ = false; }
+    // The program ended while the recording played: the `expect` lines
+    // after that place (the state it closed in) held against it. "" when
+    // they agree (or the show had stopped before), else where the show parted
+    // from the run, or the line no recording holds.
+    std::string CheckEnd();
 
     MsgAnswer MsgBox(const std::string& text, const std::string& title,
                      MsgButtons buttons) override;
@@ -68,6 +76,8 @@ private:
         std::string answer;
     };
     void Run(const Line& line);
+    // Where the program is otherwise than the `expect` line says; "" when nowhere.
+    std::string Parted(const Line& line);
     // The next queued box runs what happened in it, stays open its time and
     // gives its answer.
     std::string Answer();

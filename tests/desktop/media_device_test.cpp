@@ -200,6 +200,44 @@ TEST_F(MediaDeviceTest, MissingFileLeavesASilentDevice) {
     EXPECT_EQ(text->Position(), 0);
 }
 
+TEST_F(MediaDeviceTest, ATrackWhoseFileComesLatePlaysThenUnlessACommandCameFirst) {
+    // The page fetches its sounds and music after the main menu shows: a
+    // track told to play before its file is there starts from its beginning
+    // once it is, and one opened before plays at its next "Play".
+    const auto temp = std::filesystem::temp_directory_path();
+    const std::string late =
+        (temp / ("krepogor-late-" + std::to_string(getpid()) + ".mp3")).string();
+    const std::string stopped = late + ".stopped.mp3";
+    auto dev = Opened(late);
+    auto other = Opened(stopped);
+    dev->Command("Play");
+    other->Command("Play");
+    other->Command("Stop");  // the game moved on before the file came
+    media.PlayArrived();
+    EXPECT_EQ(dev->Length(), 0);
+    for (const std::string& path : {late, stopped}) {
+        std::filesystem::copy_file(bum, path);
+        made.files.push_back(path);
+    }
+    media.PlayArrived();
+    EXPECT_NEAR(dev->Length(), 1100, 100);
+    EXPECT_TRUE(WaitFor(300, [&] { return dev->Position() > 0; }));
+    Sleep(40);
+    media.PlayArrived();
+    EXPECT_EQ(other->Length(), 0);
+    EXPECT_EQ(other->Position(), 0);
+    // Once started it is a track as any other: it is not started again.
+    dev->Command("Stop");
+    const int64_t at = dev->Position();
+    media.PlayArrived();
+    Sleep(40);
+    EXPECT_EQ(dev->Position(), at);
+    // Opened before its file came and stopped meanwhile: the next "Play" opens it.
+    other->Command("Play");
+    EXPECT_NEAR(other->Length(), 1100, 100);
+    EXPECT_TRUE(WaitFor(300, [&] { return other->Position() > 0; }));
+}
+
 TEST_F(MediaDeviceTest, CommandsToADeviceNeverOpenedAreHarmless) {
     auto dev = media.Create("MMControlSound(0)");
     for (const char* word : {"Stop", "Prev", "Close", "Play", "Close"}) dev->Command(word);

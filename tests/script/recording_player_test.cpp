@@ -6,6 +6,8 @@
 
 #include "headless/Rig.h"
 #include "replay/RecordingPlayer.h"
+#include "replay/StateValues.h"
+#include "state/ProgramEnded.h"
 #include "support/SpecialFiles.h"
 
 namespace krepogor {
@@ -99,6 +101,52 @@ TEST(RecordingPlayerTest, ARecordingCutShortIsToldOnceAndTheGameWaits) {
         EXPECT_TRUE(player.Playing());
         player.Stop();
         EXPECT_FALSE(player.Playing());
+    }
+}
+
+// The `expect` lines hold the shown program to the run that was recorded:
+// one that agrees passes, the first that does not stops the show where it
+// is, told with its line, the value and the recording's; those after the
+// program's end (the state it closed in) are held against it too.
+TEST(RecordingPlayerTest, ExpectLinesHoldTheShowToTheRecordedRun) {
+    const std::string level = [] {
+        Rig rig;
+        for (const StateValue& v : StateValues(rig.game))
+            if (v.name == "Level") return v.word;
+        return std::string();
+    }();
+    ASSERT_FALSE(level.empty());
+    const std::string agrees = "expect Level=" + level + "\n";
+    const std::string parts = "expect Level=" + level + "7\n";
+    struct Case {
+        std::string text;
+        std::vector<std::string> told;  // while it plays
+        std::string atEnd;              // CheckEnd, once the program ended
+    };
+    const std::string parted =
+        "игра разошлась с записью: Level — " + level + ", а в записи — " + level + "7";
+    const Case cases[] = {
+        {"seed 1\nstart\nwait 10\n" + agrees + "wait 10\n", {""}, ""},
+        {"seed 1\nstart\nwait 10\n" + parts + "wait 10\n", {"строка 4: " + parted}, ""},
+        {"seed 1\nstart\nwait 10\nquit\n" + agrees + "wait 10\n" + agrees, {}, ""},
+        {"seed 1\nstart\nwait 10\nquit\nwait 10\n" + parts, {}, "строка 6: " + parted},
+        {"seed 1\nstart\nquit\n" + agrees + "fly\n", {}, "строка 5 не из записи: «fly»"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        Rig rig;
+        std::vector<std::string> told;
+        RecordingPlayer player(rig.game,
+                               {[](int64_t, bool) {}, [](const std::string&) {}, [](int64_t) {},
+                                &rig.dialogs, [&](const std::string& e) { told.push_back(e); }});
+        player.Play({std::make_shared<std::istringstream>(c.text), 1});
+        try {
+            player.RunUntil(1000);
+            player.RunUntil(2000);
+        } catch (const ProgramEnded&) {
+            EXPECT_EQ(player.CheckEnd(), c.atEnd);
+        }
+        EXPECT_EQ(told, c.told);
     }
 }
 

@@ -74,6 +74,23 @@ TEST(Letterbox, AControlsEdgePixelHitsAtEveryScaleWhatItHitsAtOne) {
     EXPECT_TRUE(Letterbox(659, 398, 1319, 797).WholeFactor());
 }
 
+// What a changed rectangle of the window alters on the screen: its own
+// pixels at a whole factor; where the picture is smoothed, also the pixels
+// that blend its edge with the neighbours' (else a moving ball leaves a
+// trace), never outside the picture.
+TEST(Letterbox, AChangeReachesThePixelsThatBlendItWithItsNeighbours) {
+    const Letterbox whole(926, 658, 1852, 1316);
+    EXPECT_EQ(whole.Reach({10, 20, 5, 5}), whole.ToOutput({10, 20, 5, 5}));
+    for (const Letterbox& smooth : {Letterbox(926, 658, 1085, 771), Letterbox(926, 658, 1920, 1080),
+                                    Letterbox(926, 658, 600, 426)}) {
+        SCOPED_TRACE(smooth.Factor());
+        const Rect reach = smooth.Reach({10, 20, 5, 5});
+        EXPECT_EQ(reach, smooth.ToOutput({9, 19, 7, 7}));
+        EXPECT_EQ(smooth.Reach({0, 0, 926, 658}), smooth.Picture());
+        EXPECT_EQ(smooth.Reach({925, 657, 1, 1}), smooth.ToOutput({924, 656, 2, 2}));
+    }
+}
+
 TEST(WindowScale, TheBattleWindowAndItsFrameFitTheScreenAtTheFactorTaken) {
     constexpr WindowFrame kNone{}, kFrame{20, 1, 5, 1};  // openbox's
     struct Case {

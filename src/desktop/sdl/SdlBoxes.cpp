@@ -10,6 +10,7 @@
 #include "desktop/KeyRouting.h"
 #include "desktop/TextField.h"
 #include "desktop/sdl/SdlDraw.h"
+#include "desktop/sdl/SdlEventWait.h"
 #include "desktop/sdl/SdlGamepads.h"
 #include "desktop/sdl/SdlPainter.h"
 #include "desktop/sdl/SdlScreen.h"
@@ -172,7 +173,7 @@ int SdlBoxes::Run(const std::string& title, const std::string& text,
         screen.Present();
 
         SDL_Event e;
-        if (!SDL_WaitEventTimeout(&e, host_.IdleMs())) continue;
+        if (!WaitForEvent(e, host_.IdleMs())) continue;
         do {
             host_.NoteInput(e);
             if (host_.Pads().Handle(e, place)) {

@@ -3,11 +3,14 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "desktop/sdl/SdlAudioOutput.h"
 #include "desktop/sdl/SdlChannelWatch.h"
 #include "desktop/sdl/SdlMediaSystem.h"
 #include "desktop/sdl/SdlSoundSource.h"
+#include "platform/Utf8Path.h"
 
 namespace krepogor {
 
@@ -29,6 +32,7 @@ void SdlMediaDevice::Command(const std::string& command) {
     Settle();
     // An end not yet reported belongs to a play that this command comes after.
     endUnreported_ = false;
+    if (word != "Play") awaited_ = false;
     if (word == "Open") {
         Open();
     } else if (word == "Play") {
@@ -72,8 +76,28 @@ void SdlMediaDevice::Open() {
     length_ = frames_ > 0 ? std::max<int64_t>(1, audio_.FramesToMs(frames_)) : 0;
 }
 
+bool SdlMediaDevice::PlayArrived() {
+    std::error_code ec;
+    if (!awaited_ || !std::filesystem::exists(PathOf(file_), ec)) return false;
+    awaited_ = false;
+    Open();
+    Play();
+    return playing_;
+}
+
 void SdlMediaDevice::Play() {
-    if (playing_ || channel_ < 0 || !source_) return;
+    if (playing_ || channel_ < 0) return;
+    if (!source_) {
+        // Opened before its file came (the page fetches its sounds once the
+        // main menu shows): opened again now that it is there, else awaited.
+        std::error_code ec;
+        const bool there = !file_.empty() && std::filesystem::exists(PathOf(file_), ec);
+        if (there) Open();
+        if (!source_) {
+            awaited_ = !there && !file_.empty() && !ec;
+            return;
+        }
+    }
     if (positionFrames_ >= frames_) {
         endUnreported_ = true;
         return;

@@ -23,7 +23,9 @@ class SoundSource;
 // is stopped at its end. From the moment the last sample has been mixed the
 // position reads the length. An end is reported to OnStatus at most once, and
 // never after a later command; "Play" at the end plays nothing and reports the
-// end again, as a device that has played the rest of its track.
+// end again, as a device that has played the rest of its track. A missing
+// file leaves the device silent until the file comes: the next "Play" opens
+// it, and one told while it was missing starts then (PlayArrived).
 class SdlMediaDevice : public IMediaDevice {
 public:
     SdlMediaDevice(SdlMediaSystem& system, SdlAudioOutput& audio, int volume);
@@ -41,6 +43,10 @@ public:
     bool TakeEnd();
     // Brings the track to its end now, as reported.
     void EndNow();
+    // A track told to play while its file was not there yet (the page fetches
+    // its music once the main menu shows) plays from its start when the file
+    // has come, unless a later command came first: true when it started now.
+    bool PlayArrived();
 
 private:
     void Open();
@@ -63,6 +69,7 @@ private:
     int64_t startFrames_ = 0;     // while playing
     bool playing_ = false;
     bool endUnreported_ = false;
+    bool awaited_ = false;  // told to play while its file was missing
     uint32_t play_ = 0;
 };
 

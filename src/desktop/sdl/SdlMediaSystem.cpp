@@ -26,6 +26,10 @@ void SdlMediaSystem::DeliverFinished() {
     }
 }
 
+void SdlMediaSystem::PlayArrived() {
+    for (const Entry& entry : devices_) entry.device->PlayArrived();
+}
+
 void SdlMediaSystem::EndTrack(const std::string& name) {
     const auto it = std::find_if(devices_.begin(), devices_.end(),
                                  [&](const Entry& e) { return e.name == name; });

@@ -33,6 +33,8 @@ public:
 
     // Brings every device whose track ran out to its end and raises its OnStatus.
     void DeliverFinished();
+    // Starts every track told to play before its file was there, now that it is.
+    void PlayArrived();
     // Told the name of every device whose end is delivered, before its OnStatus.
     std::function<void(const std::string& name)> onEnd;
     // While a recording is shown its ends are the recording's: the devices'

@@ -37,6 +37,9 @@ public:
     // The timer clock's time now: the real clock's, ahead of it by what a
     // recording shown faster gained.
     int64_t Ticks() const;
+    // The program ended during the show: "" when the recording's state at
+    // its end agrees, else where they part (RecordingPlayer::CheckEnd).
+    std::string CheckEnd() { return player_.CheckEnd(); }
     // True when the event belongs to the show: a key or a click stops it
     // there (the player takes over), the pointer's moves are left out.
     bool TakesOver(const SDL_Event& e);

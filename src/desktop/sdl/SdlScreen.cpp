@@ -12,7 +12,6 @@
 #include "desktop/TouchControls.h"
 #include "desktop/WindowScale.h"
 #include "desktop/sdl/SdlDraw.h"
-#include "desktop/sdl/SdlFrameRequest.h"
 #include "desktop/sdl/SdlGameFonts.h"
 #include "desktop/sdl/SdlPainter.h"
 #include "desktop/sdl/SdlStartup.h"
@@ -60,26 +59,16 @@ FontSpec SdlScreen::UiFont(bool bold) {
 SdlScreen::SdlScreen(const std::string& resourcesDir, const Picture& menuBackground,
                      const FontFiles& fontFiles, const DisplayOptions& display,
                      const std::map<std::string, DesktopPoint>& places)
-    : resourcesDir_(resourcesDir),
-      frameDamage_(Canvas::Width, Canvas::Height),
-      fullscreen_(display.fullscreen.value_or(false)) {
+    : resourcesDir_(resourcesDir), frameDamage_(Canvas::Width, Canvas::Height) {
     // Every pixel is drawn on the CPU: the window's own surface takes the
     // frame straight to the window system, with no OpenGL in between.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    for (const auto& [name, at] : places) placement_.Leave(name, {at.x, at.y, 0, 0});
     const WindowLook& menu = *LookOf("frm_menu");
     window_ =
         SDL_CreateWindow("Крепогор", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, menu.width,
                          krepogor::OuterHeight(menu), SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (!window_) throw ResourceError(kNoWindowText);
-    // The factor counts the frame, which a window manager tells only of a window.
-    AskWindowFrame(window_);
-    NoteFrame();
-    const double fit = FitNow();
-    scale_ = display.scale ? FittingScale(*display.scale, fit) : DefaultScale(fit);
-    scaleChosen_ = display.scale && scale_ == *display.scale;
-    if (display.scale && !scaleChosen_) loweredFrom_ = display.scale;
-    SDL_SetWindowSize(window_, WindowWidth(menu), WindowHeight(menu));
+    host_ = HostWindow(window_, display, places);
     // A display of 256 colours or fewer (its format unknown to SDL when it
     // has a palette) has no renderer: say so rather than what the renderer says.
     if (SDL_BITSPERPIXEL(SDL_GetWindowPixelFormat(window_)) < 15)
@@ -161,139 +150,49 @@ SDL_Texture* SdlScreen::Background(const WindowLook& look) {
     return t;
 }
 
-int SdlScreen::WindowWidth(const WindowLook& look) const {
-    return std::max(Scaled(look.width, scale_), 1);
-}
-
-int SdlScreen::WindowHeight(const WindowLook& look) const {
-    return std::max(Scaled(krepogor::OuterHeight(look), scale_), 1);
-}
-
 void SdlScreen::Fit() {
     int w = 0, h = 0;
     SDL_GetWindowSize(window_, &w, &h);
     box_ = shown_ ? Letterbox(OuterWidth(), OuterHeight(), w, h) : Letterbox();
+    host_->Fitted(shown_, box_);
 }
 
-Rect SdlScreen::Usable() const {
-    SDL_Rect desk{0, 0, 0, 0};
-    const int display = std::max(SDL_GetWindowDisplayIndex(window_), 0);
-    if (SDL_GetDisplayUsableBounds(display, &desk) != 0) SDL_GetDisplayBounds(display, &desk);
-    return {desk.x, desk.y, desk.w, desk.h};
+double SdlScreen::Scale() const {
+    return host_->Scale();
 }
 
-double SdlScreen::FitNow() const {
-    const WindowLook& battle = *LookOf("frm_vustrel");
-    return FitScale(Usable(), frame_, battle.width, krepogor::OuterHeight(battle));
+std::optional<double> SdlScreen::LoweredFrom() const {
+    return host_->LoweredFrom();
 }
 
-void SdlScreen::NoteFrame() {
-    // A window filling the screen has no frame, and one just back from it may
-    // not have it again yet: the frame it had stays the one it gets.
-    WindowFrame f;
-    if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) == 0 &&
-        SDL_GetWindowBordersSize(window_, &f.top, &f.left, &f.bottom, &f.right) == 0 && f.Known())
-        frame_ = f;
-}
-
-void SdlScreen::LimitShrinking(const WindowLook& look) {
-    // Half its size keeps every word readable; a factor the player chose
-    // below that stays theirs.
-    const double least = std::min(kMinResizedScale, scale_);
-    SDL_SetWindowMinimumSize(window_, std::max(Scaled(look.width, least), 1),
-                             std::max(Scaled(krepogor::OuterHeight(look), least), 1));
+bool SdlScreen::Fullscreen() const {
+    return host_->Fullscreen();
 }
 
 void SdlScreen::Resized() {
-    int w = 0, h = 0;
-    SDL_GetWindowSize(window_, &w, &h);
-    const bool filling = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
-    const bool settling = SDL_GetTicks64() < settlingUntil_;
-    if (shown_ && !filling && !fullscreen_ && !settling && (w != setW_ || h != setH_)) {
-        NoteFrame();
-        scale_ = ScaleOfResized(OuterWidth(), OuterHeight(), w, h, FitNow());
-        scaleChosen_ = true;
-        setW_ = w;
-        setH_ = h;
-    }
+    host_->Resized(shown_);
     Fit();
 }
 
 Settings SdlScreen::Remembered() const {
-    Settings s;
-    if (scaleChosen_) s.scale = scale_;
-    s.fullscreen = fullscreen_;
-    // The screens shown over another window open centred on it anyway.
-    for (const auto& [name, at] : placement_.Left())
-        if (const WindowLook* look = LookOf(name); look && !look->overOwner)
-            s.places[name] = {at.x, at.y};
-    // The window shown now, where it stands.
-    if (shown_ && !shown_->overOwner && !(SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN)) {
-        DesktopPoint& p = s.places[shown_->name];
-        SDL_GetWindowPosition(window_, &p.x, &p.y);
-    }
-    return s;
-}
-
-void SdlScreen::Settle() {
-    // A window manager may pass through the window's earlier sizes first.
-    settlingUntil_ = SDL_GetTicks64() + 500;
+    return host_->Remembered(shown_);
 }
 
 void SdlScreen::ToggleFullscreen() {
-    fullscreen_ = !fullscreen_;
-    if (!shown_) return;
-    Settle();
-    SDL_SetWindowFullscreen(window_, fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    if (!fullscreen_) {
-        // Back in a window: the size of the window shown, at the factor.
-        setW_ = WindowWidth(*shown_);
-        setH_ = WindowHeight(*shown_);
-        SDL_SetWindowSize(window_, setW_, setH_);
-        LimitShrinking(*shown_);
-    }
+    host_->ToggleFullscreen(shown_);
     Fit();
 }
 
 bool SdlScreen::Follow(const std::string& visible) {
     const WindowLook* look = LookOf(visible);
     if (look == shown_) return false;
-    // Where the window shown now stands, as the player may have moved it.
-    Rect at{0, 0, 0, 0};
-    SDL_GetWindowPosition(window_, &at.x, &at.y);
-    SDL_GetWindowSize(window_, &at.w, &at.h);
-    const bool filling = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
-    if (shown_ && !filling) placement_.Leave(shown_->name, at);
     const WindowLook* before = shown_;
     shown_ = look;
     if (menu_) menu_->Close();
     UpgradePointer(false);
     frameDamage_.Forget();
     changed_.clear();
-    if (!look) {
-        SDL_HideWindow(window_);
-        Fit();
-        return true;
-    }
-    SDL_SetWindowTitle(window_, look->caption);
-    if (!filling) {
-        NoteFrame();
-        // A window shown before stands where it stood, not where the screen
-        // filled by the game had it.
-        const Rect place = placement_.Place(Usable(), frame_, before, at, *look, WindowWidth(*look),
-                                            WindowHeight(*look));
-        setW_ = place.w;
-        setH_ = place.h;
-        Settle();
-        LimitShrinking(*look);
-        SDL_SetWindowSize(window_, place.w, place.h);
-        // The client area goes there: a window not shown yet SDL moves by its
-        // frame, which it knows from AskWindowFrame.
-        SDL_SetWindowPosition(window_, place.x, place.y);
-    }
-    SDL_ShowWindow(window_);
-    if (fullscreen_ && !filling) SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
-    SDL_RaiseWindow(window_);
+    host_->Show(before, look);
     Fit();
     return true;
 }
@@ -343,25 +242,24 @@ void SdlScreen::Draw(const Game& g) {
 }
 
 void SdlScreen::Present() {
-    SDL_RenderPresent(renderer_);
+    host_->Present(renderer_, {});
     changed_.clear();
     wholeDue_ = false;
 }
 
 bool SdlScreen::PresentChanges(const Game& g) {
     if (changed_.empty()) return false;
-    std::vector<SDL_Rect> out;
+    std::vector<Rect> out;
     if (shown_ && shown_->menuBar) {
         SdlPainter p(renderer_, fonts_, box_);
         for (const Rect& rc : changed_) {
-            const Rect o = box_.ToOutput(rc);
+            const Rect o = box_.Reach(rc);
             ClipScope clip(renderer_, o);
             DrawShown(g, p);
             DrawNotice(p);
-            out.push_back({o.x, o.y, o.w, o.h});
+            out.push_back(o);
         }
-        SDL_RenderFlush(renderer_);
-        SDL_UpdateWindowSurfaceRects(window_, out.data(), static_cast<int>(out.size()));
+        host_->Present(renderer_, out);
     }
     changed_.clear();
     return true;

@@ -15,10 +15,9 @@
 #include "desktop/ScreenDensity.h"
 #include "desktop/Settings.h"
 #include "desktop/TouchLayout.h"
-#include "desktop/WindowFrame.h"
 #include "desktop/WindowLooks.h"
-#include "desktop/WindowPlacement.h"
 #include "desktop/sdl/SdlFonts.h"
+#include "desktop/sdl/SdlWindowHost.h"
 #include "state/Picture.h"
 
 struct SDL_Window;
@@ -42,8 +41,9 @@ struct ResourceError : std::runtime_error {
 // visible: its size, caption and picture follow the game, and it draws the
 // battle canvas, the screens' backgrounds, the labels and the menu bar.
 // Every game window keeps its own client coordinates; the desktop window
-// shows it scaled to fit (see Letterbox), at the factor the player chose, in
-// a window the player may resize, or filling the screen.
+// shows it scaled to fit (see Letterbox). Its size and place are its host's
+// (SdlWindowHost): at the factor the player chose, in a window the player may
+// resize, or filling the screen, on a desktop; the page's size in a browser.
 class SdlScreen {
 public:
     // Opens the window (hidden) and its renderer and loads the screens'
@@ -81,11 +81,11 @@ public:
     // window; nothing on the black bars.
     std::optional<ClientPoint> ToClient(int x, int y) const { return box_.ToClient(x, y); }
     // The factor windows open at, and whether the game fills the screen.
-    double Scale() const { return scale_; }
+    double Scale() const;
     // The factor the player chose when its battle window did not fit the
     // screen and a smaller one was taken; none when it fitted.
-    std::optional<double> LoweredFrom() const { return loweredFrom_; }
-    bool Fullscreen() const { return fullscreen_; }
+    std::optional<double> LoweredFrom() const;
+    bool Fullscreen() const;
     void ToggleFullscreen();
     // What the next run starts with: the factor the player chose (none when
     // it came from the desktop), fullscreen, and where each window was left.
@@ -137,24 +137,14 @@ private:
     void DrawLabels(const Game& g, SdlPainter& p);
     void DrawMenuLight(SdlPainter& p);
     void DrawNotice(SdlPainter& p);
-    // The size the desktop window takes for `look` at the current factor.
-    int WindowWidth(const WindowLook& look) const;
-    int WindowHeight(const WindowLook& look) const;
     void Fit();
-    // The desktop's usable area on the window's display.
-    Rect Usable() const;
-    // The largest factor whose battle window fits the usable area, frame included.
-    double FitNow() const;
-    // Takes the frame the window manager puts around the window now.
-    void NoteFrame();
-    // The player may shrink the window `look` shows to half its size, no less.
-    void LimitShrinking(const WindowLook& look);
     SDL_Texture* LoadTexture(const std::string& file, const Picture& decoded = {});
     // The screen's background picture, decoded on its first use.
     SDL_Texture* Background(const WindowLook& look);
 
     std::string resourcesDir_;
     SDL_Window* window_ = nullptr;
+    std::unique_ptr<SdlWindowHost> host_;  // its size, place and full screen
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* canvas_ = nullptr;
     bool hasFrame_ = false;
@@ -168,18 +158,7 @@ private:
     bool upgradePointer_ = false;
     int menuLit_ = -1;
     const WindowLook* shown_ = nullptr;
-    WindowPlacement placement_;
-    double scale_ = 1;
-    bool scaleChosen_ = false;
-    std::optional<double> loweredFrom_;
-    WindowFrame frame_;  // what the window manager draws around the window
-    bool fullscreen_ = false;
     Letterbox box_;
-    int setW_ = 0, setH_ = 0;  // the size the program last gave the window
-    // Until then (SDL's milliseconds) sizes reported are the window system
-    // catching up with the program's own change, not the player's.
-    uint64_t settlingUntil_ = 0;
-    void Settle();
     SdlFonts fonts_;
     std::unique_ptr<MenuBar> menu_;
     const TouchControls* touch_ = nullptr;

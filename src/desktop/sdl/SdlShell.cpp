@@ -30,6 +30,7 @@
 #include "desktop/sdl/SdlAudioOutput.h"
 #include "desktop/sdl/SdlBoxes.h"
 #include "desktop/sdl/SdlDisplayDensity.h"
+#include "desktop/sdl/SdlEventWait.h"
 #include "desktop/sdl/SdlGamepads.h"
 #include "desktop/sdl/SdlHangup.h"
 #include "desktop/sdl/SdlInputKind.h"
@@ -173,7 +174,7 @@ public:
                 screen_.PresentChanges(game_);
             }
             SDL_Event e;
-            if (!SDL_WaitEventTimeout(&e, IdleMs())) continue;
+            if (!WaitForEvent(e, IdleMs())) continue;
             do {
                 RunTimers();
                 NoteInput(e);
@@ -230,9 +231,14 @@ public:
     void EndProgram() override {
         if (!game_.ShuttingDown) Do("quit", [this] { Shutdown(game_); });
     }
-    // The state the run ended in closes its recording, and the battle
-    // window's last frame goes beside a whole one.
+    // A recording shown is held to the state its run ended in; the state
+    // this run ended in closes its recording, and the battle window's last
+    // frame goes beside a whole one.
     void Finish() {
+        if (options_.playback)
+            if (const std::string parted = playback_.CheckEnd(); !parted.empty())
+                std::cerr << "krepogor: запись " << QuotedPath(options_.playPath)
+                          << " не сходится с игрой в конце: " << parted << "\n";
         recorder_.Finish();
         TellIfStopped();
         if (options_.lastFramePath.empty() || recorder_.Stopped()) return;
@@ -255,6 +261,7 @@ private:
         if (screen_.Follow(game_.windows.Visible())) dirty_ = true;
         RunTimers();
         media_.DeliverFinished();
+        media_.PlayArrived();
         if (screen_.Follow(game_.windows.Visible())) dirty_ = true;
         if (options_.onPass) options_.onPass(game_);
     }
