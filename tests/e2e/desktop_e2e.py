@@ -765,10 +765,11 @@ def no_fonts(desk, path):
     failed_start(desk, path, "no-fonts", NO_FONT, {"FONTCONFIG_FILE": conf})
 
 
-def first_glyph_height(image, box):
-    """The height in pixels of the first letter in `box` of the picture, on the
-    box's background colour (its commonest): the rows where a pixel stands at
-    least half way from the background to the text's colour."""
+def glyph_heights(image, box):
+    """The heights in pixels of the letters in `box` of the picture, left to
+    right, on the box's background colour (its commonest): for each run of
+    columns with ink, the rows where a pixel stands at least half way from
+    the background to the text's colour."""
     crop = image.crop(box).convert("RGB")
     w, h = crop.size
     px = crop.load()
@@ -782,14 +783,19 @@ def first_glyph_height(image, box):
 
     far = max(distance(p) for p in crop.getdata())
     ink = [[distance(px[x, y]) * 2 >= far > 0 for y in range(h)] for x in range(w)]
-    columns = [x for x in range(w) if any(ink[x])]
-    if not columns:
+    heights = []
+    x = 0
+    while x < w:
+        start = x
+        while x < w and any(ink[x]):
+            x += 1
+        if x > start:
+            rows = [y for y in range(h) if any(ink[c][y] for c in range(start, x))]
+            heights.append(rows[-1] - rows[0] + 1)
+        x += 1
+    if not heights:
         raise Failure(f"no letter in {box}")
-    end = columns[0]
-    while end + 1 < w and any(ink[end + 1]):
-        end += 1
-    rows = [y for y in range(h) if any(ink[x][y] for x in range(columns[0], end + 1))]
-    return rows[-1] - rows[0] + 1
+    return heights
 
 
 def handheld(desk, tests):
@@ -833,21 +839,21 @@ def handheld(desk, tests):
             raise Failure(f"handheld: {name}: no lit key on the keyboard")
     if pixels_differ(shots["name-box-keyboard"], shots["name-box-keyboard-latin"]) < 5000:
         raise Failure("handheld: the shoulder turned no page of the keyboard")
-    # The smallest letters: the menu bar's "И" and the name box's "В" (its
-    # title bar's top left is the first pixel of the title blue from the top).
-    menu = first_glyph_height(shots["menu-bar-by-held-back"], (2, 0, 60, 20))
+    # The letters of the menu bar's "Игра" and the name box's "Вы п" (its
+    # title bar's top left is the first pixel of the title blue from the top):
+    # a capital and the small letters, the smallest the game sets.
+    menu = glyph_heights(shots["menu-bar-by-held-back"], (2, 0, 60, 20))
     box = shots["name-box-keyboard"]
     top = next((x, y) for y in range(box.size[1]) for x in range(box.size[0])
                if box.getpixel((x, y)) == SELECTION)
     panel = (top[0] - 2, top[1] - 2)
-    prompt = first_glyph_height(box, (panel[0] + 12, panel[1] + 34, panel[0] + 40,
-                                      panel[1] + 56))
-    for where, height in (("the menu bar's И", menu), ("the name box's В", prompt)):
-        if height < 9:
-            raise Failure(f"handheld: {where} is {height} pixels tall at 1x, under 9")
+    prompt = glyph_heights(box, (panel[0] + 12, panel[1] + 34, panel[0] + 50, panel[1] + 56))
+    for where, heights in (("the menu bar's Игра", menu), ("the name box's Вы п", prompt)):
+        if len(heights) < 3 or min(heights) < 9:
+            raise Failure(f"handheld: {where}: letters {heights} pixels tall at 1x, one under 9")
     print(f"ok   handheld: 1280 x 800, the game at 1x: the main menu, a battle, the menu bar and "
-          f"a name typed with the pad alone; capitals {menu} px (menu bar) and {prompt} px "
-          f"(name box)", flush=True)
+          f"a name typed with the pad alone; capitals {menu[0]} px and small letters "
+          f"{min(menu)} px (menu bar), {prompt[0]} and {min(prompt)} px (name box)", flush=True)
 
 
 def touch(desk, tests, name, dpi, fullscreen):
