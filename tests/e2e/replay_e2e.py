@@ -149,12 +149,13 @@ def watch(desk, game, recording):
 
 
 def notice_band(image, battle):
-    """The mean brightness where the shell draws its notice: the battle
-    window's sky below the upgrades, a screen's foot."""
+    """The median brightness where the shell draws its notice: the battle
+    window's sky below the upgrades, a screen's foot. The median is the
+    shade's, however much of the band the notice's letters fill."""
     w, h = image.size
     top = 124 if battle else h - 26
-    band = image.crop((w // 2 - 100, top, w // 2 + 100, top + 16)).convert("L")
-    return sum(band.getdata()) / (200 * 16)
+    band = sorted(image.crop((w // 2 - 100, top, w // 2 + 100, top + 16)).convert("L").getdata())
+    return band[len(band) // 2]
 
 
 def told(player, step, words, battle):
