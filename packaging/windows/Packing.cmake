@@ -44,12 +44,14 @@ set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_EXECUTABLE ${CMAKE_CURRENT_SOURCE_DIR}/windows/makensis-amd64)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
-# (NSIS strings in single quotes: CPack passes double ones on mangled.)
-set(book "'$INSTDIR\\gamedata\\tables\\table.dat")
+# (NSIS strings in single quotes: CPack passes double ones on mangled. It
+# writes these values into its own CMake file as they are, so a backslash is
+# doubled once more to stay one when CPack reads them back.)
+set(book "'$INSTDIR\\\\gamedata\\\\tables\\\\table.dat")
 string(JOIN "\n" CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
        "  IfFileExists ${book}' 0 krepogor_book_done"
        "  GetFileTime ${book}' $R0 $R1"
-       "  GetFileTime '$INSTDIR\\Uninstall.exe' $R2 $R3"
+       "  GetFileTime '$INSTDIR\\\\Uninstall.exe' $R2 $R3"
        "  IntCmpU $R0 $R2 0 krepogor_book_done krepogor_book_keep"
        "  IntCmpU $R1 $R3 krepogor_book_done krepogor_book_done krepogor_book_keep"
        "  krepogor_book_keep:"
