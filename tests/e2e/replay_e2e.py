@@ -261,11 +261,21 @@ def check_replays(desk, driver, appdir, recording):
                           f"{recording}.png (status {status}) {err}")
     print("ok   last frame: the driver's equals the desktop's", flush=True)
 
-    # One wait before a key in the middle of the last battle, 20 ms longer:
-    # a battle tick falls in it, before the key instead of after it.
-    last_battle = max(i for i, line in enumerate(lines) if line == "menu NG")
-    waits = [i for i in range(last_battle, len(lines) - 1)
-             if lines[i].startswith("wait ") and lines[i + 1].startswith("key ")]
+    # One wait before a key, 20 ms longer: a tick of the balls' 20 ms timer
+    # falls in it, before the key instead of after it. Where a ball is in
+    # flight (not just fired) at the checkpoint after the key, that tick has
+    # moved it: the checkpoint finds the difference.
+    def flying(line):
+        fly = re.search(r"KernelFly=\[([^\]]*)\]", line)
+        x = re.search(r"KernelX=\[([^\]]*)\]", line)
+        return bool(fly and x) and any(
+            f == "-1" and at != "60" for f, at in zip(fly.group(1).split(","), x.group(1).split(",")))
+
+    waits = [i for i in range(len(lines) - 2)
+             if lines[i].startswith("wait ") and lines[i + 1].startswith("key ")
+             and lines[i + 2].startswith("expect ") and flying(lines[i + 2])]
+    if not waits:
+        raise Failure("changed replay: no key in the recording while a ball flies")
     changed_at = waits[len(waits) // 2]
     changed = list(lines)
     changed[changed_at] = f"wait {int(lines[changed_at].split()[1]) + 20}"
